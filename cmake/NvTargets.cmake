@@ -1,0 +1,43 @@
+# nv_folder_library(<target> <folder-dir> LIBS <deps...>)
+# A library made of every .cpp/.h in one folder (not its subfolders). A folder
+# that has no sources yet becomes an interface library so that dependents link.
+function(nv_folder_library target)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  file(GLOB _hdr CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(_src)
+    add_library(${target} STATIC ${_src} ${_hdr})
+    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${ARG_LIBS})
+  endif()
+endfunction()
+
+# nv_folder_tests(<label> LIBS <deps...>)
+# One GoogleTest executable from every .cpp of the current test folder; each test
+# case is registered with CTest under the label. Widget tests run offscreen.
+function(nv_folder_tests label)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "LIBS" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT _src)
+    return()
+  endif()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  set(target test_${label})
+  add_executable(${target} ${_src})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} nvtestcommon GTest::gtest Qt6::Test)
+  target_compile_definitions(${target} PRIVATE
+    NV_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}"
+    NV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS ${label} TIMEOUT ${ARG_TIMEOUT}
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MIBS=;NV_BIN_DIR=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+endfunction()

@@ -1,0 +1,44 @@
+#pragma once
+// Process-wide session settings: the agent, the SNMPv3 scope and the security
+// settings. Every request copies them when it is constructed.
+#include <cstdint>
+#include <string>
+
+struct NvSNMPDeviceRecord {
+    std::string address;  // as typed: dotted IPv4 or host name
+    uint16_t port = 0;
+};
+
+struct NvSNMPScopeRecord {
+    std::string contextEngineId;
+    std::string contextName;
+};
+
+struct NvSNMPSecurityRecord {
+    int8_t version = 0;          // 0 = v1, 1 = v2c, 3 = v3 (only 3 selects the v3 path)
+    std::string readCommunity;
+    std::string writeCommunity;
+    int32_t securityModel = 0;
+    int32_t securityLevel = 0;   // 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
+    std::string securityName;
+    std::string authPassword;
+    std::string privPassword;
+    int32_t authProtocol = 0;    // 1 none, 2 HMAC-MD5, 3 HMAC-SHA
+    int32_t privProtocol = 0;    // 1 none, 2 DES
+};
+
+extern NvSNMPDeviceRecord NvSNMPDevice;
+extern NvSNMPScopeRecord NvSNMPScope;
+extern NvSNMPSecurityRecord NvSNMPSecurity;
+
+// Request time-out in hundredths of a second; copied by every request.
+extern uint32_t requestTimeout;
+
+// Name of the boot-counter file and the local SNMPv3 engine id.
+inline constexpr const char* kBootCounterFileName = "NvSNMP_PP_BootCounter";
+inline constexpr const char* kLocalEngineId = "NvSNMP_PP_Application";
+
+// Opens the SNMP session, counts one more boot in the counter file of the given
+// directory (empty: the working directory), resets the records to their defaults
+// and starts the event pump. Throws NvSNMPException (-506, -507, -508).
+void startSnmpSession(const std::string& bootCounterDirectory);
