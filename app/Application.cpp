@@ -2,6 +2,12 @@
 
 #include <QMessageBox>
 #include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "MainUnit.h"
+#include "Startup.h"
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -23,4 +29,29 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
 void TApplication::showError(const QString& text)
 {
     QMessageBox::critical(nullptr, QCoreApplication::applicationName(), text);
+}
+
+int TApplication::runModule(int argc, char** argv)
+{
+    if (argc < 2) {
+        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QStringLiteral("No parameter input"),
+                        QMessageBox::Ok);
+        box.exec();
+        return 0;
+    }
+
+    // Start-up works on a copy; the communities and pass phrases are then wiped
+    // from the process's own argument memory.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    TStartup::hideSecrets(argc, argv);
+
+    std::unique_ptr<TMainForm> mainForm;
+    try {
+        mainForm = std::make_unique<TMainForm>(arguments);
+    } catch (const std::exception& e) {
+        showError(QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+    mainForm->show();
+    return QApplication::exec();
 }

@@ -10,6 +10,11 @@ public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // Everything of the module after the application object exists: the check
+    // for arguments, the main window's construction and the event loop. Returns
+    // the exit status.
+    static int runModule(int argc, char** argv);
+
     // Shows a failure text the way the module reports unexpected errors.
     static void showError(const QString& text);
 };

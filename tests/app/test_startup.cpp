@@ -1,0 +1,295 @@
+// Start-up driven with real arguments, a real registry file and real device
+// configuration files in a temporary directory.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <optional>
+
+#include "NvCatalogue.h"
+#include "NvSNMPSession.h"
+#include "Registry.h"
+#include "Startup.h"
+
+namespace {
+
+void writeText(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(path.section('/', 0, -2));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(content);
+}
+
+QByteArray deviceFile(const std::vector<std::pair<const char*, const char*>>& keys)
+{
+    QByteArray text = "[Program Information]\n";
+    for (const auto& [key, value] : keys)
+        text += QByteArray(key) + "=" + value + "\n";
+    return text;
+}
+
+// Every key of the device file, with "AgentPort" 161 and "Version" 3.
+const std::vector<std::pair<const char*, const char*>> kFullDevice = {
+    {"AgentPort", "161"},        {"Version", "3"},          {"ContextName", "filectx"},
+    {"ContextEngineID", "8000"}, {"SecurityModel", "3"},   {"SecurityLevel", "2"},
+    {"SecurityName", "fileuser"}, {"AuthProtocol", "1"},   {"PrivProtocol", "0"},
+    {"AuthPassword", "fileauth"}, {"PrivPassword", "filepriv"},
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // The host keeps its configuration files in <ExePath>..\Conf\MBF\.
+        QDir().mkpath(dir.filePath("host/bin"));
+        confDir = dir.filePath("host/Conf/MBF/");
+        QDir().mkpath(confDir);
+        registryFile = dir.filePath("registry.ini");
+        writeText(registryFile, "[SOFTWARE\\Norvane\\Vistane5.1\\ExePath]\nPath=" + dir.filePath("host/bin/").toUtf8() +
+                                    "\n[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" +
+                                    dir.filePath("module/HV720NMS.exe").toUtf8() + "\n");
+        resetCatalogues();
+        // The real session start, with its counter file kept in the temporary directory.
+        startSession = [this](const std::string&) { startSnmpSession(dir.path().toStdString()); };
+        startSession("");
+        defaults = {NvSNMPDevice, NvSNMPScope, NvSNMPSecurity};
+    }
+    void TearDown() override { resetCatalogues(); }
+
+    void device(const char* address, const std::vector<std::pair<const char*, const char*>>& keys)
+    {
+        writeText(confDir + address + ".cfg", deviceFile(keys));
+    }
+
+    TMainSettings run(const std::vector<std::string>& arguments, double dpi = 96)
+    {
+        TMainSettings settings;
+        TStartup::run(settings, arguments, dpi, Registry(registryFile), startSession);
+        return settings;
+    }
+
+    struct Records {
+        NvSNMPDeviceRecord device;
+        NvSNMPScopeRecord scope;
+        NvSNMPSecurityRecord security;
+    };
+
+    QTemporaryDir dir;
+    QString confDir;
+    QString registryFile;
+    TStartup::SessionStarter startSession;
+    Records defaults;
+};
+
+TEST_F(StartupTest, CommunitiesWithoutDeviceFile)
+{
+    const TMainSettings s = run({"/I10.0.0.7", "/Rro", "/Wrw"});
+    EXPECT_EQ(NvSNMPDevice.address, "10.0.0.7");
+    EXPECT_EQ(s.addressText, "10.0.0.7");
+    EXPECT_EQ(NvSNMPSecurity.readCommunity, "ro");
+    EXPECT_EQ(s.readCommunityText, "ro");
+    EXPECT_EQ(NvSNMPSecurity.writeCommunity, "rw");
+    EXPECT_EQ(s.writeCommunityText, "rw");
+    EXPECT_EQ(NvSNMPSecurity.version, 0);
+    EXPECT_EQ(NvSNMPDevice.port, defaults.device.port);
+    EXPECT_FALSE(s.configFileExists);
+    EXPECT_EQ(s.versionText, "");
+}
+
+TEST_F(StartupTest, Version3SwitchesWithAndWithoutDeviceFile)
+{
+    const std::vector<std::string> args = {"/I10.0.0.7", "/v3", "/t1161", "/nadmin"};
+    run(args);
+    EXPECT_EQ(NvSNMPSecurity.version, 3);
+    EXPECT_EQ(NvSNMPDevice.port, 1161);
+    EXPECT_EQ(NvSNMPSecurity.securityName, "admin");
+
+    // The file is read again at every argument after the address: its port wins
+    // over the earlier "/t", the last argument's switch wins over the file.
+    device("10.0.0.7", kFullDevice);
+    const TMainSettings s = run(args);
+    EXPECT_TRUE(s.configFileExists);
+    EXPECT_EQ(s.versionText, "3");
+    EXPECT_EQ(NvSNMPDevice.port, 161);
+    EXPECT_EQ(NvSNMPSecurity.securityName, "admin");
+    EXPECT_EQ(NvSNMPSecurity.version, 3);
+    EXPECT_EQ(NvSNMPScope.contextName, "filectx");
+    EXPECT_EQ(NvSNMPScope.contextEngineId, "8000");
+    EXPECT_EQ(NvSNMPSecurity.securityModel, 3);
+    EXPECT_EQ(NvSNMPSecurity.securityLevel, 3);   // stored zero-based
+    EXPECT_EQ(NvSNMPSecurity.authProtocol, 2);
+    EXPECT_EQ(NvSNMPSecurity.privProtocol, defaults.security.privProtocol);  // 0 keeps the default
+    EXPECT_EQ(NvSNMPSecurity.authPassword, "fileauth");
+    EXPECT_EQ(NvSNMPSecurity.privPassword, "filepriv");
+}
+
+TEST_F(StartupTest, ArgumentBeforeTheAddressReadsTheUnnamedFile)
+{
+    writeText(confDir + ".cfg", deviceFile({{"AgentPort", "2000"}, {"Version", "1"}, {"SecurityModel", "0"},
+                                            {"SecurityLevel", "0"}, {"AuthProtocol", "0"}, {"PrivProtocol", "0"}}));
+    device("10.0.0.7", kFullDevice);
+    const TMainSettings s = run({"/v3", "/I10.0.0.7"});
+    EXPECT_EQ(NvSNMPDevice.port, 2000);
+    EXPECT_EQ(NvSNMPSecurity.version, 3);
+    EXPECT_EQ(s.versionText, "1");
+    EXPECT_EQ(NvSNMPSecurity.securityName, defaults.security.securityName);
+}
+
+TEST_F(StartupTest, FirstOccurrenceRules)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string address, read, write, name;
+        uint16_t port;  // 0: the default
+    };
+    const Case cases[] = {
+        {{"/Rab/Icd"}, "cd", "", "", "", 0},            // the address test comes first
+        {{"/Wab/Rcd"}, "", "cd", "", "", 0},            // "/R" is tested before "/W"
+        {{"/I", "/R", "/Wx/y"}, "", "", "x/y", "", 0},  // empty values; the value runs to the end
+        {{"/Rro", "/Rrw"}, "", "rw", "", "", 0},
+        {{"/I1.2.3.4", "/t99", "/nx", "/v3", "/t98", "/ny"}, "1.2.3.4", "", "", "y", 98},  // v3 switches need v3
+        {{"/I1.2.3.4", "/v3", "/v1", "/t97"}, "1.2.3.4", "", "", "", 0},
+        {{"/v3", "/t5/n6"}, "", "", "", "", 5},         // "/t" before "/n"
+        {{"/v3", "/x5/n6"}, "", "", "", "6", 0},
+    };
+    for (const Case& c : cases) {
+        const TMainSettings s = run(c.args);
+        const std::string label = ::testing::PrintToString(c.args);
+        EXPECT_EQ(s.addressText, c.address) << label;
+        EXPECT_EQ(NvSNMPDevice.address, c.address.empty() ? defaults.device.address : c.address) << label;
+        EXPECT_EQ(s.readCommunityText, c.read) << label;
+        EXPECT_EQ(NvSNMPSecurity.readCommunity, c.read.empty() ? defaults.security.readCommunity : c.read) << label;
+        EXPECT_EQ(s.writeCommunityText, c.write) << label;
+        EXPECT_EQ(NvSNMPSecurity.securityName, c.name.empty() ? defaults.security.securityName : c.name) << label;
+        EXPECT_EQ(NvSNMPDevice.port, c.port ? c.port : defaults.device.port) << label;
+    }
+}
+
+TEST_F(StartupTest, ConditionalKeysOfTheDeviceFile)
+{
+    // Empty context name keeps the earlier one; empty engine id clears it;
+    // level 0 keeps the default.
+    device("10.0.0.7", {{"AgentPort", "161"}, {"Version", "3"}, {"ContextName", ""}, {"ContextEngineID", ""},
+                        {"SecurityModel", "3"}, {"SecurityLevel", "0"}, {"SecurityName", ""},
+                        {"AuthProtocol", "0"}, {"PrivProtocol", "1"}, {"AuthPassword", ""}, {"PrivPassword", ""}});
+    run({"/I10.0.0.7", "/cctx", "/dengine", "/Aauth", "/Ppriv", "/l2", "/Rro"});
+    EXPECT_EQ(NvSNMPScope.contextName, "ctx");
+    EXPECT_EQ(NvSNMPScope.contextEngineId, "");
+    EXPECT_EQ(NvSNMPSecurity.authPassword, "auth");
+    EXPECT_EQ(NvSNMPSecurity.privPassword, "priv");
+    EXPECT_EQ(NvSNMPSecurity.securityLevel, 2);  // "/l" is taken as given, the file's 0 keeps it
+    EXPECT_EQ(NvSNMPSecurity.authProtocol, defaults.security.authProtocol);
+    EXPECT_EQ(NvSNMPSecurity.privProtocol, 2);
+    EXPECT_EQ(NvSNMPSecurity.securityName, "");
+}
+
+TEST_F(StartupTest, ConversionFailuresStopStartUp)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::optional<std::vector<std::pair<const char*, const char*>>> file;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"/I10.0.0.7", "/vx"}, std::nullopt, "'x' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v"}, std::nullopt, "'' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v3", "/t16x"}, std::nullopt, "'16x' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v3", "/m 3"}, std::nullopt, "' 3' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v3", "/a99999999999"}, std::nullopt, "'99999999999' is not a valid integer value"},
+        {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "abc"}, {"Version", "3"}}}, "'abc' is not a valid integer value"},
+        {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "161"}}}, "'' is not a valid integer value"},
+        {{"/I10.0.0.7", "/Rro"},
+         {{{"AgentPort", "161"}, {"Version", "1"}, {"SecurityModel", "1"}, {"SecurityLevel", "high"}}},
+         "'high' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(confDir + "10.0.0.7.cfg");
+        if (c.file)
+            device("10.0.0.7", *c.file);
+        try {
+            run(c.args);
+            ADD_FAILURE() << "no failure for " << ::testing::PrintToString(c.args);
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), c.message) << ::testing::PrintToString(c.args);
+        }
+    }
+    // Without SNMPv3 the v3 switches are not read at all.
+    QFile::remove(confDir + "10.0.0.7.cfg");
+    EXPECT_NO_THROW(run({"/I10.0.0.7", "/tabc", "/mx"}));
+}
+
+TEST_F(StartupTest, ScreenScale)
+{
+    const std::tuple<double, bool, float> cases[] = {{96, false, 1.0f}, {120, true, 1.25f}, {72, true, 1.25f}};
+    for (const auto& [dpi, large, factor] : cases) {
+        const TMainSettings s = run({"/Rro"}, dpi);
+        EXPECT_EQ(s.LargeFonts, large) << dpi;
+        EXPECT_EQ(s.ScaleFactor, factor) << dpi;
+    }
+}
+
+TEST_F(StartupTest, CataloguesComeFromTheModuleDirectory)
+{
+    writeText(dir.filePath("module/errmsg/nvsnmp.err"), "\n  Loaded Ok!\n");
+    writeText(dir.filePath("module/errmsg/snmp.msg"), "Get [ERROR]\nSet [ERROR]\n");
+    run({"/Rro"});
+    EXPECT_EQ(mapSnmpStatus(0).text, "  Loaded Ok!");
+    EXPECT_EQ(catalogueText(NvCatalogueKind::Messages, 1), "Set [ERROR]");
+    EXPECT_EQ(mapSnmpStatus(-5).text, "(SNMPClass) SNMP request timed out!");  // no file: built-in
+}
+
+TEST_F(StartupTest, DirectoriesFromTheRegistry)
+{
+    const QByteArray exePath = "[SOFTWARE\\Norvane\\Vistane5.1\\ExePath]\nPath=/opt/vistane/bin/\n";
+    const QByteArray mibFile = "[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=/srv/mbf/\n";
+    const QByteArray help = "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=/opt/mod/HV720NMS.exe\n";
+    struct Case {
+        QByteArray registry;
+        std::string configuration, module;
+    };
+    const Case cases[] = {
+        {exePath + help, "/opt/vistane/bin/..\\Conf\\MBF\\", "/opt/mod/"},
+        {exePath + mibFile, "/srv/mbf/", ""},
+        {mibFile, "/srv/mbf/", ""},
+        {"[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=short.exe\n", "", ""},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        const QString file = dir.filePath("reg.ini");
+        writeText(file, c.registry);
+        const Registry registry(file);
+        EXPECT_EQ(TStartup::configurationDirectory(registry), c.configuration) << c.registry.toStdString();
+        EXPECT_EQ(TStartup::moduleDirectory(registry), c.module) << c.registry.toStdString();
+        // The help-path key exists afterwards, created empty when it was missing.
+        EXPECT_TRUE(registry.keyExists("\\SOFTWARE\\Norvane\\Modules\\HelpPath"));
+    }
+}
+
+TEST(HideSecrets, OverwritesSecretValuesInPlace)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/I10.0.0.7", "/I10.0.0.7"},
+        {"/Rpublic", "/R******"},
+        {"/Wprivate", "/W*******"},
+        {"/Aauthpass", "/A********"},
+        {"/Pprivpass", "/P********"},
+        {"/nadmin", "/nadmin"},
+        {"/v3", "/v3"},
+        {"x/Rab/Wcd", "x/R*******"},
+        {"/R", "/R"},
+    };
+    std::vector<std::string> storage;
+    for (const auto& c : cases)
+        storage.emplace_back(c.first);
+    std::vector<char*> argv = {const_cast<char*>("hv720")};
+    for (auto& s : storage)
+        argv.push_back(s.data());
+    TStartup::hideSecrets(static_cast<int>(argv.size()), argv.data());
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_STREQ(argv[i + 1], cases[i].second);
+}
+
+}  // namespace
