@@ -1,0 +1,210 @@
+#include "Startup.h"
+
+#include <QFile>
+#include <QString>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#include "FilePath.h"
+#include "NvCatalogue.h"
+#include "NvIni.h"
+#include "NvSNMPSession.h"
+#include "Registry.h"
+
+namespace {
+
+const char* const kHelpPathKey = "\\SOFTWARE\\Norvane\\Modules\\HelpPath";
+const char* const kHelpPathValue = "1.3.6.1.4.1.497.10.59.7";
+const char* const kExePathKey = "\\SOFTWARE\\Norvane\\Vistane5.1\\ExePath";
+const char* const kMibFileKey = "\\SOFTWARE\\Norvane\\Vistane5.1\\MibFile";
+const char* const kSection = "Program Information";
+
+// Value of a switch: everything after its first occurrence, or nothing.
+bool findSwitch(const std::string& argument, const char* name, std::string& value)
+{
+    const size_t pos = argument.find(name);
+    if (pos == std::string::npos)
+        return false;
+    value = argument.substr(pos + 2);
+    return true;
+}
+
+bool isSnmpV3(const TMainSettings& settings)
+{
+    return settings.versionText == "3" || NvSNMPSecurity.version == 3;
+}
+
+// The file stores level and protocol codes zero-based, 0 keeping the default.
+void applyOneBased(const std::string& text, int32_t& field)
+{
+    if (text != "0")
+        field = TStartup::toInteger(text) + 1;
+}
+
+void applyConfigurationFile(TMainSettings& settings, const std::string& path)
+{
+    const NvIni ini(path);
+    auto read = [&](const char* key) { return ini.readString(kSection, key, ""); };
+
+    NvSNMPDevice.port = static_cast<uint16_t>(TStartup::toInteger(read("AgentPort")));
+    const std::string version = read("Version");
+    NvSNMPSecurity.version = static_cast<int8_t>(TStartup::toInteger(version));
+    settings.versionText = version;
+    if (const std::string name = read("ContextName"); !name.empty())
+        NvSNMPScope.contextName = name;
+    NvSNMPScope.contextEngineId = read("ContextEngineID");
+    NvSNMPSecurity.securityModel = TStartup::toInteger(read("SecurityModel"));
+    applyOneBased(read("SecurityLevel"), NvSNMPSecurity.securityLevel);
+    NvSNMPSecurity.securityName = read("SecurityName");
+    applyOneBased(read("AuthProtocol"), NvSNMPSecurity.authProtocol);
+    applyOneBased(read("PrivProtocol"), NvSNMPSecurity.privProtocol);
+    if (const std::string pass = read("AuthPassword"); !pass.empty())
+        NvSNMPSecurity.authPassword = pass;
+    if (const std::string pass = read("PrivPassword"); !pass.empty())
+        NvSNMPSecurity.privPassword = pass;
+}
+
+void applyArgument(TMainSettings& settings, const std::string& argument, const std::string& configurationDirectory)
+{
+    std::string value;
+    if (findSwitch(argument, "/I", value)) {
+        NvSNMPDevice.address = value;
+        settings.addressText = value;
+        return;
+    }
+
+    // The device file is read again for every other argument, so it overrides
+    // what earlier arguments set for the keys it holds.
+    const std::string path = FilePath::toFileSystem(configurationDirectory + settings.addressText + ".cfg");
+    settings.configFileExists = QFile::exists(QString::fromStdString(path));
+    if (settings.configFileExists)
+        applyConfigurationFile(settings, path);
+
+    if (findSwitch(argument, "/R", value)) {
+        NvSNMPSecurity.readCommunity = value;
+        settings.readCommunityText = value;
+    } else if (findSwitch(argument, "/W", value)) {
+        NvSNMPSecurity.writeCommunity = value;
+        settings.writeCommunityText = value;
+    } else if (findSwitch(argument, "/v", value)) {
+        NvSNMPSecurity.version = static_cast<int8_t>(TStartup::toInteger(value));
+    } else if (isSnmpV3(settings)) {
+        if (findSwitch(argument, "/t", value))
+            NvSNMPDevice.port = static_cast<uint16_t>(TStartup::toInteger(value));
+        else if (findSwitch(argument, "/c", value))
+            NvSNMPScope.contextName = value;
+        else if (findSwitch(argument, "/d", value))
+            NvSNMPScope.contextEngineId = value;
+        else if (findSwitch(argument, "/m", value))
+            NvSNMPSecurity.securityModel = TStartup::toInteger(value);
+        else if (findSwitch(argument, "/l", value))
+            NvSNMPSecurity.securityLevel = TStartup::toInteger(value);
+        else if (findSwitch(argument, "/n", value))
+            NvSNMPSecurity.securityName = value;
+        else if (findSwitch(argument, "/A", value))
+            NvSNMPSecurity.authPassword = value;
+        else if (findSwitch(argument, "/P", value))
+            NvSNMPSecurity.privPassword = value;
+        else if (findSwitch(argument, "/a", value))
+            NvSNMPSecurity.authProtocol = TStartup::toInteger(value);
+        else if (findSwitch(argument, "/p", value))
+            NvSNMPSecurity.privProtocol = TStartup::toInteger(value);
+    }
+}
+
+}  // namespace
+
+int TStartup::toInteger(const std::string& text)
+{
+    const auto fail = [&]() { return std::runtime_error("'" + text + "' is not a valid integer value"); };
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    if (i == text.size())
+        throw fail();
+    for (size_t j = i; j < text.size(); ++j) {
+        if (text[j] < '0' || text[j] > '9')
+            throw fail();
+    }
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < INT32_MIN || value > INT32_MAX)
+        throw fail();
+    return static_cast<int>(value);
+}
+
+void TStartup::applyScreenScale(TMainSettings& settings, double logicalDpi)
+{
+    settings.LargeFonts = qRound(logicalDpi) != 96;
+    settings.ScaleFactor = settings.LargeFonts ? 1.25f : 1.0f;
+}
+
+std::string TStartup::moduleDirectory(const Registry& registry)
+{
+    if (!registry.openKey(kHelpPathKey, true))
+        return {};
+    const QString value = registry.readString(kHelpPathKey, kHelpPathValue).value_or(QString());
+    return value.left(qMax(0, value.size() - 12)).toStdString();
+}
+
+void TStartup::loadCatalogues(const std::string& moduleDirectory)
+{
+    const std::pair<NvCatalogueKind, const char*> files[] = {
+        {NvCatalogueKind::Common, "errmsg\\common.err"},     {NvCatalogueKind::Snmp, "errmsg\\snmp.err"},
+        {NvCatalogueKind::SnmpV3, "errmsg\\snmpv3.err"},     {NvCatalogueKind::Usm, "errmsg\\snmpusm.err"},
+        {NvCatalogueKind::SnmpClass, "errmsg\\snmpclass.err"}, {NvCatalogueKind::Library, "errmsg\\nvsnmp.err"},
+        {NvCatalogueKind::Messages, "errmsg\\snmp.msg"},
+    };
+    for (const auto& [kind, name] : files)
+        loadCatalogue(kind, FilePath::toFileSystem(moduleDirectory + name));
+}
+
+std::string TStartup::configurationDirectory(const Registry& registry)
+{
+    std::string directory;
+    if (registry.keyExists(kExePathKey))
+        directory = registry.readString(kExePathKey, "Path").value_or(QString()).toStdString() + "..\\Conf\\MBF\\";
+    if (registry.keyExists(kMibFileKey))
+        directory = registry.readString(kMibFileKey, "Path").value_or(QString()).toStdString();
+    return directory;
+}
+
+void TStartup::readArguments(TMainSettings& settings, const std::vector<std::string>& arguments,
+                             const std::string& configurationDirectory)
+{
+    for (const std::string& argument : arguments)
+        applyArgument(settings, argument, configurationDirectory);
+}
+
+void TStartup::run(TMainSettings& settings, const std::vector<std::string>& arguments, double logicalDpi,
+                   const Registry& registry, const SessionStarter& startSession)
+{
+    applyScreenScale(settings, logicalDpi);
+    startSession("");
+    NvSNMPSecurity.version = 0;
+    const std::string moduleDir = moduleDirectory(registry);
+    loadCatalogues(moduleDir);
+    readArguments(settings, arguments, configurationDirectory(registry));
+}
+
+void TStartup::hideSecrets(int argc, char** argv)
+{
+    static const char* const kSecretSwitches[] = {"/R", "/W", "/A", "/P"};
+    for (int i = 1; i < argc; ++i) {
+        char* argument = argv[i];
+        if (!argument)
+            continue;
+        // Everything after the earliest secret switch goes, whichever switch the
+        // argument was taken for.
+        char* earliest = nullptr;
+        for (const char* name : kSecretSwitches) {
+            char* found = std::strstr(argument, name);
+            if (found && (!earliest || found < earliest))
+                earliest = found;
+        }
+        if (earliest)
+            std::memset(earliest + 2, '*', std::strlen(earliest + 2));
+    }
+}
