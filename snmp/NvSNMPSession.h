@@ -42,3 +42,37 @@ inline constexpr const char* kLocalEngineId = "NvSNMP_PP_Application";
 // directory (empty: the working directory), resets the records to their defaults
 // and starts the event pump. Throws NvSNMPException (-506, -507, -508).
 void startSnmpSession(const std::string& bootCounterDirectory);
+
+// ---------------------------------------------------------------------------
+// A request's own copy of the settings, taken when the request is constructed.
+#include "NvSnmpPdu.h"
+
+struct NvSNMPSettings {
+    std::string address;
+    uint16_t port = 161;
+    std::string contextEngineId;
+    std::string contextName;
+    int8_t version = 0;
+    std::string readCommunity;
+    std::string writeCommunity;
+    int32_t securityModel = 1;
+    int32_t securityLevel = 1;
+    std::string securityName;
+    std::string authPassword;
+    std::string privPassword;
+    int32_t authProtocol = 1;
+    int32_t privProtocol = 1;
+    uint32_t timeout = 100;  // hundredths of a second
+    uint32_t retries = 1;
+};
+
+// The three records and requestTimeout as they are now, with one retry.
+NvSNMPSettings currentSnmpSettings();
+
+// The target for a request's settings: the user target when version is 3,
+// otherwise the community target with that version. An address that is neither
+// a dotted IPv4 address nor a resolvable host name throws -509; nothing is sent.
+NvSnmpTarget buildTarget(const NvSNMPSettings& settings);
+
+// Puts the security level, context name and context engine id on a PDU.
+void scopePdu(NvSnmpPdu& pdu, const NvSNMPSettings& settings);

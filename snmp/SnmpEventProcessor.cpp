@@ -1,0 +1,105 @@
+#include "SnmpEventProcessor.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include "NvSnmpAdapter.h"
+
+namespace {
+_SnmpEventProcessor* g_processor = nullptr;
+
+void destroyProcessor()
+{
+    delete g_processor;
+    g_processor = nullptr;
+}
+}  // namespace
+
+_SnmpEventProcessor& _SnmpEventProcessor::instance()
+{
+    if (!g_processor) {
+        g_processor = new _SnmpEventProcessor();
+        if (QCoreApplication::instance())
+            qAddPostRoutine(destroyProcessor);
+    }
+    return *g_processor;
+}
+
+_SnmpEventProcessor::_SnmpEventProcessor()
+{
+    m_timer.setInterval(kIntervalMs);
+    m_timer.setSingleShot(false);
+    connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
+}
+
+_SnmpEventProcessor::~_SnmpEventProcessor()
+{
+    m_timer.stop();
+    m_notifiers.clear();
+    if (NvSnmpAdapter* adapter = NvSnmpAdapter::instance())
+        adapter->setSocketsChangedHandler(nullptr);
+}
+
+void _SnmpEventProcessor::start()
+{
+    m_started = true;
+    if (NvSnmpAdapter* adapter = NvSnmpAdapter::instance())
+        adapter->setSocketsChangedHandler([this] { syncNotifiers(); });
+    if (!m_inTick)
+        m_timer.start();
+    syncNotifiers();
+}
+
+void _SnmpEventProcessor::stop()
+{
+    m_started = false;
+    m_timer.stop();
+    setNotifiersEnabled(false);
+}
+
+void _SnmpEventProcessor::tick()
+{
+    if (m_inTick)
+        return;
+    m_inTick = true;
+    m_timer.stop();
+    setNotifiersEnabled(false);
+    ++m_ticks;
+    if (NvSnmpAdapter* adapter = NvSnmpAdapter::instance())
+        adapter->processPendingEvents();
+    m_inTick = false;
+    if (m_started) {
+        m_timer.start();
+        syncNotifiers();
+    }
+}
+
+void _SnmpEventProcessor::syncNotifiers()
+{
+    if (!QCoreApplication::instance())
+        return;
+    NvSnmpAdapter* adapter = NvSnmpAdapter::instance();
+    std::map<int, std::unique_ptr<QSocketNotifier>> next;
+    if (adapter) {
+        for (int fd : adapter->socketDescriptors()) {
+            auto it = m_notifiers.find(fd);
+            if (it != m_notifiers.end()) {
+                next.emplace(fd, std::move(it->second));
+                m_notifiers.erase(it);
+            } else {
+                auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+                connect(notifier.get(), &QSocketNotifier::activated, this, [this] { tick(); });
+                next.emplace(fd, std::move(notifier));
+            }
+        }
+    }
+    // Notifiers of closed sockets go before their descriptors can be reused.
+    m_notifiers.swap(next);
+    setNotifiersEnabled(m_started && !m_inTick);
+}
+
+void _SnmpEventProcessor::setNotifiersEnabled(bool enabled)
+{
+    for (auto& [fd, notifier] : m_notifiers)
+        notifier->setEnabled(enabled);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The event pump: delivers replies, retries and time-outs of asynchronous
+// requests on the user-interface thread. It ticks every 20 ms and at once when
+// a session socket becomes readable, so a walk pays one round trip per row.
+// A tick disables the timer and the socket notifiers, processes pending events
+// once and enables them again: it never re-enters, even when a reply handler
+// runs a nested event loop.
+#include <QObject>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+class QSocketNotifier;
+
+class _SnmpEventProcessor : public QObject {
+public:
+    static constexpr int kIntervalMs = 20;
+
+    // The one instance (created on first use, freed when the application ends).
+    static _SnmpEventProcessor& instance();
+
+    void start();
+    void stop();
+    bool isActive() const { return m_started; }
+    bool inTick() const { return m_inTick; }
+
+    // One tick now; nothing while a tick is running.
+    void tick();
+
+    // Number of ticks so far (for benchmarks).
+    quint64 tickCount() const { return m_ticks; }
+
+    ~_SnmpEventProcessor() override;
+
+private:
+    _SnmpEventProcessor();
+    void syncNotifiers();
+    void setNotifiersEnabled(bool enabled);
+
+    QTimer m_timer;
+    std::map<int, std::unique_ptr<QSocketNotifier>> m_notifiers;
+    bool m_started = false;
+    bool m_inTick = false;
+    quint64 m_ticks = 0;
+};
