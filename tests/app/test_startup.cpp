@@ -140,30 +140,32 @@ TEST_F(StartupTest, ArgumentBeforeTheAddressReadsTheUnnamedFile)
 
 TEST_F(StartupTest, FirstOccurrenceRules)
 {
+    using Text = std::optional<std::string>;  // nothing: the session default stays
     struct Case {
         std::vector<std::string> args;
-        std::string address, read, write, name;
+        Text address, read, write, name;
         uint16_t port;  // 0: the default
     };
     const Case cases[] = {
-        {{"/Rab/Icd"}, "cd", "", "", "", 0},            // the address test comes first
-        {{"/Wab/Rcd"}, "", "cd", "", "", 0},            // "/R" is tested before "/W"
-        {{"/I", "/R", "/Wx/y"}, "", "", "x/y", "", 0},  // empty values; the value runs to the end
-        {{"/Rro", "/Rrw"}, "", "rw", "", "", 0},
-        {{"/I1.2.3.4", "/t99", "/nx", "/v3", "/t98", "/ny"}, "1.2.3.4", "", "", "y", 98},  // v3 switches need v3
-        {{"/I1.2.3.4", "/v3", "/v1", "/t97"}, "1.2.3.4", "", "", "", 0},
-        {{"/v3", "/t5/n6"}, "", "", "", "", 5},         // "/t" before "/n"
-        {{"/v3", "/x5/n6"}, "", "", "", "6", 0},
+        {{"/Rab/Icd"}, "cd", {}, {}, {}, 0},            // the address test comes first
+        {{"/Wab/Rcd"}, {}, "cd", {}, {}, 0},            // "/R" is tested before "/W"
+        {{"/I", "/R", "/Wx/y"}, "", "", "x/y", {}, 0},  // empty values; the value runs to the end
+        {{"/Rro", "/Rrw"}, {}, "rw", {}, {}, 0},
+        {{"/I1.2.3.4", "/t99", "/nx", "/v3", "/t98", "/ny"}, "1.2.3.4", {}, {}, "y", 98},  // v3 switches need v3
+        {{"/I1.2.3.4", "/v3", "/v1", "/t97"}, "1.2.3.4", {}, {}, {}, 0},
+        {{"/v3", "/n6/t5"}, {}, {}, {}, {}, 5},         // "/t" is tested before "/n"
+        {{"/v3", "/x5/n6"}, {}, {}, {}, "6", 0},
     };
     for (const Case& c : cases) {
         const TMainSettings s = run(c.args);
         const std::string label = ::testing::PrintToString(c.args);
-        EXPECT_EQ(s.addressText, c.address) << label;
-        EXPECT_EQ(NvSNMPDevice.address, c.address.empty() ? defaults.device.address : c.address) << label;
-        EXPECT_EQ(s.readCommunityText, c.read) << label;
-        EXPECT_EQ(NvSNMPSecurity.readCommunity, c.read.empty() ? defaults.security.readCommunity : c.read) << label;
-        EXPECT_EQ(s.writeCommunityText, c.write) << label;
-        EXPECT_EQ(NvSNMPSecurity.securityName, c.name.empty() ? defaults.security.securityName : c.name) << label;
+        EXPECT_EQ(s.addressText, c.address.value_or("")) << label;
+        EXPECT_EQ(NvSNMPDevice.address, c.address.value_or(defaults.device.address)) << label;
+        EXPECT_EQ(s.readCommunityText, c.read.value_or("")) << label;
+        EXPECT_EQ(NvSNMPSecurity.readCommunity, c.read.value_or(defaults.security.readCommunity)) << label;
+        EXPECT_EQ(s.writeCommunityText, c.write.value_or("")) << label;
+        EXPECT_EQ(NvSNMPSecurity.writeCommunity, c.write.value_or(defaults.security.writeCommunity)) << label;
+        EXPECT_EQ(NvSNMPSecurity.securityName, c.name.value_or(defaults.security.securityName)) << label;
         EXPECT_EQ(NvSNMPDevice.port, c.port ? c.port : defaults.device.port) << label;
     }
 }
@@ -278,7 +280,7 @@ TEST(HideSecrets, OverwritesSecretValuesInPlace)
         {"/Pprivpass", "/P********"},
         {"/nadmin", "/nadmin"},
         {"/v3", "/v3"},
-        {"x/Rab/Wcd", "x/R*******"},
+        {"x/Rab/Wcd", "x/R******"},
         {"/R", "/R"},
     };
     std::vector<std::string> storage;
