@@ -581,7 +581,10 @@ std::string NvSNMPRequest::encodeIndex(int r)
     };
     switch (row.syntax) {
     case SyntaxBoolean: return text == "true" ? "1" : "0";
-    case SyntaxInteger: return std::to_string(static_cast<int32_t>(toSigned(text)));
+    case SyntaxInteger:
+        // A sub-identifier is unsigned: a negative value goes out as its
+        // 32-bit pattern, which decodes back to the same value.
+        return std::to_string(static_cast<uint32_t>(static_cast<int32_t>(toSigned(text))));
     case SyntaxBits:
     case SyntaxOctets:
     case SyntaxOpaque: {
