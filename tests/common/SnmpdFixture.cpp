@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -110,17 +111,24 @@ bool SnmpdFixture::start(std::string* error)
         return fail("cannot write configuration");
     file.close();
 
+    // The agent saves its state into the persistent directory when it stops; it
+    // must not overwrite the configuration.
+    const QString persistent = m_dir->filePath("state");
+    QDir().mkpath(persistent);
+    const QString logPath = m_dir->filePath("snmpd.log");
     for (int attempt = 0; attempt < 5; ++attempt) {
         m_port = freeUdpPort();
         m_process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("MIBS", "");
-        env.insert("SNMP_PERSISTENT_DIR", m_dir->path());
-        env.insert("SNMPCONFPATH", m_dir->path());
+        env.insert("SNMP_PERSISTENT_DIR", persistent);
+        env.insert("SNMPCONFPATH", persistent);
         m_process->setProcessEnvironment(env);
-        m_process->setProcessChannelMode(QProcess::MergedChannels);
+        // A log file, not a pipe: a pipe nobody reads would stall the agent.
+        m_process->setStandardOutputFile(QProcess::nullDevice());
+        m_process->setStandardErrorFile(QProcess::nullDevice());
         m_process->setWorkingDirectory(m_dir->path());
-        m_process->start(snmpd, {"-f", "-Lo", "-C", "-c", confPath, "-I", "-smux",
+        m_process->start(snmpd, {"-f", "-Lf", logPath, "-C", "-c", confPath, "-I", "-smux",
                                  QString("udp:127.0.0.1:%1").arg(m_port)});
         if (!m_process->waitForStarted(5000))
             return fail("snmpd did not start");
@@ -133,7 +141,9 @@ bool SnmpdFixture::start(std::string* error)
         m_process->kill();
         m_process->waitForFinished(2000);
     }
-    return fail("snmpd did not answer: " + (m_process ? m_process->readAll().toStdString() : std::string()));
+    QFile log(logPath);
+    log.open(QIODevice::ReadOnly);
+    return fail("snmpd did not answer: " + log.readAll().toStdString());
 }
 
 void SnmpdFixture::stop()
