@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -368,6 +369,8 @@ TEST_F(AgentTest, V3UsersAndWrongPassPhrases)
         // snmpd drops what it cannot decrypt: the request times out.
         {"wrong priv pass phrase", SnmpdFixture::kShaDesUser, 3, 2, 3, SnmpdFixture::kAuthPass, "wrongPhrase99", -405},
         {"unknown user", "nobodyUser", 1, 1, 1, "", "", -304},
+        // Keys of the same user are replaced again by the right pass phrase.
+        {"right pass phrase again", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, SnmpdFixture::kAuthPass, "", 0},
     };
     NvSNMPSecurity.version = 3;
     for (const V3Case& c : cases) {
@@ -419,6 +422,72 @@ TEST_F(AgentTest, DestructionWaitsForAnOutstandingWalk)
     r.reset();  // returns once the time-out has been delivered
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(reply.code, -405);
+}
+
+TEST_F(AgentTest, V3DiscoveryDoesNotBlockTheAsynchronousForm)
+{
+    // Against a silent port the engine-id discovery can only time out. The
+    // asynchronous form returns with the discovery still open and reports the
+    // time-out later from the pump.
+    NvSNMPDevice.port = SnmpdFixture::freeUdpPort();
+    NvSNMPSecurity.version = 3;
+    NvSNMPSecurity.securityName = SnmpdFixture::kAuthOnlyUser;
+    NvSNMPSecurity.securityLevel = 2;
+    NvSNMPSecurity.authProtocol = 3;
+    NvSNMPSecurity.authPassword = SnmpdFixture::kAuthPass;
+    requestTimeout = 20;
+    auto r = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+    QEventLoop loop;
+    int calls = 0;
+    NvSNMPError reply;
+    const int before = NvSnmpAdapter::instance()->outstanding();
+    r->getAsync([&](NvSNMPRequest&, const NvSNMPError& e) {
+        ++calls;
+        reply = e;
+        loop.quit();
+    }, true);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(r->pendingCount(), 1);
+    EXPECT_GT(NvSnmpAdapter::instance()->outstanding(), before);  // discovery and request both open
+    loop.exec();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(reply.code, -405);
+    EXPECT_EQ(r->pendingCount(), 0);
+}
+
+TEST_F(AgentTest, PumpNeverReentersWhileAHandlerRunsANestedLoop)
+{
+    auto first = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+    auto second = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+    int depth = 0;
+    int maxDepth = 0;
+    int done = 0;
+    QEventLoop outer;
+    NvSNMPReplyHandler handler = [&](NvSNMPRequest&, const NvSNMPError& e) {
+        EXPECT_EQ(e.code, 0);
+        maxDepth = std::max(maxDepth, ++depth);
+        if (done == 0) {
+            // Like a message box: a nested loop that runs until the other
+            // request's reply has certainly arrived on the socket.
+            QEventLoop nested;
+            int spins = 0;
+            QTimer timer;
+            QObject::connect(&timer, &QTimer::timeout, &nested, [&] {
+                if (++spins >= 10)
+                    nested.quit();
+            });
+            timer.start(10);
+            nested.exec();
+        }
+        --depth;
+        if (++done == 2)
+            outer.quit();
+    };
+    first->getAsync(handler, true);
+    second->getAsync(handler, true);
+    outer.exec();
+    EXPECT_EQ(done, 2);
+    EXPECT_EQ(maxDepth, 1);
 }
 
 TEST_F(AgentTest, AliveClearedSendsNothing)
