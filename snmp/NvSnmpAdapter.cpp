@@ -108,6 +108,7 @@ void initLibrary()
     // directories: no configuration, no MIB files, no persistent state.
     g_stateDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/hv720-snmp-XXXXXX");
     const QByteArray dir = g_stateDir->path().toLocal8Bit();
+    QDir(g_stateDir->path()).mkdir("cert_indexes");  // the library announces creating it otherwise
     setenv("MIBS", "", 1);
     setenv("MIBDIRS", dir.constData(), 1);
     setenv("SNMPCONFPATH", dir.constData(), 1);
@@ -227,6 +228,26 @@ bool addVariable(netsnmp_pdu* pdu, const NvSnmpVb& vb, bool withValue)
                                  static_cast<const u_char*>(data), len) != nullptr;
 }
 
+// The discovery request goes out under the empty user name, which the local
+// user table must know.
+void ensureEmptyUser()
+{
+    if (usm_get_user(nullptr, 0, const_cast<char*>("")))
+        return;
+    usmUser* user = usm_create_user();
+    if (!user)
+        return;
+    user->name = strdup("");
+    user->secName = strdup("");
+    SNMP_FREE(user->authProtocol);
+    user->authProtocolLen = sizeof(usmNoAuthProtocol) / sizeof(oid);
+    user->authProtocol = snmp_duplicate_objid(usmNoAuthProtocol, user->authProtocolLen);
+    SNMP_FREE(user->privProtocol);
+    user->privProtocolLen = sizeof(usmNoPrivProtocol) / sizeof(oid);
+    user->privProtocol = snmp_duplicate_objid(usmNoPrivProtocol, user->privProtocolLen);
+    usm_add_user(user);
+}
+
 std::string agentKey(const NvSnmpTarget& t)
 {
     std::string key = t.address + "|" + std::to_string(t.port) + "|" + std::to_string(t.version) + "|"
@@ -311,6 +332,17 @@ int NvSnmpAdapter::Impl::libCallback(int op, netsnmp_session* ss, int, netsnmp_p
         d.finish(p, statusOfLibError(ss && ss->s_snmp_errno ? ss->s_snmp_errno : SNMPERR_BAD_SENDTO));
         return 1;
     case NETSNMP_CALLBACK_OP_SEC_ERROR: {
+        if (p.probe) {
+            // The discovery report arrives as a security error; the library
+            // has taken the engine id from it.
+            d.finish(p, St::Success);
+            return 1;
+        }
+        if (pdu && pdu->command == SNMP_MSG_REPORT) {
+            const int type = snmpv3_get_report_type(pdu);
+            d.finish(p, type ? statusOfLibError(type) : St::UsmError);
+            return 1;
+        }
         int err = ss ? ss->s_snmp_errno : 0;
         d.finish(p, err ? statusOfLibError(err) : St::UsmError);
         return 1;
@@ -430,6 +462,7 @@ void NvSnmpAdapter::Impl::installUser(Agent& a)
         usm_remove_user(u);
         usm_free_user(u);
     }
+    ss->flags &= ~SNMP_FLAGS_USER_CREATED;  // the library skips sessions it has served once
     create_user_from_session(ss);
     installedUser[cacheKey] = a.key;
 }
@@ -449,6 +482,9 @@ int NvSnmpAdapter::Impl::transmit(Pending& p)
         pdu->version = SNMP_VERSION_3;
         pdu->securityModel = SNMP_SEC_MODEL_USM;
         pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+        pdu->securityName = strdup("");
+        pdu->securityNameLen = 0;
+        ensureEmptyUser();
     } else {
         for (const NvSnmpVb& vb : p.request.vbs) {
             if (!addVariable(pdu, vb, p.command == Set)) {
