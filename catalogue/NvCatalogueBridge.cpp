@@ -243,7 +243,7 @@ const NvSNMPVarDescriptor VlanGeneralInfoVars[] = {
     {},
 };
 
-// TTpGroupDestinationForwardedForm: editable table, 1 index.
+// TTpGroupDestinationForwardedForm: editable table, 2 index.
 const NvSNMPVarDescriptor TpGroupVars[] = {
     {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", 66, 1, nullptr},
     {"1.3.6.1.2.1.17.7.1.2.3.1.1", "Group Address", 73, 1, nullptr},

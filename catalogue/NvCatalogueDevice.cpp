@@ -337,10 +337,10 @@ const NvSNMPVarDescriptor FirmwareInfoVars[] = {
 
 // Firmware Image File Information Table: editable table, 1 index.
 const NvSNMPVarDescriptor FirmwareImageFileVars[] = {
-    {"1.3.6.1.4.1.497.12.1.2.8.1.1.1", "Firmware Control ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.8.1.1.2", "Firmware File Source Address", 64, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.8.1.1.3", "Firmware File Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.8.1.1.4", "Firmware File Control Action", 2, 6, &optFirmwareFileControlAction},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.1", "Firmware Control ID", 2, 1, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.2", "Firmware File Source Address", 64, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.3", "Firmware File Name", 76, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.4", "Firmware File Control Action", 2, 6, &optFirmwareFileControlAction},
     {},
 };
 

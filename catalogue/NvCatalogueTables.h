@@ -136,7 +136,7 @@ extern const NvSNMPVarDescriptor OutboundAccessPriorityVars[];
 extern const NvSNMPVarDescriptor GarpVars[];
 // 66: TVLanGeneralInfoForm (kind 0, 0 index)
 extern const NvSNMPVarDescriptor VlanGeneralInfoVars[];
-// 67: TTpGroupDestinationForwardedForm (kind 3, 1 index)
+// 67: TTpGroupDestinationForwardedForm (kind 3, 2 index)
 extern const NvSNMPVarDescriptor TpGroupVars[];
 // 68: TMulticastForwardingInformationForm (kind 2, 1 index)
 extern const NvSNMPVarDescriptor ForwardAllVars[];

@@ -70,7 +70,7 @@ const NvViewTable NvViewCatalogue::s_tables[NvViewCatalogue::TableCount] = {
     {64, "OutboundAccessPriorityVars", "Port Outbound Access Priorities", OutboundAccessPriorityVars, 2, 2, 3},
     {65, "GarpVars", "TGARPForm", GarpVars, 2, 1, 4},
     {66, "VlanGeneralInfoVars", "TVLanGeneralInfoForm", VlanGeneralInfoVars, 0, 0, 5},
-    {67, "TpGroupVars", "TTpGroupDestinationForwardedForm", TpGroupVars, 3, 1, 4},
+    {67, "TpGroupVars", "TTpGroupDestinationForwardedForm", TpGroupVars, 3, 2, 4},
     {68, "ForwardAllVars", "TMulticastForwardingInformationForm", ForwardAllVars, 2, 1, 4},
     {69, "ForwardUnregisteredVars", "TForwardUnregisteredInformationForm", ForwardUnregisteredVars, 2, 1, 4},
     {70, "VlanCurrentVars", "TVLanCurrentTableForm", VlanCurrentVars, 3, 2, 7},

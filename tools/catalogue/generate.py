@@ -13,7 +13,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 sys.path.insert(0, HERE)
 from options import NAMED, TEXT  # noqa: E402
-from tables import TABLES  # noqa: E402
+from tables import INDEX_COUNT, TABLES  # noqa: E402
 
 AREAS = {
     "device": ("NvCatalogueDevice.cpp", "Layer 2 device views: ports, QoS, trunks, IGMP snooping, files, spanning tree"),
@@ -141,7 +141,8 @@ def main():
     used_names = set()
     tables = []
     for number, cname, area, base, specs in TABLES:
-        view = views[number]
+        view = dict(views[number])
+        view["index"] = INDEX_COUNT.get(number, view["index"])
         if len(specs) != view["rows"]:
             sys.exit(f"table {number}: {len(specs)} rows, expected {view['rows']}")
         rows = []

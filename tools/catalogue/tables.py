@@ -35,6 +35,12 @@ ROUTE_TYPE = "2=all,3=type-1,4=type-2,5=internal,6=external,7=inter+E1,8=inter+E
 SI_ROLE = "1=candidate,2=member,3=commander"
 
 
+# Index counts that differ from the view list: the group forwarding view has two
+# index columns (VLAN and group address); with one the address would never be
+# decoded from the instance.
+INDEX_COUNT = {67: 2}
+
+
 def seq(base, first, last, syntax, access, opts="-"):
     return [f"{base}.{n} {syntax} {access} {opts}" for n in range(first, last + 1)]
 
@@ -106,7 +112,7 @@ TABLES = [
     (33, "CpuUtilizationVars", "device", C + ".1.1.6", [".1 2 2", ".2 2 2", ".3 2 2"]),
     (34, "FirmwareInfoVars", "device", C + ".1.2.7.1", [
         ".1 2 1", ".2 76 2", ".3 66 2", ".4 76 2", ".5 76 2", ".6 76 2"]),
-    (35, "FirmwareImageFileVars", "device", C + ".1.2.8.1.1", [
+    (35, "FirmwareImageFileVars", "device", C + ".1.2.8.1", [
         ".1 2 1", ".2 64 6", ".3 76 6", ".4 2 6 1=none,2=download,3=upload"]),
     (36, "StpAlgorithmVars", "device", C + ".15.1", [".1 2 6 DE"]),
     (37, "StpControlVars", "device", C + ".15.1", [
