@@ -1,0 +1,39 @@
+// Prints every view table of the catalogue, one line per row, tab separated:
+// table number, opener, list kind, index count, row number (from 1), oid, label,
+// syntax, access, options as value=label pairs separated by "|" (empty when none).
+#include <cstdio>
+#include <string>
+
+#include "NvOptionList.h"
+#include "NvViewCatalogue.h"
+
+static std::string optionText(const NvOptionList* options)
+{
+    std::string text;
+    if (!options)
+        return text;
+    for (int i = 0; i < options->count(); ++i) {
+        const NvOptionList::Item& item = options->item(i);
+        if (i > 0)
+            text += '|';
+        text += options->valueKind() == NvOptionList::TextValues ? item.textValue
+                                                                 : std::to_string(item.intValue);
+        text += '=';
+        text += item.label;
+    }
+    return text;
+}
+
+int main()
+{
+    for (const NvViewTable& t : NvViewCatalogue()) {
+        int row = 0;
+        for (const NvSNMPVarDescriptor* d = t.table; d->oid; ++d) {
+            ++row;
+            std::printf("%d\t%s\t%u\t%d\t%d\t%s\t%s\t%u\t%d\t%s\n", t.number, t.opener,
+                        unsigned(t.listKind), int(t.indexCount), row, d->oid, d->label,
+                        unsigned(d->syntax), int(d->access), optionText(d->options).c_str());
+        }
+    }
+    return 0;
+}
