@@ -124,8 +124,12 @@ void ledAlarm(unsigned int, void* clientarg)
 
 int packetFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
 {
-    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && g_agent && g_agent->dropThis(pdu))
-        return 1;  // consumed without an answer
+    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && g_agent) {
+        if (g_agent->dropThis(pdu))
+            return 1;  // consumed without an answer
+        if (g_agent->answerFaultyWalk(session, pdu))
+            return 1;
+    }
     return g_packetCallback(op, session, reqid, pdu, magic);
 }
 
@@ -281,6 +285,65 @@ bool SimAgent::dropThis(void* p)
     return faults_.dropEvery > 0 && requestCount_ % static_cast<unsigned long>(faults_.dropEvery) == 0;
 }
 
+// The library refuses get-next answers that do not move forward, so a walk that
+// repeats or goes back is answered here, before the library sees the request.
+bool SimAgent::answerFaultyWalk(void* s, void* p)
+{
+    auto* session = static_cast<netsnmp_session*>(s);
+    auto* pdu = static_cast<netsnmp_pdu*>(p);
+    const Oid& w = faults_.walkOid;
+    if (!pdu || pdu->command != SNMP_MSG_GETNEXT || faults_.walkMode == FaultSwitches::WalkNormal || w.empty())
+        return false;
+    bool hit = false;
+    for (auto* vb = pdu->variables; vb; vb = vb->next_variable) {
+        Oid o = toOid(vb->name, vb->name_length);
+        hit = hit || (oidutil::startsWith(o, w) && o.size() > w.size());
+    }
+    if (!hit)
+        return false;
+    if (pdu->version != SNMP_VERSION_3) {
+        std::string community(reinterpret_cast<const char*>(pdu->community), pdu->community_len);
+        const auto& r = options_.readCommunities;
+        const auto& wr = options_.writeCommunities;
+        if (std::find(r.begin(), r.end(), community) == r.end()
+            && std::find(wr.begin(), wr.end(), community) == wr.end())
+            return false;  // the library drops it as any request with a wrong community
+    }
+    netsnmp_pdu* resp = snmp_clone_pdu(pdu);
+    if (!resp)
+        return false;
+    resp->command = SNMP_MSG_RESPONSE;
+    resp->errstat = 0;
+    resp->errindex = 0;
+    resp->securityStateRef = pdu->securityStateRef;
+    pdu->securityStateRef = nullptr;
+    for (auto* vb = resp->variables; vb; vb = vb->next_variable) {
+        Oid o = toOid(vb->name, vb->name_length);
+        const ObjectStore::Map::value_type* e = store_.next(o, false);
+        if (oidutil::startsWith(o, w) && o.size() > w.size()) {
+            if (faults_.walkMode == FaultSwitches::WalkRepeat) {
+                auto it = store_.objects().find(o);
+                if (it != store_.objects().end())
+                    e = &*it;
+            } else {
+                const auto* first = store_.next(w, false);
+                if (first && oidutil::startsWith(first->first, w) && first->first < o)
+                    e = first;
+            }
+        }
+        if (!e) {
+            snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+            continue;
+        }
+        std::vector<oid> name(e->first.begin(), e->first.end());
+        snmp_set_var_objid(vb, name.data(), name.size());
+        setVar(vb, e->second.value);
+    }
+    if (!snmp_send(session, resp))
+        snmp_free_pdu(resp);
+    return true;
+}
+
 bool SimAgent::delayOnce(long transid)
 {
     if (std::find(delayed_.begin(), delayed_.end(), transid) != delayed_.end())
@@ -371,19 +434,6 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             const ObjectStore::Map::value_type* e = store_.next(o, r->inclusive != 0);
             while (e && v1 && e->second.value.kind == ValueKind::Counter64)
                 e = store_.next(e->first, false);
-            const Oid& w = faults_.walkOid;
-            if (faults_.walkMode != FaultSwitches::WalkNormal && !w.empty()
-                && oidutil::startsWith(o, w) && o.size() > w.size()) {
-                if (faults_.walkMode == FaultSwitches::WalkRepeat) {
-                    auto it = store_.objects().find(o);
-                    if (it != store_.objects().end())
-                        e = &*it;
-                } else {
-                    const auto* first = store_.next(w, false);
-                    if (first && oidutil::startsWith(first->first, w) && first->first < o)
-                        e = first;
-                }
-            }
             if (!e || !oidutil::startsWith(e->first, root))
                 continue;  // nothing more here: the library moves on to the end of the view
             std::vector<oid> name(e->first.begin(), e->first.end());

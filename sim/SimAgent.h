@@ -27,6 +27,7 @@ public:
     void finishDelayed(void* cache);
     void ledTick();
     bool dropThis(void* pdu);
+    bool answerFaultyWalk(void* session, void* pdu);
 
 private:
     void process(void* reqinfo, void* requests, const Oid& root);
