@@ -1,0 +1,254 @@
+#include "CatalogueLoader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <sstream>
+
+namespace {
+
+struct Row {
+    int listKind = 0, indexCount = 0;
+    Oid oid;
+    std::string label;
+    int syntax = 2, access = 2;
+    std::vector<std::pair<std::int64_t, std::string>> options;
+};
+
+std::vector<std::string> tabs(const std::string& line)
+{
+    std::vector<std::string> f;
+    std::size_t s = 0;
+    while (true) {
+        auto t = line.find('\t', s);
+        f.push_back(line.substr(s, t == std::string::npos ? std::string::npos : t - s));
+        if (t == std::string::npos)
+            break;
+        s = t + 1;
+    }
+    return f;
+}
+
+std::string lower(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+ValueKind kindOf(int syntax)
+{
+    switch (syntax) {
+    case 3: return ValueKind::Bits;
+    case 4: return ValueKind::Octets;
+    case 6: return ValueKind::ObjectId;
+    case 64: return ValueKind::IpAddress;
+    case 65: return ValueKind::Counter;
+    case 66: return ValueKind::Gauge;
+    case 67: return ValueKind::TimeTicks;
+    case 70: return ValueKind::Counter64;
+    case 71: return ValueKind::Unsigned;
+    case 73: return ValueKind::Mac;
+    case 76: return ValueKind::Display;
+    default: return ValueKind::Integer;
+    }
+}
+
+bool hasLabel(const Row& r, const char* label, std::int64_t* value = nullptr)
+{
+    for (const auto& o : r.options)
+        if (lower(o.second) == lower(label)) {
+            if (value)
+                *value = o.first;
+            return true;
+        }
+    return false;
+}
+
+ColumnSpec specFor(const Row& r)
+{
+    ColumnSpec s;
+    s.oid = r.oid;
+    s.kind = kindOf(r.syntax);
+    s.access = (r.access & 4) ? Access::ReadWrite : Access::ReadOnly;
+    for (const auto& o : r.options)
+        s.enumValues.push_back(o.first);
+    if (s.kind != ValueKind::Integer)
+        s.enumValues.clear();
+    const std::string l = lower(r.label);
+    if (s.kind == ValueKind::Bits && l.find("port") == std::string::npos) {
+        s.maxLength = 8;
+        s.defaultText = "0x00";
+    } else if (s.kind == ValueKind::Display) {
+        std::string word;
+        for (char c : r.label) {
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                word += c;
+            else if (!word.empty())
+                break;
+        }
+        s.defaultText = (word.empty() ? "text" : word) + "%i";
+    }
+    return s;
+}
+
+} // namespace
+
+bool CatalogueLoader::load(const std::string& tsv, std::string& error)
+{
+    std::map<int, std::vector<Row>> tables;
+    std::istringstream in(tsv);
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line)) {
+        ++n;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
+        auto f = tabs(line);
+        Row r;
+        try {
+            if (f.size() < 9)
+                throw 0;
+            int table = std::stoi(f[0]);
+            r.listKind = std::stoi(f[2]);
+            r.indexCount = std::stoi(f[3]);
+            if (!oidutil::parse(f[5], r.oid))
+                throw 0;
+            r.label = f[6];
+            r.syntax = std::stoi(f[7]);
+            r.access = std::stoi(f[8]);
+            if (f.size() > 9 && !f[9].empty()) {
+                std::stringstream ss(f[9]);
+                std::string item;
+                while (std::getline(ss, item, '|')) {
+                    auto eq = item.find('=');
+                    if (eq == std::string::npos)
+                        continue;
+                    r.options.push_back({std::stoll(item.substr(0, eq)), item.substr(eq + 1)});
+                }
+            }
+            tables[table].push_back(r);
+        } catch (...) {
+            error = "catalogue line " + std::to_string(n) + " is not a descriptor row";
+            return false;
+        }
+    }
+
+    for (auto& [number, rows] : tables) {
+        if (rows.empty())
+            continue;
+        const int kind = rows.front().listKind;
+        const int indexCount = std::min<int>(rows.front().indexCount, static_cast<int>(rows.size()));
+        if (kind == 0) {
+            for (const Row& r : rows) {
+                if (r.access == 1 || r.access == 65)
+                    continue;
+                Oid o = r.oid;
+                if (!o.empty() && o.back() == 0)
+                    o.pop_back();
+                if (store_.knowsObject(o) || store_.findSpec(o))
+                    continue;
+                ColumnSpec s = specFor(r);
+                s.oid = o;
+                store_.addScalar(s);
+                ++scalars_;
+            }
+            continue;
+        }
+        // Index layout from the leading rows; readable index rows are served too.
+        std::vector<IndexKind> index;
+        std::vector<ColumnSpec> columns;
+        std::string rowsText;
+        for (int i = 0; i < indexCount; ++i) {
+            const Row& r = rows[static_cast<std::size_t>(i)];
+            IndexKind k = IndexKind::Integer;
+            if (r.syntax == 64) k = IndexKind::IpAddress;
+            else if (r.syntax == 73) k = IndexKind::Mac;
+            else if (r.syntax == 4 || r.syntax == 76 || r.syntax == 3)
+                k = r.access == 65 ? IndexKind::Implied : IndexKind::String;
+            index.push_back(k);
+            if (r.access != 1 && r.access != 65 && !store_.knowsObject(r.oid)) {
+                ColumnSpec s = specFor(r);
+                s.access = Access::ReadOnly;
+                s.defaultText = k == IndexKind::Integer ? "%i" : "";
+                columns.push_back(s);
+            }
+        }
+        if (index.empty())
+            index.push_back(IndexKind::Integer);
+        int control = -1;
+        RowControl rc;
+        for (std::size_t i = static_cast<std::size_t>(indexCount); i < rows.size(); ++i) {
+            const Row& r = rows[i];
+            if (r.access == 1 || r.access == 65 || store_.knowsObject(r.oid) || store_.findSpec(r.oid))
+                continue;
+            bool dup = false;
+            for (const auto& c : columns)
+                dup = dup || c.oid == r.oid;
+            if (dup)
+                continue;
+            ColumnSpec s = specFor(r);
+            std::int64_t v2 = 0;
+            if (control < 0 && s.access == Access::ReadWrite && s.kind == ValueKind::Integer) {
+                const int here = static_cast<int>(columns.size());
+                if (hasLabel(r, "createAndGo")) {
+                    RowControl::fromWord("std", rc);
+                    control = here;
+                } else if (hasLabel(r, "invalid", &v2) && v2 == 2) {
+                    // valid/invalid form: any other option value creates or keeps the row.
+                    rc = RowControl();
+                    rc.destroy = {2};
+                    for (const auto& o : r.options)
+                        if (o.first != 2) {
+                            rc.create[o.first] = o.first;
+                            rc.keep.insert(o.first);
+                        }
+                    control = here;
+                } else if (hasLabel(r, "add") && hasLabel(r, "delete")) {
+                    RowControl::fromWord("adddel", rc);
+                    control = here;
+                }
+            }
+            columns.push_back(s);
+        }
+        if (columns.empty())
+            continue;
+        // Rows: one per port for a port-indexed table, VLANs or units where the
+        // index says so, otherwise a few.
+        const std::string firstLabel = lower(rows.front().label);
+        const Oid& firstOid = rows.front().oid;
+        const bool single = index.size() == 1 && index[0] == IndexKind::Integer;
+        if (single && (firstLabel.find("port") != std::string::npos
+                       || firstOid == Oid{1, 3, 6, 1, 2, 1, 17, 1, 4, 1, 1}
+                       || firstOid == Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, 1}
+                       || firstLabel.find("ifindex") != std::string::npos))
+            rowsText = "ports";
+        else if (single && firstLabel.find("vlan") != std::string::npos)
+            rowsText = "vlans";
+        else if (single && firstLabel.find("unit") != std::string::npos)
+            rowsText = "units";
+        else {
+            for (int r = 1; r <= 3; ++r) {
+                std::string item;
+                for (std::size_t k = 0; k < index.size(); ++k) {
+                    if (k)
+                        item += ',';
+                    switch (index[k]) {
+                    case IndexKind::Integer: item += std::to_string(r); break;
+                    case IndexKind::String: case IndexKind::Implied: item += "entry" + std::to_string(r); break;
+                    case IndexKind::IpAddress: item += "10.0.0." + std::to_string(r); break;
+                    case IndexKind::Mac: item += "00:80:c8:00:00:0" + std::to_string(r); break;
+                    }
+                }
+                rowsText += (rowsText.empty() ? "" : ";") + item;
+            }
+        }
+        TableSpec* t = store_.addTable("catalogue" + std::to_string(number), index, columns, control, rc);
+        for (const Oid& row : store_.rowsFromText(*t, rowsText))
+            store_.addRow(t, row);
+        ++tables_;
+    }
+    return true;
+}

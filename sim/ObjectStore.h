@@ -1,0 +1,88 @@
+#pragma once
+// The simulator's in-memory agent data: one sorted map from object identifier to
+// typed value, plus the scalar and table descriptions that say what may be
+// written, how values are checked and how rows come and go.
+#include "ObjectSpec.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// SNMP error statuses used by the store (SNMPv2 numbering; the agent maps them for v1).
+namespace snmperr {
+enum : int {
+    NoError = 0, TooBig = 1, NoSuchName = 2, BadValue = 3, ReadOnly = 4, GenErr = 5,
+    NoAccess = 6, WrongType = 7, WrongLength = 8, WrongEncoding = 9, WrongValue = 10,
+    NoCreation = 11, InconsistentValue = 12, ResourceUnavailable = 13, CommitFailed = 14,
+    UndoFailed = 15, AuthorizationError = 16, NotWritable = 17, InconsistentName = 18,
+};
+}
+
+class ObjectStore {
+public:
+    struct Entry {
+        SimValue value;
+        const ColumnSpec* spec = nullptr;
+    };
+    // One variable of a set request.
+    struct SetItem {
+        Oid oid;
+        SimValue value;          // kind as received (octet strings arrive as Octets)
+        int error = 0;           // filled by validate()
+    };
+    using Map = std::map<Oid, Entry>;
+
+    ObjectStore();
+    ~ObjectStore();
+
+    // Port indexes of the stack ((unit - 1) * 64 + port), used by rows "ports" and the
+    // port-list defaults; unit numbers for rows "units".
+    void setStack(std::vector<int> ports, std::vector<int> units);
+    const std::vector<int>& ports() const { return ports_; }
+
+    // Adds a scalar (served at oid.0) with its initial value from the spec's template.
+    ColumnSpec* addScalar(const ColumnSpec& spec);
+    // Adds a table; columns get table set to it. Returns the table.
+    TableSpec* addTable(const std::string& name, std::vector<IndexKind> index,
+                        std::vector<ColumnSpec> columns, int controlColumn = -1,
+                        const RowControl& control = RowControl());
+    // Adds a row with every column at its default (the control column at its
+    // initial "active" value). An existing row is left as it is.
+    void addRow(TableSpec* table, const Oid& instance);
+    void removeRow(TableSpec* table, const Oid& instance);
+
+    // Rows text: items separated by ';', index components by ','; or one of the words
+    // ports, units, vlans.
+    std::vector<Oid> rowsFromText(const TableSpec& table, const std::string& text) const;
+
+    bool knowsObject(const Oid& columnOrScalar) const { return specs_.count(columnOrScalar) != 0; }
+    // The spec whose object identifier is the longest prefix of oid, and the rest.
+    const ColumnSpec* findSpec(const Oid& oid, Oid* instance = nullptr) const;
+    TableSpec* findTable(const std::string& name) const;
+
+    const Entry* get(const Oid& oid) const;
+    // First entry after oid (or at oid when inclusive); nullptr at the end.
+    const Map::value_type* next(const Oid& oid, bool inclusive) const;
+    // Replaces the value of an existing object (no checks).
+    bool put(const Oid& oid, const SimValue& value);
+    const Map& objects() const { return map_; }
+
+    // Checks a whole set request; each item's error is filled. Returns the index of
+    // the first failing item, or -1 when all may be written.
+    int validate(std::vector<SetItem>& items) const;
+    // Writes a validated request: creates rows first, then values, then removals.
+    void apply(const std::vector<SetItem>& items);
+
+    // Initial value of a column in a row (template substitution, see defaults below).
+    SimValue defaultValue(const ColumnSpec& spec, const Oid& instance) const;
+
+private:
+    int checkValue(const ColumnSpec& spec, const SimValue& v) const;
+    std::string portBits(bool all, int salt) const;
+
+    Map map_;
+    std::map<Oid, std::unique_ptr<ColumnSpec>> specs_;
+    std::vector<std::unique_ptr<TableSpec>> tables_;
+    std::vector<int> ports_, units_;
+};

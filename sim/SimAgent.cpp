@@ -1,0 +1,484 @@
+#include "SimAgent.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+
+extern "C" {
+// Provided by the agent library; not declared in its installed headers.
+extern netsnmp_session* main_session;
+void init_vacm_conf(void);
+}
+
+namespace {
+
+SimAgent* g_agent = nullptr;
+netsnmp_callback g_packetCallback = nullptr;
+
+const Oid kRoot{1, 3, 6, 1};
+const Oid kSysUpTime{1, 3, 6, 1, 2, 1, 1, 3, 0};
+const Oid kLedColumn{1, 3, 6, 1, 4, 1, 497, 12, 11, 1, 9, 4, 1, 6};
+
+Oid toOid(const oid* o, size_t len)
+{
+    return Oid(o, o + len);
+}
+
+bool fromVar(const netsnmp_variable_list* vb, SimValue& v)
+{
+    v = SimValue();
+    switch (vb->type) {
+    case ASN_INTEGER:
+        v.kind = ValueKind::Integer;
+        v.number = *vb->val.integer;
+        return true;
+    case ASN_OCTET_STR:
+        v.kind = ValueKind::Octets;
+        v.bytes.assign(reinterpret_cast<const char*>(vb->val.string), vb->val_len);
+        return true;
+    case ASN_IPADDRESS:
+        v.kind = ValueKind::IpAddress;
+        v.bytes.assign(reinterpret_cast<const char*>(vb->val.string), vb->val_len);
+        return true;
+    case ASN_COUNTER: case ASN_GAUGE: case ASN_TIMETICKS: case ASN_UINTEGER:
+        v.kind = vb->type == ASN_COUNTER ? ValueKind::Counter
+               : vb->type == ASN_GAUGE ? ValueKind::Gauge
+               : vb->type == ASN_TIMETICKS ? ValueKind::TimeTicks : ValueKind::Unsigned;
+        v.number = static_cast<std::int64_t>(static_cast<unsigned long>(*vb->val.integer) & 0xffffffffUL);
+        return true;
+    case ASN_COUNTER64:
+        v.kind = ValueKind::Counter64;
+        v.number = static_cast<std::int64_t>((static_cast<std::uint64_t>(vb->val.counter64->high) << 32)
+                                             | vb->val.counter64->low);
+        return true;
+    case ASN_OBJECT_ID:
+        v.kind = ValueKind::ObjectId;
+        v.oid = toOid(vb->val.objid, vb->val_len / sizeof(oid));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void setVar(netsnmp_variable_list* vb, const SimValue& v)
+{
+    switch (v.kind) {
+    case ValueKind::Integer: {
+        long l = static_cast<long>(v.number);
+        snmp_set_var_typed_value(vb, ASN_INTEGER, &l, sizeof l);
+        break;
+    }
+    case ValueKind::Unsigned: case ValueKind::Gauge: case ValueKind::Counter: case ValueKind::TimeTicks: {
+        u_long ul = static_cast<u_long>(v.number) & 0xffffffffUL;
+        snmp_set_var_typed_value(vb, v.asnType(), &ul, sizeof ul);
+        break;
+    }
+    case ValueKind::Counter64: {
+        counter64 c;
+        auto u = static_cast<std::uint64_t>(v.number);
+        c.high = static_cast<u_long>(u >> 32);
+        c.low = static_cast<u_long>(u & 0xffffffffUL);
+        snmp_set_var_typed_value(vb, ASN_COUNTER64, &c, sizeof c);
+        break;
+    }
+    case ValueKind::ObjectId: {
+        std::vector<oid> o(v.oid.begin(), v.oid.end());
+        snmp_set_var_typed_value(vb, ASN_OBJECT_ID, o.data(), o.size() * sizeof(oid));
+        break;
+    }
+    case ValueKind::IpAddress: {
+        in_addr_t a = 0;
+        std::memcpy(&a, v.bytes.data(), std::min<std::size_t>(4, v.bytes.size()));
+        snmp_set_var_typed_value(vb, ASN_IPADDRESS, &a, 4);
+        break;
+    }
+    default:
+        snmp_set_var_typed_value(vb, ASN_OCTET_STR, v.bytes.data(), v.bytes.size());
+        break;
+    }
+}
+
+int simHandler(netsnmp_mib_handler* handler, netsnmp_handler_registration* reg,
+               netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+{
+    return static_cast<SimAgent*>(handler->myvoid)->handle(handler, reg, reqinfo, requests);
+}
+
+void delayedReply(unsigned int, void* clientarg)
+{
+    auto* cache = netsnmp_handler_check_cache(static_cast<netsnmp_delegated_cache*>(clientarg));
+    if (!cache)
+        return;  // the request went away meanwhile
+    static_cast<SimAgent*>(cache->localinfo)->finishDelayed(cache);
+}
+
+void ledAlarm(unsigned int, void* clientarg)
+{
+    static_cast<SimAgent*>(clientarg)->ledTick();
+}
+
+int packetFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
+{
+    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && g_agent) {
+        if (g_agent->dropThis(pdu))
+            return 1;  // consumed without an answer
+        if (g_agent->answerFaultyWalk(session, pdu))
+            return 1;
+    }
+    return g_packetCallback(op, session, reqid, pdu, magic);
+}
+
+} // namespace
+
+SimAgent::SimAgent(const SimOptions& options, ObjectStore& store, StackModel& stack, FaultSwitches& faults)
+    : options_(options), store_(store), stack_(stack), faults_(faults)
+{
+}
+
+SimAgent::~SimAgent()
+{
+    shutdown();
+}
+
+bool SimAgent::start(std::string& error)
+{
+    if (options_.dir.empty()) {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string templ = std::string(tmp && *tmp ? tmp : "/tmp") + "/hv720-sim.XXXXXX";
+        std::vector<char> buf(templ.begin(), templ.end());
+        buf.push_back('\0');
+        if (!mkdtemp(buf.data())) {
+            error = "cannot create a temporary directory";
+            return false;
+        }
+        dir_ = buf.data();
+        ownDir_ = true;
+    } else {
+        dir_ = options_.dir;
+        std::error_code ec;
+        std::filesystem::create_directories(dir_, ec);
+        if (!std::filesystem::is_directory(dir_)) {
+            error = "cannot use directory " + dir_;
+            return false;
+        }
+    }
+    // Nothing from the system or the user's home: no MIB files, no configuration
+    // files, persistent state only inside our own directory (and not even there).
+    setenv("MIBS", "", 1);
+    setenv("SNMPCONFPATH", dir_.c_str(), 1);
+    setenv("SNMP_PERSISTENT_DIR", dir_.c_str(), 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir_.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, dir_.c_str());
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
+    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, options_.listen.c_str());
+    snmp_disable_log();
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, LOG_WARNING);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    add_to_init_list(const_cast<char*>("-smux"));
+
+    init_agent("hv720-sim");
+    init_vacm_conf();
+
+    netsnmp_handler_registration* reg = netsnmp_create_handler_registration(
+        "hv720-sim", simHandler, nullptr, 0, HANDLER_CAN_RWRITE);
+    std::vector<oid> root(kRoot.begin(), kRoot.end());
+    reg->rootoid = snmp_duplicate_objid(root.data(), root.size());
+    reg->rootoid_len = root.size();
+    reg->handler->myvoid = this;
+    if (netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
+        error = "cannot register the object handler";
+        return false;
+    }
+
+    std::vector<std::string> lines;
+    if (!options_.engineId.empty())
+        lines.push_back("exactEngineID 0x" + options_.engineId);
+    for (const auto& c : options_.readCommunities)
+        lines.push_back("rocommunity " + c);
+    for (const auto& c : options_.writeCommunities)
+        lines.push_back("rwcommunity " + c);
+    for (const auto& u : options_.users) {
+        std::string l = "createUser " + u.name;
+        if (!u.authProtocol.empty())
+            l += " " + u.authProtocol + " \"" + u.authPass + "\"";
+        if (!u.privProtocol.empty())
+            l += " " + u.privProtocol + " \"" + u.privPass + "\"";
+        lines.push_back(l);
+        lines.push_back("rwuser " + u.name + " noauth");
+    }
+    for (const auto& l : lines) {
+        std::vector<char> buf(l.begin(), l.end());
+        buf.push_back('\0');
+        netsnmp_config_remember(strdup(buf.data()));
+    }
+
+    init_snmp("hv720-sim");
+    if (init_master_agent() != 0) {
+        error = "cannot listen on " + options_.listen;
+        return false;
+    }
+    started_ = true;
+    g_agent = this;
+    if (main_session && main_session->callback != packetFilter) {
+        g_packetCallback = main_session->callback;
+        main_session->callback = packetFilter;
+    }
+    struct timeval period;
+    period.tv_sec = options_.ledPeriodMs / 1000;
+    period.tv_usec = (options_.ledPeriodMs % 1000) * 1000;
+    snmp_alarm_register_hr(period, SA_REPEAT, ledAlarm, this);
+    return true;
+}
+
+void SimAgent::run(volatile std::sig_atomic_t& stop)
+{
+    while (!stop)
+        agent_check_and_process(1);
+}
+
+void SimAgent::shutdown()
+{
+    if (started_) {
+        started_ = false;
+        if (main_session && g_packetCallback)
+            main_session->callback = g_packetCallback;
+        g_agent = nullptr;
+        snmp_shutdown("hv720-sim");
+        shutdown_agent();
+    }
+    if (ownDir_) {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+        ownDir_ = false;
+    }
+}
+
+void SimAgent::ledTick()
+{
+    stack_.tick(store_);
+}
+
+bool SimAgent::dropThis(void* p)
+{
+    auto* pdu = static_cast<netsnmp_pdu*>(p);
+    if (!pdu)
+        return false;
+    switch (pdu->command) {
+    case SNMP_MSG_GET: case SNMP_MSG_GETNEXT: case SNMP_MSG_GETBULK: case SNMP_MSG_SET:
+        break;
+    default:
+        return false;
+    }
+    // Requests to the control scalars always get through, so a test can switch the fault off.
+    if (pdu->variables && faults_.isControl(toOid(pdu->variables->name, pdu->variables->name_length)))
+        return false;
+    ++requestCount_;
+    return faults_.dropEvery > 0 && requestCount_ % static_cast<unsigned long>(faults_.dropEvery) == 0;
+}
+
+// The library refuses get-next answers that do not move forward, so a walk that
+// repeats or goes back is answered here, before the library sees the request.
+bool SimAgent::answerFaultyWalk(void* s, void* p)
+{
+    auto* session = static_cast<netsnmp_session*>(s);
+    auto* pdu = static_cast<netsnmp_pdu*>(p);
+    const Oid& w = faults_.walkOid;
+    if (!pdu || pdu->command != SNMP_MSG_GETNEXT || faults_.walkMode == FaultSwitches::WalkNormal || w.empty())
+        return false;
+    bool hit = false;
+    for (auto* vb = pdu->variables; vb; vb = vb->next_variable) {
+        Oid o = toOid(vb->name, vb->name_length);
+        hit = hit || (oidutil::startsWith(o, w) && o.size() > w.size());
+    }
+    if (!hit)
+        return false;
+    if (pdu->version != SNMP_VERSION_3) {
+        std::string community(reinterpret_cast<const char*>(pdu->community), pdu->community_len);
+        const auto& r = options_.readCommunities;
+        const auto& wr = options_.writeCommunities;
+        if (std::find(r.begin(), r.end(), community) == r.end()
+            && std::find(wr.begin(), wr.end(), community) == wr.end())
+            return false;  // the library drops it as any request with a wrong community
+    }
+    netsnmp_pdu* resp = snmp_clone_pdu(pdu);
+    if (!resp)
+        return false;
+    resp->command = SNMP_MSG_RESPONSE;
+    resp->errstat = 0;
+    resp->errindex = 0;
+    resp->securityStateRef = pdu->securityStateRef;
+    pdu->securityStateRef = nullptr;
+    for (auto* vb = resp->variables; vb; vb = vb->next_variable) {
+        Oid o = toOid(vb->name, vb->name_length);
+        const ObjectStore::Map::value_type* e = store_.next(o, false);
+        if (oidutil::startsWith(o, w) && o.size() > w.size()) {
+            if (faults_.walkMode == FaultSwitches::WalkRepeat) {
+                auto it = store_.objects().find(o);
+                if (it != store_.objects().end())
+                    e = &*it;
+            } else {
+                const auto* first = store_.next(w, false);
+                if (first && oidutil::startsWith(first->first, w) && first->first < o)
+                    e = first;
+            }
+        }
+        if (!e) {
+            snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+            continue;
+        }
+        std::vector<oid> name(e->first.begin(), e->first.end());
+        snmp_set_var_objid(vb, name.data(), name.size());
+        setVar(vb, e->second.value);
+    }
+    if (!snmp_send(session, resp))
+        snmp_free_pdu(resp);
+    return true;
+}
+
+bool SimAgent::delayOnce(long transid)
+{
+    if (std::find(delayed_.begin(), delayed_.end(), transid) != delayed_.end())
+        return false;
+    delayed_.push_back(transid);
+    if (delayed_.size() > 256)
+        delayed_.pop_front();
+    return true;
+}
+
+int SimAgent::handle(void* h, void* r, void* ri, void* rq)
+{
+    auto* handler = static_cast<netsnmp_mib_handler*>(h);
+    auto* reg = static_cast<netsnmp_handler_registration*>(r);
+    auto* reqinfo = static_cast<netsnmp_agent_request_info*>(ri);
+    auto* requests = static_cast<netsnmp_request_info*>(rq);
+    const int mode = reqinfo->mode;
+    bool controlOnly = true;
+    for (auto* q = requests; q; q = q->next)
+        controlOnly = controlOnly && faults_.isControl(toOid(q->requestvb->name, q->requestvb->name_length));
+    if (faults_.delayMs > 0 && !controlOnly
+        && (mode == MODE_GET || mode == MODE_GETNEXT || mode == MODE_SET_RESERVE1)
+        && delayOnce(reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->transid : 0)) {
+        netsnmp_delegated_cache* cache = netsnmp_create_delegated_cache(handler, reg, reqinfo, requests, this);
+        netsnmp_handler_mark_requests_as_delegated(requests, REQUEST_IS_DELEGATED);
+        struct timeval tv;
+        tv.tv_sec = faults_.delayMs / 1000;
+        tv.tv_usec = (faults_.delayMs % 1000) * 1000;
+        snmp_alarm_register_hr(tv, 0, delayedReply, cache);
+        return SNMP_ERR_NOERROR;
+    }
+    process(reqinfo, requests, toOid(reg->rootoid, reg->rootoid_len));
+    return SNMP_ERR_NOERROR;
+}
+
+void SimAgent::finishDelayed(void* c)
+{
+    auto* cache = static_cast<netsnmp_delegated_cache*>(c);
+    netsnmp_handler_mark_requests_as_delegated(cache->requests, REQUEST_IS_NOT_DELEGATED);
+    process(cache->reqinfo, cache->requests, toOid(cache->reginfo->rootoid, cache->reginfo->rootoid_len));
+    netsnmp_free_delegated_cache(cache);
+}
+
+void SimAgent::process(void* ri, void* rq, const Oid& root)
+{
+    auto* reqinfo = static_cast<netsnmp_agent_request_info*>(ri);
+    auto* requests = static_cast<netsnmp_request_info*>(rq);
+    const bool v1 = reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->version == SNMP_VERSION_1;
+    store_.put(kSysUpTime, SimValue::integer(static_cast<std::int64_t>(netsnmp_get_agent_uptime()),
+                                             ValueKind::TimeTicks));
+
+    auto injected = [&](const Oid& o) {
+        return faults_.errorStatus != 0 && !faults_.errorOid.empty() && !faults_.isControl(o)
+            && oidutil::startsWith(o, faults_.errorOid);
+    };
+    auto serve = [&](netsnmp_variable_list* vb, const Oid& o, const SimValue& value) {
+        SimValue v = value;
+        if (oidutil::startsWith(o, kLedColumn) && o.size() == kLedColumn.size() + 1) {
+            int limit = faults_.ledLimit(static_cast<int>(o.back()));
+            if (limit >= 0 && static_cast<std::size_t>(limit) < v.bytes.size())
+                v.bytes.resize(static_cast<std::size_t>(limit));
+        }
+        setVar(vb, v);
+    };
+
+    switch (reqinfo->mode) {
+    case MODE_GET:
+        for (auto* r = requests; r; r = r->next) {
+            if (r->processed)
+                continue;
+            Oid o = toOid(r->requestvb->name, r->requestvb->name_length);
+            if (injected(o)) {
+                netsnmp_set_request_error(reqinfo, r, faults_.errorStatus);
+                continue;
+            }
+            const ObjectStore::Entry* e = store_.get(o);
+            if (e && !(v1 && e->value.kind == ValueKind::Counter64))
+                serve(r->requestvb, o, e->value);
+            else
+                netsnmp_set_request_error(reqinfo, r, store_.findSpec(o) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+        }
+        break;
+    case MODE_GETNEXT:
+        for (auto* r = requests; r; r = r->next) {
+            if (r->processed)
+                continue;
+            Oid o = toOid(r->requestvb->name, r->requestvb->name_length);
+            const ObjectStore::Map::value_type* e = store_.next(o, r->inclusive != 0);
+            while (e && v1 && e->second.value.kind == ValueKind::Counter64)
+                e = store_.next(e->first, false);
+            if (!e || !oidutil::startsWith(e->first, root))
+                continue;  // nothing more here: the library moves on to the end of the view
+            std::vector<oid> name(e->first.begin(), e->first.end());
+            snmp_set_var_objid(r->requestvb, name.data(), name.size());
+            if (injected(e->first))
+                netsnmp_set_request_error(reqinfo, r, faults_.errorStatus);
+            else
+                serve(r->requestvb, e->first, e->second.value);
+        }
+        break;
+    case MODE_SET_RESERVE1: {
+        std::vector<ObjectStore::SetItem> items;
+        std::vector<netsnmp_request_info*> reqs;
+        for (auto* r = requests; r; r = r->next) {
+            ObjectStore::SetItem it;
+            it.oid = toOid(r->requestvb->name, r->requestvb->name_length);
+            if (injected(it.oid)) {
+                netsnmp_set_request_error(reqinfo, r,
+                                          faults_.errorStatus > 18 ? SNMP_ERR_GENERR : faults_.errorStatus);
+                return;
+            }
+            if (!fromVar(r->requestvb, it.value)) {
+                netsnmp_set_request_error(reqinfo, r, SNMP_ERR_WRONGTYPE);
+                return;
+            }
+            items.push_back(it);
+            reqs.push_back(r);
+        }
+        int bad = store_.validate(items);
+        if (bad >= 0)
+            netsnmp_set_request_error(reqinfo, reqs[static_cast<std::size_t>(bad)], items[static_cast<std::size_t>(bad)].error);
+        break;
+    }
+    case MODE_SET_COMMIT: {
+        std::vector<ObjectStore::SetItem> items;
+        for (auto* r = requests; r; r = r->next) {
+            ObjectStore::SetItem it;
+            it.oid = toOid(r->requestvb->name, r->requestvb->name_length);
+            if (fromVar(r->requestvb, it.value))
+                items.push_back(it);
+        }
+        store_.apply(items);
+        break;
+    }
+    default:
+        break;
+    }
+}

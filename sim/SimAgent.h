@@ -1,0 +1,45 @@
+#pragma once
+// The SNMP side of hv720-sim: net-snmp's agent library set up to read no system
+// configuration, listen only where it is told, check communities and users,
+// and answer every request from the object store through one handler.
+#include "FaultSwitches.h"
+#include "ObjectStore.h"
+#include "SimOptions.h"
+#include "StackModel.h"
+
+#include <csignal>
+#include <deque>
+#include <string>
+
+class SimAgent {
+public:
+    SimAgent(const SimOptions& options, ObjectStore& store, StackModel& stack, FaultSwitches& faults);
+    ~SimAgent();
+
+    // Initialises the library, registers the handler and opens the port.
+    bool start(std::string& error);
+    // Serves requests until stop becomes non-zero.
+    void run(volatile std::sig_atomic_t& stop);
+    void shutdown();
+
+    // Entry points called from the library's C callbacks.
+    int handle(void* handler, void* registration, void* reqinfo, void* requests);
+    void finishDelayed(void* cache);
+    void ledTick();
+    bool dropThis(void* pdu);
+    bool answerFaultyWalk(void* session, void* pdu);
+
+private:
+    void process(void* reqinfo, void* requests, const Oid& root);
+    bool delayOnce(long transid);
+
+    const SimOptions& options_;
+    ObjectStore& store_;
+    StackModel& stack_;
+    FaultSwitches& faults_;
+    std::string dir_;
+    bool ownDir_ = false;
+    bool started_ = false;
+    std::deque<long> delayed_;
+    unsigned long requestCount_ = 0;
+};
