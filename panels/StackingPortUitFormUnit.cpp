@@ -12,6 +12,7 @@
 namespace {
 
 const QRect kDesigned(0, 0, 543, 252);
+constexpr int kBoxPointSize = 8;
 
 int fontSizeOf(const QWidget* w)
 {
@@ -66,6 +67,10 @@ QWidget* TStackingPortUitForm::addUnitPage(const QString& caption, int /*firstPo
     QRect used;
     for (int i = 0; i < portCount; ++i) {
         auto* box = new QCheckBox(QString::number(i + 1), content);
+        // The control font of the form layouts, so that twelve columns fit the page.
+        QFont font = box->font();
+        font.setPointSize(kBoxPointSize);
+        box->setFont(font);
         const int f = fontSizeOf(box);
         const int h = box->sizeHint().height();
         const int chars = static_cast<int>(box->text().size());

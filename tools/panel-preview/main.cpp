@@ -5,10 +5,12 @@
 #include <vector>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "ExpansionModuleFormUnit.h"
 #include "NvSNMPLedGroup.h"
@@ -19,6 +21,7 @@
 #include "PortButton.h"
 #include "PortButtonList.h"
 #include "StackImageList.h"
+#include "StackingPortUitFormUnit.h"
 #include "frmHM10Unit.h"
 #include "frmHM20Unit.h"
 
@@ -58,11 +61,50 @@ int main(int argc, char** argv)
                             QStringLiteral("n"), QStringLiteral("1"));
     QCommandLineOption crop(QStringLiteral("crop"), QStringLiteral("Save only this part (x,y,w,h)."),
                             QStringLiteral("x,y,w,h"));
+    QCommandLineOption picker(QStringLiteral("picker"), QStringLiteral("Show the port picker instead."));
+    parser.addOption(picker);
     parser.addOption(shot);
     parser.addOption(zoom);
     parser.addOption(crop);
     parser.addOption(ticks);
     parser.process(app);
+
+    auto save = [&](QWidget& w) {
+        w.show();
+        QApplication::processEvents();
+        QPixmap pm = w.grab();
+        const QStringList c = parser.value(crop).split(QLatin1Char(','));
+        if (c.size() == 4)
+            pm = pm.copy(c[0].toInt(), c[1].toInt(), c[2].toInt(), c[3].toInt());
+        const int z = std::max(1, parser.value(zoom).toInt());
+        if (z > 1)
+            pm = pm.scaled(pm.size() * z, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        return pm.save(parser.value(shot)) ? 0 : 1;
+    };
+
+    if (parser.isSet(picker)) {
+        QTreeWidget unitList;
+        unitList.setColumnCount(9);
+        const char* rows[][5] = {{"1", "exist", "1", "52", "HV-710"},
+                                 {"2", "exist", "65", "26", "HV-720"},
+                                 {"3", "not-exist", "0", "0", "HV-630"}};
+        for (const auto& r : rows) {
+            auto* item = new QTreeWidgetItem(&unitList);
+            item->setText(0, QString::fromLatin1(r[0]));
+            item->setText(1, QString::fromLatin1(r[1]));
+            item->setText(3, QString::fromLatin1(r[2]));
+            item->setText(4, QString::fromLatin1(r[3]));
+            item->setText(8, QString::fromLatin1(r[4]));
+        }
+        TStackingPortUitForm form;
+        form.fillFromStack(&unitList, nullptr);
+        for (int k : {0, 3, 7, 20, 47})
+            form.checkBoxList().at(k)->setChecked(true);
+        if (parser.isSet(shot))
+            return save(form);
+        form.show();
+        return app.exec();
+    }
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Panel preview"));
@@ -124,17 +166,7 @@ int main(int argc, char** argv)
             if (u.module)
                 u.module->ledBinding()->blinkTimer()->stop();
         }
-        window.show();
-        QApplication::processEvents();
-        QPixmap pm = window.grab();
-        const QStringList c = parser.value(crop).split(QLatin1Char(','));
-        if (c.size() == 4)
-            pm = pm.copy(c[0].toInt(), c[1].toInt(), c[2].toInt(), c[3].toInt());
-        const int z = std::max(1, parser.value(zoom).toInt());
-        if (z > 1)
-            pm = pm.scaled(pm.size() * z, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        const bool ok = pm.save(parser.value(shot));
-        return ok ? 0 : 1;
+        return save(window);
     }
 
     // Fresh made-up values every 3 s, as a poll would bring.
