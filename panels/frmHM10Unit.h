@@ -1,0 +1,9 @@
+#pragma once
+// The HM-10 expansion module beside its carrying unit's panel.
+#include "ExpansionModuleFormUnit.h"
+
+class TfrmHM10 : public TExpansionModuleForm {
+    Q_OBJECT
+public:
+    explicit TfrmHM10(QWidget* owner = nullptr);
+};

@@ -1,0 +1,314 @@
+// Unit panels and module forms: button tags and positions, LED octets, the
+// stack-number picture, the port-button group and its pop-up menu.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "NvSNMPLedGroup.h"
+#include "PanelHV630FormUnit.h"
+#include "PanelHV640FormUnit.h"
+#include "PanelHV710FormUnit.h"
+#include "PanelHV720FormUnit.h"
+#include "PortButtonList.h"
+#include "StackImageList.h"
+#include "frmHM10Unit.h"
+#include "frmHM20Unit.h"
+
+namespace {
+
+const NvLedColour Green = NvSNMPLedColorMapList::rgb(0, 255, 0);
+const NvLedColour White = NvSNMPLedColorMapList::rgb(255, 255, 255);
+
+using PanelFactory = std::function<std::unique_ptr<TUnitPanelForm>()>;
+
+template <class T>
+PanelFactory factory()
+{
+    return [] { return std::make_unique<T>(); };
+}
+
+std::unique_ptr<TUnitPanelForm> buildPanel(const PanelFactory& make, int unit, TPortButtonList& list)
+{
+    auto panel = make();
+    panel->setUnitNumber(unit);
+    panel->buildLeds(nullptr);
+    panel->buildPortButtons(list);
+    return panel;
+}
+
+struct ButtonCase {
+    const char* model;
+    PanelFactory make;
+    int unit;
+    int button;
+    int tag;
+    QRect rect;
+};
+
+TEST(UnitPanel, PortButtonsCarryTheStackPortIndexAtTheirLayoutPositions)
+{
+    const ButtonCase cases[] = {
+        {"HV-720", factory<TPanelHV720Form>(), 3, 1, 129, QRect(335, 21, 23, 22)},
+        {"HV-720", factory<TPanelHV720Form>(), 3, 24, 152, QRect(630, 47, 23, 23)},
+        {"HV-720", factory<TPanelHV720Form>(), 3, 25, 149, QRect(663, 48, 23, 22)},
+        {"HV-720", factory<TPanelHV720Form>(), 3, 28, 152, QRect(752, 49, 23, 22)},
+        {"HV-710", factory<TPanelHV710Form>(), 1, 47, 47, QRect(682, 20, 23, 22)},
+        {"HV-710", factory<TPanelHV710Form>(), 1, 49, 45, QRect(713, 20, 23, 22)},
+        {"HV-710", factory<TPanelHV710Form>(), 1, 52, 48, QRect(741, 48, 24, 23)},
+        {"HV-630", factory<TPanelHV630Form>(), 2, 25, 81, QRect(662, 19, 23, 22)},
+        {"HV-630", factory<TPanelHV630Form>(), 2, 32, 88, QRect(751, 49, 23, 23)},
+        {"HV-640", factory<TPanelHV640Form>(), 12, 2, 706, QRect(348, 46, 23, 23)},
+        {"HV-640", factory<TPanelHV640Form>(), 12, 28, 728, QRect(753, 52, 23, 22)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.model << " unit " << c.unit << " button " << c.button);
+        TPortButtonList list;
+        auto panel = buildPanel(c.make, c.unit, list);
+        EXPECT_EQ(panel->size(), QSize(780, 89));
+        EXPECT_EQ(panel->modelName(), QString::fromLatin1(c.model));
+        TPortButton* b = panel->portButton(c.button);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->objectName(), QStringLiteral("SpeedButton%1").arg(c.button));
+        EXPECT_EQ(b->tag(), c.tag);
+        EXPECT_EQ(b->geometry(), c.rect);
+        EXPECT_FALSE(b->isPortDown());
+        // Every button joins the stack's list, in button order.
+        ASSERT_EQ(list.count(), panel->portButtonCount());
+        EXPECT_EQ(list.at(c.button - 1), b);
+    }
+}
+
+TEST(UnitPanel, HV710LedsFollowTheirOctetsAndAShortValueLeavesTheRestWhite)
+{
+    TPortButtonList list;
+    auto panel = buildPanel(factory<TPanelHV710Form>(), 1, list);
+    NvSNMPLedGroup* leds = panel->ledBinding();
+    ASSERT_NE(leds, nullptr);
+
+    // Where some octets of the model are shown.
+    struct Where {
+        int offset;
+        const char* host;
+    } where[] = {{0, "PowerLedPanel"}, {3, "RPowerLedPanel"}, {4, "LedPanel1"}, {66, "LedPanel2"},
+                 {98, "LedPanel3"},    {104, "SIOPanel1"},    {106, "SIOPanel2"}};
+    for (const auto& w : where) {
+        bool found = false;
+        for (int i = 0; i < leds->ledCount(); ++i) {
+            if (leds->led(i).byteOffset == w.offset) {
+                found = true;
+                EXPECT_EQ(leds->led(i).shape->parentWidget(), panel->ledHost(QString::fromLatin1(w.host)))
+                    << w.offset;
+            }
+        }
+        EXPECT_TRUE(found) << w.offset;
+    }
+
+    // 60 octets, all "link up": ports 29-48 (octets 60-98) and both single LEDs are white.
+    ASSERT_EQ(leds->applyOctets(std::string(60, '\x02')), 0);
+    for (int i = 0; i < leds->ledCount(); ++i) {
+        const LedBinding& led = leds->led(i);
+        EXPECT_EQ(led.shape->brushColour(), led.byteOffset >= 60 ? White : Green) << led.byteOffset;
+    }
+}
+
+TEST(UnitPanel, StackNumberPictureShowsTheUnitsGlyph)
+{
+    TStackImageList images;
+    auto panel = std::make_unique<TPanelHV720Form>();
+    panel->setUnitNumber(2);
+    panel->buildLeds(&images);
+    ASSERT_NE(panel->Panel1, nullptr);
+    EXPECT_EQ(panel->Panel1->geometry(), QRect(111, 47, 26, 23));
+    const QImage shown = panel->StackImage->pixmap().toImage();
+    ASSERT_EQ(shown.size(), QSize(24, 21));
+    const QImage glyph = images.image(1).toImage().convertToFormat(shown.format());
+    EXPECT_EQ(shown.copy(4, 2, 16, 16), glyph);
+
+    // A model without the picture, and a unit beyond the glyphs, draw nothing and do not fail.
+    TPanelHV630Form hv630;
+    hv630.setUnitNumber(1);
+    hv630.buildLeds(&images);
+    EXPECT_EQ(hv630.Panel1, nullptr);
+    TPanelHV640Form hv640;
+    hv640.setUnitNumber(15);
+    hv640.buildLeds(&images);
+    EXPECT_EQ(hv640.StackImage->pixmap().toImage().pixelColor(12, 10), QColor(Qt::black));
+}
+
+TEST(StackImages, FourteenDistinctLightOnBlackGlyphs)
+{
+    TStackImageList images;
+    ASSERT_EQ(images.count(), 14);
+    for (int i = 0; i < images.count(); ++i) {
+        const QImage img = images.image(i).toImage();
+        ASSERT_EQ(img.size(), QSize(16, 16)) << i;
+        EXPECT_EQ(img.pixelColor(0, 0), QColor(Qt::black)) << i;
+        bool light = false;
+        for (int y = 0; y < 16 && !light; ++y)
+            for (int x = 0; x < 16 && !light; ++x)
+                light = img.pixelColor(x, y).lightness() > 150;
+        EXPECT_TRUE(light) << i;
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(img, images.image(j).toImage()) << i << " " << j;
+    }
+    EXPECT_TRUE(images.image(14).isNull());
+}
+
+struct ModuleCase {
+    const char* name;
+    std::function<std::unique_ptr<TExpansionModuleForm>()> make;
+    bool hv720;
+    bool hv710;
+    int unit;
+    int tagX;       // 0: no buttons join the list
+    int octetX;     // -1: no LEDs
+    int octetY;
+};
+
+TEST(ModuleForm, CarrierDecidesTagsAndLedOctets)
+{
+    auto hm20 = [] { return std::unique_ptr<TExpansionModuleForm>(new TfrmHM20); };
+    auto hm10 = [] { return std::unique_ptr<TExpansionModuleForm>(new TfrmHM10); };
+    const ModuleCase cases[] = {
+        {"HM20 on HV-720 unit 2", hm20, true, false, 2, 89, 52, 54},
+        {"HM10 on HV-720 unit 1", hm10, true, false, 1, 25, 52, 54},
+        {"HM10 on HV-710 unit 1", hm10, false, true, 1, 49, 100, 102},
+        {"HM20 on HV-710 unit 3", hm20, false, true, 3, 177, 100, 102},
+        {"HM20 without carrier", hm20, false, false, 1, 0, -1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto form = c.make();
+        EXPECT_EQ(form->size(), QSize(194, 40));
+        form->setUnitNumber(c.unit);
+        form->setHV720Carrier(c.hv720);
+        form->setHV710Carrier(c.hv710);
+        form->buildLeds();
+        TPortButtonList list;
+        form->buildPortButtons(list);
+
+        if (c.tagX == 0) {
+            EXPECT_EQ(list.count(), 0);
+        } else {
+            ASSERT_EQ(list.count(), 2);
+            EXPECT_EQ(list.at(0), form->SpeedButtonX);
+            EXPECT_EQ(form->SpeedButtonX->tag(), c.tagX);
+            EXPECT_EQ(form->SpeedButtonY->tag(), c.tagX + 1);
+        }
+
+        NvSNMPLedGroup* leds = form->ledBinding();
+        ASSERT_NE(leds, nullptr);
+        if (c.octetX < 0) {
+            EXPECT_EQ(leds->ledCount(), 0);
+            continue;
+        }
+        ASSERT_EQ(leds->ledCount(), 2);
+        EXPECT_EQ(leds->led(0).byteOffset, c.octetX);
+        EXPECT_EQ(leds->led(1).byteOffset, c.octetY);
+        EXPECT_EQ(leds->led(0).shape->parentWidget(), form->pLedPort1);
+        EXPECT_EQ(leds->led(1).shape->parentWidget(), form->pLedPort2);
+        EXPECT_EQ(leds->led(0).shape->size(), QSize(6, 6));
+        std::string value(110, '\0');
+        value[static_cast<size_t>(c.octetX)] = 2;
+        ASSERT_EQ(leds->applyOctets(value), 0);
+        EXPECT_EQ(leds->led(0).shape->brushColour(), Green);
+        EXPECT_EQ(leds->led(1).shape->brushColour(), 0);
+    }
+}
+
+TEST(ModuleForm, LedTimersLiveOnTheOwnerAndStopWhenTheFormCloses)
+{
+    QWidget mainWindow;
+    auto* form = new TfrmHM20(&mainWindow);
+    form->setUnitNumber(1);
+    form->setHV720Carrier(true);
+    form->buildLeds();
+    NvSNMPLedGroup* leds = form->ledBinding();
+    ASSERT_NE(leds, nullptr);
+    EXPECT_EQ(leds->blinkTimer()->parent(), &mainWindow);
+    leds->startPollTimer(300);
+    QPointer<QTimer> poll = leds->pollTimer();
+    form->FormClose();
+    EXPECT_EQ(form->ledBinding(), nullptr);
+    EXPECT_TRUE(poll.isNull());
+    delete form;
+}
+
+TEST(PortButtons, OneButtonOfTheWholeStackIsDown)
+{
+    TPortButtonList list;
+    auto first = buildPanel(factory<TPanelHV720Form>(), 1, list);
+    auto second = buildPanel(factory<TPanelHV710Form>(), 2, list);
+    TfrmHM10 module;
+    module.setUnitNumber(2);
+    module.setHV710Carrier(true);
+    module.buildPortButtons(list);
+    list.makeGroup();
+    list.makeGroup();  // a second call must not connect twice
+
+    const struct {
+        TPortButton* button;
+        int tag;
+    } clicks[] = {
+        {first->portButton(5), 5},
+        {second->portButton(52), 64 + 48},
+        {second->portButton(52), 64 + 48},  // clicking the down button keeps it down
+        {module.SpeedButtonY, 64 + 50},
+        {first->portButton(28), 24},
+    };
+    for (const auto& c : clicks) {
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        TPortButton* down = list.selected();
+        ASSERT_EQ(down, c.button);
+        EXPECT_EQ(down->tag(), c.tag);
+        int downCount = 0;
+        for (const auto& b : list.buttons())
+            downCount += b->isPortDown() ? 1 : 0;
+        EXPECT_EQ(downCount, 1);
+    }
+}
+
+TEST(PortButtons, RightClickOffersThePopupMenuNamingTheButton)
+{
+    TPortButtonList list;
+    auto panel = buildPanel(factory<TPanelHV720Form>(), 3, list);
+    QMenu menu;
+    menu.addAction(QStringLiteral("Port Information"));
+    list.setPopupMenu(&menu);
+    TPortButton* b = panel->portButton(25);
+    QSignalSpy spy(b, &TPortButton::popupRequested);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), b->mapToGlobal(QPoint(3, 3)));
+    QCoreApplication::sendEvent(b, &event);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).value<TPortButton*>(), b);
+    auto* named = qobject_cast<TPortButton*>(menu.property("popupComponent").value<QObject*>());
+    ASSERT_EQ(named, b);
+    EXPECT_EQ(named->tag(), 149);
+    EXPECT_FALSE(b->isPortDown());  // a right click does not select
+    menu.close();
+}
+
+TEST(UnitPanel, ClosingStopsAndFreesTheLedBinding)
+{
+    TPortButtonList list;
+    auto panel = buildPanel(factory<TPanelHV640Form>(), 1, list);
+    NvSNMPLedGroup* leds = panel->ledBinding();
+    ASSERT_NE(leds, nullptr);
+    leds->startPollTimer(300);
+    ASSERT_EQ(leds->applyOctets(std::string(60, '\x05')), 0);
+    TLedShape* shape = leds->led(0).shape;
+    EXPECT_EQ(shape->brushColour(), NvSNMPLedColorMapList::rgb(255, 0, 0));
+    panel->FormClose();
+    EXPECT_EQ(panel->ledBinding(), nullptr);
+    EXPECT_EQ(shape->brushColour(), 0);  // back to black
+    EXPECT_TRUE(panel->findChildren<QTimer*>().isEmpty());
+}
+
+}  // namespace
