@@ -60,7 +60,7 @@ public:
     // One specification per "%" of format, the k-th to the k-th edit.
     // Throws NvSNMPException -2 for a malformed specification.
     void attach(const std::string& format, const std::vector<QLineEdit*>& edits);
-    // Parses the specification, applies width and maximum length, and puts the
+    // Parses one format item, applies width and maximum length, and puts the
     // constraint's change and exit handlers in front of the edit's own.
     // Throws NvSNMPException -2. An edit that already has a record gets a new one.
     void attachOne(const std::string& specification, QLineEdit* edit);

@@ -41,7 +41,7 @@ public:
     void setStack(std::vector<int> ports, std::vector<int> units);
     const std::vector<int>& ports() const { return ports_; }
 
-    // Adds a scalar (served at oid.0) with its initial value from the spec's template.
+    // Adds a scalar (served at oid.0) with its initial value from the column's template.
     ColumnSpec* addScalar(const ColumnSpec& spec);
     // Adds a table; columns get table set to it. Returns the table.
     TableSpec* addTable(const std::string& name, std::vector<IndexKind> index,
