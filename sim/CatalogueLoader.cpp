@@ -114,7 +114,9 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             int table = std::stoi(f[0]);
             r.listKind = std::stoi(f[2]);
             r.indexCount = std::stoi(f[3]);
-            if (!oidutil::parse(f[5], r.oid))
+            // Index rows of a table may have no object of their own (blank oid).
+            const bool blankOid = f[5].find_first_not_of(' ') == std::string::npos;
+            if (!blankOid && !oidutil::parse(f[5], r.oid))
                 throw 0;
             r.label = f[6];
             r.syntax = std::stoi(f[7]);
@@ -166,7 +168,9 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             IndexKind k = IndexKind::Integer;
             if (r.syntax == 64) k = IndexKind::IpAddress;
             else if (r.syntax == 73) k = IndexKind::Mac;
-            else if (r.syntax == 4 || r.syntax == 76 || r.syntax == 3)
+            // An object-identifier index is length-prefixed like a string; the
+            // generated characters read back as its sub-identifiers.
+            else if (r.syntax == 4 || r.syntax == 76 || r.syntax == 3 || r.syntax == 6)
                 k = r.access == 65 ? IndexKind::Implied : IndexKind::String;
             index.push_back(k);
             if (r.access != 1 && r.access != 65 && !store_.knowsObject(r.oid)) {
@@ -182,7 +186,9 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         RowControl rc;
         for (std::size_t i = static_cast<std::size_t>(indexCount); i < rows.size(); ++i) {
             const Row& r = rows[i];
-            if (r.access == 1 || r.access == 65 || store_.knowsObject(r.oid) || store_.findSpec(r.oid))
+            // A scalar whose identifier is a prefix of this column owns only its ".0".
+            const ColumnSpec* owner = store_.findSpec(r.oid);
+            if (r.access == 1 || r.access == 65 || store_.knowsObject(r.oid) || (owner && !owner->isScalar()))
                 continue;
             bool dup = false;
             for (const auto& c : columns)

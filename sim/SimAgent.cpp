@@ -21,6 +21,8 @@ SimAgent* g_agent = nullptr;
 netsnmp_callback g_packetCallback = nullptr;
 
 const Oid kRoot{1, 3, 6, 1};
+// The IEEE arc (802.1X port access objects) lies outside 1.3.6.1.
+const Oid kIeeeRoot{1, 0, 8802};
 const Oid kSysUpTime{1, 3, 6, 1, 2, 1, 1, 3, 0};
 const Oid kLedColumn{1, 3, 6, 1, 4, 1, 497, 12, 11, 1, 9, 4, 1, 6};
 
@@ -188,15 +190,17 @@ bool SimAgent::start(std::string& error)
     init_agent("hv720-sim");
     init_vacm_conf();
 
-    netsnmp_handler_registration* reg = netsnmp_create_handler_registration(
-        "hv720-sim", simHandler, nullptr, 0, HANDLER_CAN_RWRITE);
-    std::vector<oid> root(kRoot.begin(), kRoot.end());
-    reg->rootoid = snmp_duplicate_objid(root.data(), root.size());
-    reg->rootoid_len = root.size();
-    reg->handler->myvoid = this;
-    if (netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
-        error = "cannot register the object handler";
-        return false;
+    for (const Oid* arc : {&kRoot, &kIeeeRoot}) {
+        netsnmp_handler_registration* reg = netsnmp_create_handler_registration(
+            "hv720-sim", simHandler, nullptr, 0, HANDLER_CAN_RWRITE);
+        std::vector<oid> root(arc->begin(), arc->end());
+        reg->rootoid = snmp_duplicate_objid(root.data(), root.size());
+        reg->rootoid_len = root.size();
+        reg->handler->myvoid = this;
+        if (netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
+            error = "cannot register the object handler";
+            return false;
+        }
     }
 
     std::vector<std::string> lines;
