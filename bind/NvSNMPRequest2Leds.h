@@ -1,0 +1,34 @@
+#pragma once
+// The LED binding of a front panel: reads the unit's LED status octet string
+// every poll period and shows it on the LED shapes of NvSNMPLedGroup. A failed
+// read turns every LED off and is reported on the status line only.
+#include <string>
+
+#include "NvSNMPLedGroup.h"
+#include "NvSNMPRequest2Controls.h"
+
+class NvSNMPRequest2Leds : public NvSNMPRequest2Controls, public NvSNMPLedGroup {
+public:
+    static constexpr const char* ListName = " Led Status";
+    static constexpr uint32_t ReadTimeout = 500;  // hundredths of a second
+
+    // Asynchronous binding of the status value of one unit (instance = unit).
+    NvSNMPRequest2Leds(QWidget* owner, int unit);
+    ~NvSNMPRequest2Leds() override;
+
+    // Poll timer at period x 10 ms, then a first read at once. A read that
+    // cannot be made turns the LEDs off and is raised to the caller; the timer
+    // stays enabled.
+    void startPolling(int period);
+    // One poll: a failure turns the LEDs off and goes to the status line.
+    void pollTick() override;
+
+    // Stops both timers, clears the request's alive flag and waits (processing
+    // events) until an outstanding read has been answered.
+    void shutDown();
+
+protected:
+    // Decodes the answer; an LED that cannot be decoded raises its error.
+    void rowReceived() override;
+    void getFailed(const NvSNMPError& reply) override;
+};
