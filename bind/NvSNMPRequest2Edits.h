@@ -74,6 +74,8 @@ protected:
 private:
     void buildColumns();
     void appendLine();
+    // Rows in the order of a line's cells: hidden-column rows, then listed rows.
+    std::vector<int> lineLayout() const;
     void onSelectionChanged();
 
     QPointer<QTreeWidget> m_listView;
