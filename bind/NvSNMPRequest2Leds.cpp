@@ -21,6 +21,14 @@ NvSNMPRequest2Leds::NvSNMPRequest2Leds(QWidget* owner, int unit)
     request.varList.instance = std::to_string(unit);
     request.varList.name = ListName;
     request.timeout = ReadTimeout;
+
+    // Runs after the group's own repaint of the same tick.
+    QObject::connect(blinkTimer(), &QTimer::timeout, blinkTimer(), [this] {
+        if (ledsSettled()) {
+            blinkTimer()->stop();
+            m_blinkResting = true;
+        }
+    });
 }
 
 NvSNMPRequest2Leds::~NvSNMPRequest2Leds()
@@ -49,6 +57,23 @@ void NvSNMPRequest2Leds::pollTick()
     }
 }
 
+void NvSNMPRequest2Leds::stopPolling()
+{
+    m_blinkResting = false;
+    NvSNMPLedGroup::stopPolling();
+}
+
+bool NvSNMPRequest2Leds::ledsSettled() const
+{
+    if (blinkCount > blinkTicks + 1)
+        return true;
+    for (const auto& led : leds) {
+        if (led->blinking)
+            return false;
+    }
+    return true;
+}
+
 void NvSNMPRequest2Leds::shutDown()
 {
     stopPolling();
@@ -63,6 +88,10 @@ void NvSNMPRequest2Leds::rowReceived()
     const int32_t code = applyOctets(textToOctets(value, row.syntax));
     if (code != 0)
         throw errorOfCode(code);
+    if (m_blinkResting) {
+        m_blinkResting = false;
+        blinkTimer()->start();
+    }
 }
 
 void NvSNMPRequest2Leds::getFailed(const NvSNMPError& reply)

@@ -2,6 +2,7 @@
 // The LED binding of a front panel: reads the unit's LED status octet string
 // every poll period and shows it on the LED shapes of NvSNMPLedGroup. A failed
 // read turns every LED off and is reported on the status line only.
+// Between the end of a blink cycle and the next answer the blink timer rests.
 #include <string>
 
 #include "NvSNMPLedGroup.h"
@@ -23,6 +24,13 @@ public:
     // One poll: a failure turns the LEDs off and goes to the status line.
     void pollTick() override;
 
+    // Disables both timers and turns the LEDs off.
+    void stopPolling();
+
+    // True when the next blink tick would change no LED: nothing blinks, or the
+    // blink cycle since the last answer is over.
+    bool ledsSettled() const;
+
     // Stops both timers, clears the request's alive flag and waits (processing
     // events) until an outstanding read has been answered.
     void shutDown();
@@ -31,4 +39,9 @@ protected:
     // Decodes the answer; an LED that cannot be decoded raises its error.
     void rowReceived() override;
     void getFailed(const NvSNMPError& reply) override;
+
+private:
+    // The blink timer rests while the LEDs are settled and starts again with
+    // the next answer, so that an idle stack costs no repaint ticks.
+    bool m_blinkResting = false;
 };

@@ -2,11 +2,13 @@
 // octets the agent serves, missing octets show the no-data colour, a failed read
 // turns the LEDs off and is reported on the status line.
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "LedShape.h"
 #include "NvSNMPRequest2Leds.h"
 #include "NvSNMPSession.h"
 #include "PanelHV710FormUnit.h"
@@ -148,6 +150,38 @@ TEST_F(LedBindingAgentTest, FailedReadTurnsTheLedsOffAndKeepsPolling)
 
     leds->stopPolling();
     EXPECT_FALSE(leds->pollTimer()->isActive());
+    EXPECT_FALSE(leds->blinkTimer()->isActive());
+}
+
+TEST_F(LedBindingAgentTest, BlinkTimerRestsOnlyOnceEveryLedShowsItsColour)
+{
+    // The simulator marks active ports with the blink bit.
+    ASSERT_TRUE(startAgent({"--unit", "model=HV-710", "--unit", "model=HV-720"})) << sim.log();
+    TPanelHV710Form panel;
+    panel.setUnitNumber(1);
+    panel.setStatusPanel(&status);
+    panel.buildLeds(nullptr);
+    NvSNMPRequest2Leds* leds = panel.ledRequest();
+    ASSERT_NE(leds, nullptr);
+    leds->startPolling(300);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round == 0 ? "first answer" : "next answer");
+        waitWhileBusy(*leds);
+        EXPECT_TRUE(leds->blinkTimer()->isActive());
+        bool anyBlinking = false;
+        for (int i = 0; i < leds->ledCount(); ++i)
+            anyBlinking = anyBlinking || leds->led(i).blinking;
+        EXPECT_TRUE(anyBlinking);
+        // A safety limit only, against a timer that never rests.
+        const QDeadlineTimer limit(20000);
+        while (leds->blinkTimer()->isActive() && !limit.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        ASSERT_FALSE(leds->blinkTimer()->isActive());
+        for (int i = 0; i < leds->ledCount(); ++i)
+            EXPECT_EQ(leds->led(i).shape->brushColour(), leds->led(i).colour) << "octet " << leds->led(i).byteOffset;
+        leds->pollTick();
+    }
+    leds->stopPolling();
     EXPECT_FALSE(leds->blinkTimer()->isActive());
 }
 
