@@ -101,7 +101,9 @@ void NvSNMPRequest2Edits::attachListView(QTreeWidget* view, bool enable)
     view->setPalette(palette);
     // Grid lines between cells.
     view->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid);"
-                                       " border-bottom: 1px solid palette(mid); }"));
+                                       " border-bottom: 1px solid palette(mid); }"
+                                       "QTreeView::item:selected { background: palette(highlight);"
+                                       " color: palette(highlighted-text); }"));
     view->header()->setStretchLastSection(false);
     view->header()->setSectionResizeMode(QHeaderView::Interactive);
     view->header()->setMinimumSectionSize(0);

@@ -311,4 +311,73 @@ TEST_F(EditsAgent, ClearingAliveEndsAWalkAfterTheReplyInFlight)
     EXPECT_FALSE(binding->busy);
 }
 
+// Records the hooks in the order they run.
+class HookRecorder : public NvSNMPRequest2Edits {
+public:
+    using NvSNMPRequest2Edits::NvSNMPRequest2Edits;
+    std::vector<std::string> calls;
+
+protected:
+    void beforeGet() override { calls.push_back("beforeGet"); NvSNMPRequest2Edits::beforeGet(); }
+    void beforeSet() override { calls.push_back("beforeSet"); }
+    void rowReceived() override { calls.push_back("rowReceived"); NvSNMPRequest2Edits::rowReceived(); }
+    void collectValues() override { calls.push_back("collectValues"); NvSNMPRequest2Edits::collectValues(); }
+    void afterGet() override { calls.push_back("afterGet"); NvSNMPRequest2Edits::afterGet(); }
+    void afterSet() override { calls.push_back("afterSet"); }
+};
+
+const NvSNMPVarDescriptor kSysName[] = {
+    {"1.3.6.1.2.1.1.5", "Name", SyntaxDisplayString, AccessReadable | AccessWritable},
+    {nullptr},
+};
+
+const NvSNMPVarDescriptor kAbsentTable[] = {
+    {"1.3.6.1.4.1.497.999.2.1.1.1", "Index", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.497.999.2.1.1.2", "Name", SyntaxDisplayString, AccessReadable | AccessWritable},
+    {nullptr},
+};
+
+TEST_F(EditsAgent, HookSequences)
+{
+    struct Case {
+        const char* name;
+        const NvSNMPVarDescriptor* table;
+        uint8_t kind;
+        bool asynchronous;
+        bool isSet;
+        std::vector<std::string> calls;
+        int rows;
+    } const cases[] = {
+        {"empty walk, async", kAbsentTable, NvSNMPVarList::Table, true, false, {"beforeGet", "afterGet"}, 0},
+        {"empty walk, sync", kAbsentTable, NvSNMPVarList::Table, false, false, {"beforeGet", "afterGet"}, 0},
+        {"scalar get", kScalars, NvSNMPVarList::ScalarGroup, true, false, {"beforeGet", "rowReceived", "afterGet"}, 1},
+        {"scalar set", kSysName, NvSNMPVarList::ScalarGroup, true, true, {"beforeSet", "collectValues", "afterSet"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto recorder = std::make_unique<HookRecorder>(form.get());
+        recorder->request.varList.assign(NvSNMPVarList(c.table, c.kind, c.kind >= NvSNMPVarList::Table ? 1 : 0));
+        recorder->asynchronous = c.asynchronous;
+        QPlainTextEdit memo(form.get());
+        recorder->setStatusTarget(&memo);  // a failure shows here instead of in a modal box
+        QLineEdit edit(form.get());
+        if (c.table == kSysName) {
+            recorder->bindEdit(0, "%s", &edit);
+            edit.setText("hooks");
+        }
+        if (c.isSet)
+            recorder->set(true, true);
+        else
+            recorder->get();
+        while (recorder->busy)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        EXPECT_EQ(recorder->calls, c.calls);
+        EXPECT_EQ(recorder->rowCount, c.rows);
+        EXPECT_NE(memo.toPlainText().indexOf("Ok!"), -1) << memo.toPlainText().toStdString();
+        std::unique_ptr<HookRecorder> owned = std::move(recorder);
+        NvSNMPRequest2Controls::close(owned);
+        EXPECT_EQ(owned, nullptr);
+    }
+}
+
 }  // namespace
