@@ -146,6 +146,31 @@ TEST_F(MainWindowTest, IdentificationPlacesOnePanelPerPresentKnownUnit)
     }
 }
 
+TEST_F(MainWindowTest, FailedWalksLeaveTheWindowWithWhatArrived)
+{
+    struct Case {
+        const char* name;
+        const char* failingTable;
+        size_t panels;
+        size_t modules;
+    };
+    const Case cases[] = {
+        {"sub-unit table fails: panels without modules", "1.3.6.1.4.1.497.11.59.7.2.1.1.3.1", 2, 0},
+        {"unit table fails: no panels", "1.3.6.1.4.1.497.12.11.1.9.4.1", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.stop();
+        auto form = open({"--unit", "model=HV-720 module=HM20", "--unit", "model=HV-710 module=HM10", "--error",
+                          std::string(c.failingTable) + "=genErr"});
+        ASSERT_TRUE(form);
+        EXPECT_EQ(form->unitPanels().size(), c.panels);
+        EXPECT_EQ(form->modulePanels().size(), c.modules);
+        // The RMON state is still read.
+        EXPECT_EQ(form->ST_RmonState->text(), "enabled");
+    }
+}
+
 TEST_F(MainWindowTest, RmonEntriesFollowTheAgentsState)
 {
     auto form = open({"--unit", "model=HV-720", "--rmon", "disabled"});
