@@ -8,11 +8,14 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTimer>
 #include <cstring>
 
 #include "NvCatalogue.h"
 #include "NvDateTime.h"
 #include "NvValueText.h"
+
+int NvSNMPRequest2Controls::s_handlerDepth = 0;
 
 std::function<QTime()> NvSNMPRequest2Controls::clock = [] { return QTime::currentTime(); };
 
@@ -192,8 +195,14 @@ NvSNMPReplyHandler NvSNMPRequest2Controls::getHandler()
 {
     std::weak_ptr<int> life = m_life;
     return [this, life](NvSNMPRequest&, const NvSNMPError& reply) {
+        if (life.expired())
+            return;
+        ++m_handlerDepth;
+        ++s_handlerDepth;
+        getReply(reply);
+        --s_handlerDepth;
         if (!life.expired())
-            getReply(reply);
+            handlerDone();
     };
 }
 
@@ -201,8 +210,14 @@ NvSNMPReplyHandler NvSNMPRequest2Controls::setHandler()
 {
     std::weak_ptr<int> life = m_life;
     return [this, life](NvSNMPRequest&, const NvSNMPError& reply) {
+        if (life.expired())
+            return;
+        ++m_handlerDepth;
+        ++s_handlerDepth;
+        setReply(reply);
+        --s_handlerDepth;
         if (!life.expired())
-            setReply(reply);
+            handlerDone();
     };
 }
 
@@ -370,11 +385,30 @@ void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
     }
 }
 
-void NvSNMPRequest2Controls::waitUntilIdle(NvSNMPRequest2Controls& binding)
+void NvSNMPRequest2Controls::handlerDone()
+{
+    --m_handlerDepth;
+    if (m_destroyWhenDone && !busy && m_handlerDepth == 0 && !m_destroyScheduled) {
+        // Outside the event pump, so that the request is no longer in a reply.
+        m_destroyScheduled = true;
+        QTimer::singleShot(0, QCoreApplication::instance(), [this] { delete this; });
+    }
+}
+
+bool NvSNMPRequest2Controls::closeNowOrDefer(NvSNMPRequest2Controls& binding)
 {
     binding.request.alive = false;
+    // Inside a reply handler no further reply is delivered until it returns,
+    // so waiting here would never end.
+    if (binding.m_handlerDepth > 0 || (s_handlerDepth > 0 && binding.busy)) {
+        binding.onGetDone = nullptr;
+        binding.onSetDone = nullptr;
+        binding.m_destroyWhenDone = true;
+        return false;
+    }
     while (binding.busy)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -71,16 +71,25 @@ public:
     static std::function<QTime()> clock;
 
     // Closing protocol for owners: clears request.alive, processes events until
-    // busy clears (sleeping between events), then destroys the binding.
+    // busy clears (sleeping between events), then destroys the binding. When
+    // called from inside a reply handler (for example from onGetDone, or from
+    // the events processed while a walk fills its list view), waiting could
+    // never end: the binding then drops its callbacks and destroys itself from
+    // the event loop once its request has finished. Either way the pointer is
+    // empty afterwards.
     template <class Binding>
     static void close(std::unique_ptr<Binding>& binding)
     {
-        if (binding) {
-            waitUntilIdle(*binding);
+        if (!binding)
+            return;
+        if (closeNowOrDefer(*binding))
             binding.reset();
-        }
+        else
+            binding.release();
     }
-    static void waitUntilIdle(NvSNMPRequest2Controls& binding);
+    // True when the binding is idle and may be destroyed now; false when it has
+    // taken over its own destruction.
+    static bool closeNowOrDefer(NvSNMPRequest2Controls& binding);
 
 protected:
     // Hooks, in slot order.
@@ -106,5 +115,11 @@ private:
     QPointer<QPlainTextEdit> m_memo;
     QPointer<QStatusBar> m_statusBar;
     QPointer<QLabel> m_statusPanel;
+    void handlerDone();
+
     std::shared_ptr<int> m_life = std::make_shared<int>(0);
+    int m_handlerDepth = 0;          // reply handlers of this binding running
+    bool m_destroyWhenDone = false;  // closed while it could not be waited for
+    bool m_destroyScheduled = false;
+    static int s_handlerDepth;       // reply handlers of any binding running
 };

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <algorithm>
+#include <cstdlib>
 
 #include "NvCatalogue.h"
 #include "NvEditConstraint.h"
@@ -41,8 +42,14 @@ std::vector<int32_t> parseBitIndices(const std::string& text)
         const size_t comma = text.find(',', start);
         const std::string piece = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         const auto first = piece.find_first_not_of(" \t");
-        if (first != std::string::npos)
-            bits.push_back(static_cast<int32_t>(std::stol(piece.substr(first))));
+        if (first != std::string::npos) {
+            const std::string number = piece.substr(first);
+            char* end = nullptr;
+            const long bit = std::strtol(number.c_str(), &end, 10);
+            if (end == number.c_str() || bit < 0 || bit > 65535)
+                throw errorOfCode(-519);  // not a usable bit number
+            bits.push_back(static_cast<int32_t>(bit));
+        }
         if (comma == std::string::npos)
             break;
         start = comma + 1;

@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <memory>
 #include <string>
 #include <vector>
@@ -377,6 +379,54 @@ TEST_F(EditsAgent, HookSequences)
         std::unique_ptr<HookRecorder> owned = std::move(recorder);
         NvSNMPRequest2Controls::close(owned);
         EXPECT_EQ(owned, nullptr);
+    }
+}
+
+// Tells when it is destroyed and can close itself while its walk fills the list.
+class ClosingBinding : public NvSNMPRequest2Edits {
+public:
+    using NvSNMPRequest2Edits::NvSNMPRequest2Edits;
+    ~ClosingBinding() override { *destroyed = true; }
+    bool* destroyed = nullptr;
+    std::function<void()> onFirstRow;
+
+protected:
+    void rowReceived() override
+    {
+        if (onFirstRow)
+            QTimer::singleShot(0, std::exchange(onFirstRow, nullptr));
+        NvSNMPRequest2Edits::rowReceived();  // processes events: the close runs in there
+    }
+};
+
+TEST_F(EditsAgent, ClosingFromInsideAReplyDoesNotHang)
+{
+    for (bool fromCallback : {true, false}) {
+        SCOPED_TRACE(fromCallback ? "from onGetDone" : "while the walk fills the list");
+        bool destroyed = false;
+        auto owned = std::make_unique<ClosingBinding>(form.get());
+        ClosingBinding* raw = owned.get();
+        raw->destroyed = &destroyed;
+        raw->request.varList.assign(NvSNMPVarList(kVlans, NvSNMPVarList::Table, 1));
+        QTreeWidget list(form.get());
+        raw->attachListView(&list, true);
+        QPlainTextEdit memo(form.get());
+        raw->setStatusTarget(&memo);
+        bool closed = false;
+        auto closeIt = [&] {
+            NvSNMPRequest2Controls::close(owned);
+            closed = true;
+        };
+        if (fromCallback)
+            raw->onGetDone = [&](NvSNMPRequest2Controls&, const NvSNMPError&) { closeIt(); };
+        else
+            raw->onFirstRow = closeIt;
+        raw->get();
+        while (!destroyed)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(owned, nullptr);
+        EXPECT_GE(list.topLevelItemCount(), 1);
     }
 }
 

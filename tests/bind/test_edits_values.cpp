@@ -201,6 +201,7 @@ TEST_F(EditsValues, BindingErrors)
     EXPECT_EQ(codeOf([&] { binding->showValues(Count); }), -521);
     QCheckBox one(form.get());
     EXPECT_EQ(codeOf([&] { binding->bindCheckBoxes(Ports, "0,1", {&one}); }), -522);
+    EXPECT_EQ(codeOf([&] { binding->bindCheckBoxes(Ports, "x", {&one}); }), -519);
 }
 
 TEST_F(EditsValues, StatusLinesOnEveryTargetKind)
