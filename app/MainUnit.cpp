@@ -369,14 +369,10 @@ void TMainForm::shutDown()
     m_shutDown = true;
     // Requests are switched off and awaited before their bindings go, so that
     // no answer arrives for a freed binding.
-    for (auto* binding : {m_unitBinding.get(), m_subUnitBinding.get(), m_portBinding.get(), m_rmonBinding.get()}) {
-        if (binding)
-            NvSNMPRequest2Controls::waitUntilIdle(*binding);
-    }
-    m_unitBinding.reset();
-    m_portBinding.reset();
-    m_rmonBinding.reset();
-    m_subUnitBinding.reset();
+    NvSNMPRequest2Controls::close(m_unitBinding);
+    NvSNMPRequest2Controls::close(m_subUnitBinding);
+    NvSNMPRequest2Controls::close(m_portBinding);
+    NvSNMPRequest2Controls::close(m_rmonBinding);
 
     // Each form stops its own polling and waits for its last read.
     for (TExpansionModuleForm* module : m_modulePanels) {

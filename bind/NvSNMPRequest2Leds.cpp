@@ -78,7 +78,6 @@ void NvSNMPRequest2Leds::shutDown()
 {
     stopPolling();
     request.alive = false;
-    waitUntilIdle(*this);
 }
 
 void NvSNMPRequest2Leds::rowReceived()

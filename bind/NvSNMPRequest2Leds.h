@@ -31,8 +31,8 @@ public:
     // blink cycle since the last answer is over.
     bool ledsSettled() const;
 
-    // Stops both timers, clears the request's alive flag and waits (processing
-    // events) until an outstanding read has been answered.
+    // Stops both timers and switches the request off; an owner then closes the
+    // binding with the base's close protocol (which waits for an outstanding read).
     void shutDown();
 
 protected:

@@ -106,11 +106,19 @@ void TExpansionModuleForm::buildPortButtons(TPortButtonList& list)
 void TExpansionModuleForm::FormClose()
 {
     if (m_ledBinding) {
-        if (NvSNMPRequest2Leds* request = ledRequest())
-            request->shutDown();
-        else
+        NvSNMPRequest2Leds* request = ledRequest();
+        if (!request) {
             m_ledBinding->stopPolling();
-        m_ledBinding.reset();
+            m_ledBinding.reset();
+        } else {
+            request->shutDown();
+            // Waits for an outstanding read; inside a reply handler the binding
+            // frees itself once its request has finished.
+            if (NvSNMPRequest2Controls::closeNowOrDefer(*request))
+                m_ledBinding.reset();
+            else
+                (void)m_ledBinding.release();
+        }
     }
 }
 
