@@ -1,10 +1,34 @@
 #include "MainUnit.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <exception>
 
+#include "ExpansionModuleFormUnit.h"
+#include "NvCatalogueTables.h"
+#include "NvSNMPError.h"
+#include "NvSNMPRequest2Edits.h"
+#include "NvSNMPRequest2Leds.h"
 #include "NvSNMPSession.h"
+#include "NvSNMPVarList.h"
+#include "PanelHV630FormUnit.h"
+#include "PanelHV640FormUnit.h"
+#include "PanelHV710FormUnit.h"
+#include "PanelHV720FormUnit.h"
+#include "PortButtonList.h"
 #include "Registry.h"
+#include "UnitPanelFormUnit.h"
+#include "frmHM10Unit.h"
+#include "frmHM20Unit.h"
 
 namespace {
 
@@ -12,6 +36,23 @@ double screenDpi()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+const QString kNotExist = QStringLiteral("not-exist");
+
+// Columns of the list views: the first table column is the item's caption
+// (column 0), sub-item n is column n + 1.
+constexpr int kUnitStatusColumn = 1;
+constexpr int kUnitModuleNameColumn = 8;
+constexpr int kSubUnitModuleNameColumn = 1;
+
+QTreeWidget* dataListView(QWidget* parent, const QString& name)
+{
+    auto* view = new QTreeWidget(parent);
+    view->setObjectName(name);
+    view->setGeometry(0, 0, 100, 40);
+    view->hide();
+    return view;
 }
 
 }  // namespace
@@ -26,5 +67,343 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, const Registry& 
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
+    buildWindow();
     TStartup::run(settings, arguments, screenDpi(), registry, startSession);
+    identify();
+}
+
+TMainForm::~TMainForm()
+{
+    shutDown();
+}
+
+const QStringList& TMainForm::modelNames()
+{
+    static const QStringList names = {QStringLiteral("HV-710"), QStringLiteral("HV710"), QStringLiteral("HV-720"),
+                                      QStringLiteral("HV720"),  QStringLiteral("HV-630"), QStringLiteral("HV630"),
+                                      QStringLiteral("HV-640"), QStringLiteral("HV640"),  QStringLiteral("HV-640*")};
+    return names;
+}
+
+void TMainForm::buildWindow()
+{
+    setWindowTitle(QStringLiteral("HV720"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setWidgetResizable(false);
+    m_content = new QWidget;
+    m_content->setObjectName(QStringLiteral("ScrollBox1Content"));
+    m_content->resize(0, 0);
+    ScrollBox1->setWidget(m_content);
+    setCentralWidget(ScrollBox1);
+
+    // Data stores: filled by the bindings, never shown.
+    UnitListView = dataListView(m_content, QStringLiteral("UnitListView"));
+    lvPortIndex = dataListView(m_content, QStringLiteral("lvPortIndex"));
+    lvSubUnit = dataListView(m_content, QStringLiteral("lvSubUnit"));
+    PortInfoListView = dataListView(m_content, QStringLiteral("PortInfoListView"));
+    ST_RmonState = new QLabel(m_content);
+    ST_RmonState->setObjectName(QStringLiteral("ST_RmonState"));
+    ST_RmonState->hide();
+    ST_StackNum = new QLabel(m_content);
+    ST_StackNum->setObjectName(QStringLiteral("ST_StackNum"));
+    ST_StackNum->hide();
+
+    StatusBar = statusBar();
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusBar);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setMinimumWidth(50);
+    StatusBar->addWidget(StatusPanel, 1);
+
+    buildMenus();
+    setClientSize(987, 137);
+}
+
+void TMainForm::buildMenus()
+{
+    Configuration1 = menuBar()->addMenu(QStringLiteral("Basic Configuration"));
+    Configuration1->setObjectName(QStringLiteral("Configuration1"));
+    Exit1 = Configuration1->addAction(QStringLiteral("Exit"));
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+
+    Menu_RMON = menuBar()->addMenu(QStringLiteral("RMON"));
+    Menu_RMON->setObjectName(QStringLiteral("Menu_RMON"));
+    RMONSetting1 = Menu_RMON->addAction(QStringLiteral("RMON Control"));
+    RMONSetting1->setObjectName(QStringLiteral("RMONSetting1"));
+    Statistics1 = Menu_RMON->addAction(QStringLiteral("Statistics"));
+    Statistics1->setObjectName(QStringLiteral("Statistics1"));
+    History1 = Menu_RMON->addAction(QStringLiteral("History"));
+    History1->setObjectName(QStringLiteral("History1"));
+    AlarmEvent1 = Menu_RMON->addAction(QStringLiteral("Alarm/Event"));
+    AlarmEvent1->setObjectName(QStringLiteral("AlarmEvent1"));
+
+    PortInfoPopupMenu = new QMenu(this);
+    PortInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));
+    PortInformation2 = PortInfoPopupMenu->addAction(QStringLiteral("Port Information"));
+    PortInformation2->setObjectName(QStringLiteral("PortInformation2"));
+    PortConfiguration1 = PortInfoPopupMenu->addAction(QStringLiteral("Port Configuration"));
+    PortConfiguration1->setObjectName(QStringLiteral("PortConfiguration1"));
+    connect(PortInformation2, &QAction::triggered, this, &TMainForm::portInformation);
+    connect(PortConfiguration1, &QAction::triggered, this, &TMainForm::portConfiguration);
+}
+
+void TMainForm::setClientSize(int width, int height)
+{
+    m_clientWidth = width;
+    m_clientHeight = height;
+    setFixedSize(width, height + menuBar()->sizeHint().height());
+}
+
+void TMainForm::setStatusText(const std::string& text)
+{
+    StatusPanel->setText(QString::fromStdString(text));
+}
+
+std::unique_ptr<NvSNMPRequest2Edits> TMainForm::tableBinding(const NvSNMPVarDescriptor* table, QTreeWidget* view)
+{
+    auto binding = std::make_unique<NvSNMPRequest2Edits>(this);
+    binding->request.varList = NvSNMPVarList(table, NvSNMPVarList::Table, 1);
+    binding->setStatusTarget(StatusPanel);
+    binding->attachListView(view, true);
+    return binding;
+}
+
+void TMainForm::waitWhileBusy(NvSNMPRequest2Controls& binding)
+{
+    // Sleeps until the next event (the SNMP pump ticks every 20 ms), so the
+    // wait costs no processor time.
+    while (binding.busy)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void TMainForm::identify()
+{
+    try {
+        setWindowTitle(QStringLiteral("HV720 : ") + QString::fromStdString(settings.addressText));
+        m_portButtons = std::make_unique<TPortButtonList>();
+        m_unitPanels.clear();
+        m_modulePanels.clear();
+        m_lastPanel = nullptr;
+
+        try {
+            m_unitBinding = tableBinding(MainUnitTableVars, UnitListView);
+            m_unitBinding->get();
+            m_portBinding = tableBinding(PortInfoVars, lvPortIndex);
+            m_portBinding->get();
+            waitWhileBusy(*m_portBinding);
+            waitWhileBusy(*m_unitBinding);
+        } catch (const std::exception&) {
+            setStatusText("Get Unit Information Failed");
+        }
+
+        try {
+            m_subUnitBinding = tableBinding(SubUnitVars, lvSubUnit);
+            m_subUnitBinding->get();
+            waitWhileBusy(*m_subUnitBinding);
+        } catch (const std::exception&) {
+            setStatusText("Get SubUnit Information Failed");
+        }
+
+        try {
+            for (int r = 0; r < UnitListView->topLevelItemCount(); ++r) {
+                const QTreeWidgetItem* item = UnitListView->topLevelItem(r);
+                if (item->text(kUnitStatusColumn) == kNotExist)
+                    continue;
+                placePanel(item->text(0), item->text(kUnitModuleNameColumn), r);
+            }
+            m_portButtons->setPopupMenu(PortInfoPopupMenu);
+        } catch (const std::exception& e) {
+            setStatusText(e.what());
+        }
+
+        m_portButtons->makeGroup();
+
+        m_rmonBinding = std::make_unique<NvSNMPRequest2Edits>(this);
+        m_rmonBinding->request.varList = NvSNMPVarList(RmonStateVars, NvSNMPVarList::ScalarGroup, 0);
+        m_rmonBinding->setStatusTarget(StatusPanel);
+        m_rmonBinding->asynchronous = false;
+        m_rmonBinding->bindControl(0, ST_RmonState);
+        refreshRmonState();
+    } catch (const std::exception& e) {
+        setStatusText(e.what());
+    }
+}
+
+void TMainForm::placePanel(const QString& unitText, const QString& moduleName, int row)
+{
+    const int model = modelNames().indexOf(moduleName);
+    if (model < 0)
+        return;
+    TUnitPanelForm* panel = nullptr;
+    bool hv710 = false;
+    bool hv720 = false;
+    if (model < 2) {
+        panel = new TPanelHV710Form(m_content);
+        hv710 = true;
+    } else if (model < 4) {
+        panel = new TPanelHV720Form(m_content);
+        hv720 = true;
+    } else if (model < 6) {
+        panel = new TPanelHV630Form(m_content);
+    } else {
+        panel = new TPanelHV640Form(m_content);
+    }
+    panel->hide();
+    const int h = panel->height();
+    const int w = panel->width();
+    m_unitPanels.push_back(panel);  // owned from here on, freed on close
+
+    const int unit = TStartup::toInteger(unitText.toStdString());
+    panel->setUnitNumber(unit);
+    panel->setStatusPanel(StatusPanel);
+    panel->buildLeds(&ImageList1);
+    panel->buildPortButtons(*m_portButtons);
+    if (NvSNMPRequest2Leds* leds = panel->ledRequest()) {
+        try {
+            leds->startPolling(300);
+        } catch (const NvSNMPException& e) {
+            leds->showStatus(e.what());
+        }
+    }
+
+    TExpansionModuleForm* module = nullptr;
+    if (hv710 || hv720) {
+        try {
+            const QTreeWidgetItem* sub = lvSubUnit->topLevelItem(row);
+            const QString name = sub ? sub->text(kSubUnitModuleNameColumn) : QStringLiteral("-");
+            if (name != QStringLiteral("-")) {
+                if (name == QStringLiteral("HM20"))
+                    module = new TfrmHM20(m_content);
+                else if (name == QStringLiteral("HM10"))
+                    module = new TfrmHM10(m_content);
+            }
+            if (module) {
+                module->hide();
+                m_modulePanels.push_back(module);
+                module->setUnitNumber(unit);
+                module->setHV720Carrier(hv720);
+                module->setHV710Carrier(hv710);
+                module->setStatusPanel(StatusPanel);
+                module->buildLeds();
+                module->buildPortButtons(*m_portButtons);
+                if (NvSNMPRequest2Leds* leds = module->ledRequest())
+                    leds->startPolling(300);
+            }
+            m_portButtons->setPopupMenu(PortInfoPopupMenu);
+        } catch (const std::exception& e) {
+            setStatusText(e.what());
+        }
+    }
+
+    int width = m_clientWidth;
+    int top = 0;
+    if (!m_lastPanel) {
+        width = w + 4;
+    } else {
+        top = m_lastPanel->y() + h + 1;
+    }
+    panel->move(0, top);
+    if (module) {
+        width = w + module->width() + 8;
+        module->move(panel->x() + panel->width() + 1, top);
+    }
+    const int placedBefore = static_cast<int>(m_unitPanels.size()) - 1;
+    setClientSize(width, top + h + StatusBar->sizeHint().height() + placedBefore + 4);
+    const int contentWidth = module ? module->x() + module->width() : panel->x() + panel->width();
+    m_content->resize(qMax(m_content->width(), contentWidth), top + h);
+
+    panel->show();
+    if (module)
+        module->show();
+    m_lastPanel = panel;
+}
+
+void TMainForm::refreshRmonState()
+{
+    if (!m_rmonBinding)
+        return;
+    try {
+        m_rmonBinding->get();
+        const QString state = ST_RmonState->text();
+        if (state == QStringLiteral("disabled") || state == QStringLiteral("enabled")) {
+            const bool enabled = state == QStringLiteral("enabled");
+            Statistics1->setEnabled(enabled);
+            History1->setEnabled(enabled);
+            AlarmEvent1->setEnabled(enabled);
+        }
+    } catch (const std::exception& e) {
+        setStatusText(e.what());
+    }
+}
+
+bool TMainForm::confirmClose()
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Exit HV-720 Management Module"),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (m_shutDown || !confirmClose()) {
+        if (!m_shutDown)
+            event->ignore();
+        else
+            event->accept();
+        return;
+    }
+    shutDown();
+    event->accept();
+}
+
+void TMainForm::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    // Requests are switched off and awaited before their bindings go, so that
+    // no answer arrives for a freed binding.
+    NvSNMPRequest2Controls::close(m_unitBinding);
+    NvSNMPRequest2Controls::close(m_subUnitBinding);
+    NvSNMPRequest2Controls::close(m_portBinding);
+    NvSNMPRequest2Controls::close(m_rmonBinding);
+
+    // Each form stops its own polling and waits for its last read.
+    for (TExpansionModuleForm* module : m_modulePanels) {
+        module->FormClose();
+        delete module;
+    }
+    for (TUnitPanelForm* panel : m_unitPanels) {
+        panel->FormClose();
+        delete panel;
+    }
+    m_modulePanels.clear();
+    m_unitPanels.clear();
+    m_lastPanel = nullptr;
+    m_portButtons.reset();
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        centre();
+    }
+}
+
+void TMainForm::centre()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
 }

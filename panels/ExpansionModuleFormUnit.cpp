@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "NvSNMPLedGroup.h"
+#include "NvSNMPRequest2Leds.h"
 #include "PanelArtwork.h"
 #include "PortButton.h"
 #include "PortButtonList.h"
@@ -46,7 +47,14 @@ TExpansionModuleForm::~TExpansionModuleForm()
 
 std::unique_ptr<NvSNMPLedGroup> TExpansionModuleForm::createLedBinding(QWidget* owner)
 {
-    return std::make_unique<NvSNMPLedGroup>(owner);
+    auto binding = std::make_unique<NvSNMPRequest2Leds>(owner, m_unitNumber);
+    binding->setStatusTarget(m_statusPanel.data());
+    return binding;
+}
+
+NvSNMPRequest2Leds* TExpansionModuleForm::ledRequest() const
+{
+    return dynamic_cast<NvSNMPRequest2Leds*>(m_ledBinding.get());
 }
 
 void TExpansionModuleForm::buildLeds()
@@ -98,7 +106,23 @@ void TExpansionModuleForm::buildPortButtons(TPortButtonList& list)
 void TExpansionModuleForm::FormClose()
 {
     if (m_ledBinding) {
-        m_ledBinding->stopPolling();
-        m_ledBinding.reset();
+        NvSNMPRequest2Leds* request = ledRequest();
+        if (!request) {
+            m_ledBinding->stopPolling();
+            m_ledBinding.reset();
+        } else {
+            request->shutDown();
+            // Waits for an outstanding read; inside a reply handler the binding
+            // frees itself once its request has finished.
+            if (NvSNMPRequest2Controls::closeNowOrDefer(*request))
+                m_ledBinding.reset();
+            else
+                (void)m_ledBinding.release();
+        }
     }
+}
+
+void TExpansionModuleForm::setStatusPanel(QLabel* panel)
+{
+    m_statusPanel = panel;
 }

@@ -12,6 +12,7 @@
 
 class QFrame;
 class QLabel;
+class NvSNMPRequest2Leds;
 class NvSNMPLedGroup;
 class TPortButton;
 class TPortButtonList;
@@ -40,6 +41,12 @@ public:
     void FormClose();
 
     NvSNMPLedGroup* ledBinding() const { return m_ledBinding.get(); }
+    // The polling binding (none before buildLeds, after FormClose, or when the
+    // form was given another kind of LED group).
+    NvSNMPRequest2Leds* ledRequest() const;
+    // Where the LED binding reports (the main window's status panel); set
+    // before buildLeds.
+    void setStatusPanel(QLabel* panel);
 
     QLabel* Image1 = nullptr;
     TPortButton* SpeedButtonX = nullptr;
@@ -49,7 +56,7 @@ public:
 
 protected:
     TExpansionModuleForm(QWidget* owner, TPanelLayout layout);
-    // The binding the LEDs are added to; the polling binding replaces this.
+    // The binding the LEDs are added to: the polling binding of the unit.
     virtual std::unique_ptr<NvSNMPLedGroup> createLedBinding(QWidget* owner);
 
 private:
@@ -59,4 +66,5 @@ private:
     bool m_hv720 = false;
     bool m_hv710 = false;
     std::unique_ptr<NvSNMPLedGroup> m_ledBinding;
+    QPointer<QLabel> m_statusPanel;
 };

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "NvSNMPLedGroup.h"
+#include "NvSNMPRequest2Leds.h"
 #include "PanelArtwork.h"
 #include "PortButton.h"
 #include "PortButtonList.h"
@@ -61,7 +62,14 @@ TUnitPanelForm::~TUnitPanelForm()
 
 std::unique_ptr<NvSNMPLedGroup> TUnitPanelForm::createLedBinding()
 {
-    return std::make_unique<NvSNMPLedGroup>(this);
+    auto binding = std::make_unique<NvSNMPRequest2Leds>(this, m_unitNumber);
+    binding->setStatusTarget(m_statusPanel.data());
+    return binding;
+}
+
+NvSNMPRequest2Leds* TUnitPanelForm::ledRequest() const
+{
+    return dynamic_cast<NvSNMPRequest2Leds*>(m_ledBinding.get());
 }
 
 void TUnitPanelForm::buildLeds(const TStackImageList* imageList)
@@ -104,8 +112,21 @@ void TUnitPanelForm::buildPortButtons(TPortButtonList& list)
 void TUnitPanelForm::FormClose()
 {
     if (m_ledBinding) {
-        m_ledBinding->stopPolling();
-        m_ledBinding.reset();
+        // Stops the timers and waits for an outstanding read before the
+        // binding goes, so that no answer arrives for a freed binding.
+        NvSNMPRequest2Leds* request = ledRequest();
+        if (!request) {
+            m_ledBinding->stopPolling();
+            m_ledBinding.reset();
+        } else {
+            request->shutDown();
+            // Waits for an outstanding read; inside a reply handler the binding
+            // frees itself once its request has finished.
+            if (NvSNMPRequest2Controls::closeNowOrDefer(*request))
+                m_ledBinding.reset();
+            else
+                (void)m_ledBinding.release();
+        }
     }
 }
 
@@ -117,4 +138,9 @@ TPortButton* TUnitPanelForm::portButton(int n) const
 QFrame* TUnitPanelForm::ledHost(const QString& name) const
 {
     return findChild<QFrame*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void TUnitPanelForm::setStatusPanel(QLabel* panel)
+{
+    m_statusPanel = panel;
 }

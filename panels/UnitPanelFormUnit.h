@@ -4,12 +4,14 @@
 // button over every port. The model forms only supply their layout.
 #include <memory>
 
+#include <QPointer>
 #include <QWidget>
 
 #include "PanelLayout.h"
 
 class QFrame;
 class QLabel;
+class NvSNMPRequest2Leds;
 class NvSNMPLedGroup;
 class TPortButton;
 class TPortButtonList;
@@ -36,6 +38,12 @@ public:
     void FormClose();
 
     NvSNMPLedGroup* ledBinding() const { return m_ledBinding.get(); }
+    // The polling binding (none before buildLeds, after FormClose, or when the
+    // form was given another kind of LED group).
+    NvSNMPRequest2Leds* ledRequest() const;
+    // Where the LED binding reports (the main window's status panel); set
+    // before buildLeds.
+    void setStatusPanel(QLabel* panel);
     // "SpeedButton" + n, or none.
     TPortButton* portButton(int n) const;
     int portButtonCount() const { return static_cast<int>(m_layout.buttons.size()); }
@@ -48,11 +56,12 @@ public:
 
 protected:
     TUnitPanelForm(QWidget* owner, TPanelLayout layout);
-    // The binding the LEDs are added to; the polling binding replaces this.
+    // The binding the LEDs are added to: the polling binding of the unit.
     virtual std::unique_ptr<NvSNMPLedGroup> createLedBinding();
 
 private:
     TPanelLayout m_layout;
     int m_unitNumber = 0;
     std::unique_ptr<NvSNMPLedGroup> m_ledBinding;
+    QPointer<QLabel> m_statusPanel;
 };

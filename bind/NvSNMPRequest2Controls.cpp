@@ -1,0 +1,550 @@
+#include "NvSNMPRequest2Controls.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTimer>
+#include <cstring>
+
+#include "NvCatalogue.h"
+#include "NvDateTime.h"
+#include "NvValueText.h"
+
+int NvSNMPRequest2Controls::s_handlerDepth = 0;
+
+std::function<QTime()> NvSNMPRequest2Controls::clock = [] { return QTime::currentTime(); };
+
+namespace {
+
+const char* const kNull = "(NULL)";
+
+bool isTableKind(uint8_t kind)
+{
+    return kind == NvSNMPVarList::Table || kind == NvSNMPVarList::EditableTable;
+}
+
+// Decimal reading: optional sign, digits up to the first other character; no
+// digits give 0. Wraps modulo 2^32 like the 32-bit image it fills.
+uint32_t readDecimal(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    uint32_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10u + static_cast<uint32_t>(text[i] - '0');
+    return negative ? 0u - value : value;
+}
+
+std::string le32(uint32_t v)
+{
+    std::string out(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        out[static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    return out;
+}
+
+uint32_t readLe32(const std::string& o, size_t at = 0)
+{
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<uint8_t>(o[at + static_cast<size_t>(i)]);
+    return v;
+}
+
+// Dotted components, each read as a decimal number.
+std::vector<uint32_t> dottedParts(const std::string& text)
+{
+    std::vector<uint32_t> parts;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t dot = text.find('.', start);
+        const std::string piece = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        if (!piece.empty() || dot != std::string::npos)
+            parts.push_back(readDecimal(piece));
+        if (dot == std::string::npos)
+            break;
+        start = dot + 1;
+    }
+    // A leading dot (".1.3.6") gives an empty first piece: drop it.
+    if (!text.empty() && text[0] == '.' && !parts.empty())
+        parts.erase(parts.begin());
+    return parts;
+}
+
+[[noreturn]] void raise(int code)
+{
+    throw errorOfCode(code);
+}
+
+}  // namespace
+
+NvSNMPRequest2Controls::NvSNMPRequest2Controls(QWidget* ownerForm)
+    : owner(ownerForm)
+{
+}
+
+NvSNMPRequest2Controls::~NvSNMPRequest2Controls()
+{
+    // Replies delivered while the request winds down must not reach this
+    // half-destroyed object.
+    m_life.reset();
+    busy = false;
+}
+
+void NvSNMPRequest2Controls::setStatusTarget(QPlainTextEdit* memo)
+{
+    m_memo = memo;
+    m_statusBar = nullptr;
+    m_statusPanel = nullptr;
+}
+
+void NvSNMPRequest2Controls::setStatusTarget(QStatusBar* statusBar)
+{
+    m_memo = nullptr;
+    m_statusBar = statusBar;
+    m_statusPanel = nullptr;
+}
+
+void NvSNMPRequest2Controls::setStatusTarget(QLabel* statusPanel)
+{
+    m_memo = nullptr;
+    m_statusBar = nullptr;
+    m_statusPanel = statusPanel;
+}
+
+bool NvSNMPRequest2Controls::hasStatusTarget() const
+{
+    return m_memo || m_statusBar || m_statusPanel;
+}
+
+std::string NvSNMPRequest2Controls::statusLine(const std::string& message) const
+{
+    std::string line = catalogueText(NvCatalogueKind::Messages, lastOperation == SetOperation ? 1 : 0);
+    if (request.varList.name.empty()) {
+        const size_t error = line.find("[ERROR]");
+        const size_t list = line.find("[VARLIST]");
+        if (error != std::string::npos && list != std::string::npos && list > error) {
+            const size_t from = error + std::strlen("[ERROR]");
+            line.erase(from, list + std::strlen("[VARLIST]") - from);
+        }
+    } else {
+        line = replaceAll(line, "[VARLIST]", request.varList.name);
+    }
+    line = replaceAll(line, "[ERROR]", message);
+    const QTime now = clock ? clock() : QTime::currentTime();
+    int hour = now.hour() % 12;
+    if (hour == 0)
+        hour = 12;
+    const QLocale locale;
+    const QString designator = now.hour() < 12 ? locale.amText() : locale.pmText();
+    const QString time = QStringLiteral("%1:%2:%3 %4")
+                             .arg(hour, 2, 10, QLatin1Char('0'))
+                             .arg(now.minute(), 2, 10, QLatin1Char('0'))
+                             .arg(now.second(), 2, 10, QLatin1Char('0'))
+                             .arg(designator);
+    return replaceAll(line, "[TIME]", time.toStdString());
+}
+
+void NvSNMPRequest2Controls::showStatus(const std::string& message)
+{
+    if (!hasStatusTarget())
+        return;
+    const QString line = QString::fromStdString(statusLine(message));
+    if (m_memo)
+        m_memo->appendPlainText(line);
+    else if (m_statusBar)
+        m_statusBar->showMessage(line);
+    else if (m_statusPanel)
+        m_statusPanel->setText(line);
+}
+
+void NvSNMPRequest2Controls::reportFailure(const std::string& message)
+{
+    if (hasStatusTarget()) {
+        showStatus(message);
+        return;
+    }
+    const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QMessageBox::warning(owner, caption, QString::fromStdString(message), QMessageBox::Ok);
+}
+
+void NvSNMPRequest2Controls::getFailed(const NvSNMPError& reply)
+{
+    lastOperation = GetOperation;
+    reportFailure(reply.message);
+}
+
+void NvSNMPRequest2Controls::setFailed(const NvSNMPError& reply)
+{
+    lastOperation = SetOperation;
+    reportFailure(reply.message);
+}
+
+NvSNMPReplyHandler NvSNMPRequest2Controls::getHandler()
+{
+    std::weak_ptr<int> life = m_life;
+    return [this, life](NvSNMPRequest&, const NvSNMPError& reply) {
+        if (life.expired())
+            return;
+        ++m_handlerDepth;
+        ++s_handlerDepth;
+        getReply(reply);
+        --s_handlerDepth;
+        if (!life.expired())
+            handlerDone();
+    };
+}
+
+NvSNMPReplyHandler NvSNMPRequest2Controls::setHandler()
+{
+    std::weak_ptr<int> life = m_life;
+    return [this, life](NvSNMPRequest&, const NvSNMPError& reply) {
+        if (life.expired())
+            return;
+        ++m_handlerDepth;
+        ++s_handlerDepth;
+        setReply(reply);
+        --s_handlerDepth;
+        if (!life.expired())
+            handlerDone();
+    };
+}
+
+void NvSNMPRequest2Controls::get()
+{
+    lastOperation = GetOperation;
+    beforeGet();
+    rowCount = 0;
+    busy = true;
+    const uint8_t kind = request.varList.listKind;
+    if (!asynchronous) {
+        try {
+            if (!isTableKind(kind)) {
+                request.getSync(true);
+                if (request.matchesCondition("")) {
+                    rowReceived();
+                    ++rowCount;
+                }
+            } else {
+                bool more = request.getSync(true);
+                while (more) {
+                    if (request.matchesCondition("")) {
+                        rowReceived();
+                        ++rowCount;
+                    }
+                    more = request.getSync(false);
+                }
+            }
+            afterGet();
+        } catch (const NvSNMPException& x) {
+            busy = false;
+            throw NvSNMPException(x.what(), x.code());
+        } catch (...) {
+            busy = false;
+            throw;
+        }
+        busy = false;
+        if (hasStatusTarget())
+            showStatus(textOfCode(0));
+        return;
+    }
+    if (!request.alive) {
+        busy = false;
+        return;
+    }
+    try {
+        request.getAsync(getHandler(), true);
+    } catch (const NvSNMPException& x) {
+        busy = false;
+        throw NvSNMPException(x.what(), x.code());
+    }
+}
+
+void NvSNMPRequest2Controls::getReply(const NvSNMPError& reply)
+{
+    if (reply.code != 0) {
+        busy = false;
+        getFailed(reply);
+        if (onGetDone)
+            onGetDone(*this, reply);
+        return;
+    }
+    try {
+        if (!isTableKind(request.varList.listKind)) {
+            if (request.matchesCondition("")) {
+                rowReceived();
+                ++rowCount;
+            }
+            finishGet(reply);
+            return;
+        }
+        if (reply.finished) {
+            finishGet(reply);
+            return;
+        }
+        if (request.matchesCondition("")) {
+            rowReceived();
+            ++rowCount;
+        }
+        if (request.alive) {
+            request.getAsync(getHandler(), false);
+            return;
+        }
+        finishGet(reply);
+    } catch (const std::exception& x) {
+        busy = false;
+        lastOperation = GetOperation;
+        reportFailure(x.what());
+    }
+}
+
+void NvSNMPRequest2Controls::finishGet(const NvSNMPError& reply)
+{
+    afterGet();
+    busy = false;
+    if (hasStatusTarget()) {
+        lastOperation = GetOperation;
+        showStatus(textOfCode(0));
+        if (onGetDone)
+            onGetDone(*this, reply);
+    }
+}
+
+void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std::string&, void*)
+{
+    lastOperation = SetOperation;
+    rereadAfterSet = rereadAfter;
+    beforeSet();
+    if (collectFirst)
+        collectValues();
+    busy = true;
+    if (!asynchronous) {
+        try {
+            request.setSync();
+            afterSet();
+        } catch (const NvSNMPException& x) {
+            busy = false;
+            throw NvSNMPException(x.what(), x.code());
+        } catch (...) {
+            busy = false;
+            throw;
+        }
+        busy = false;
+        if (hasStatusTarget())
+            showStatus(textOfCode(0));
+        if (isTableKind(request.varList.listKind) && rereadAfterSet)
+            get();
+        return;
+    }
+    if (!request.alive) {
+        busy = false;
+        return;
+    }
+    try {
+        request.setAsync(setHandler());
+    } catch (const NvSNMPException& x) {
+        busy = false;
+        throw NvSNMPException(x.what(), x.code());
+    }
+}
+
+void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
+{
+    if (reply.code != 0) {
+        busy = false;
+        setFailed(reply);
+        if (onSetDone)
+            onSetDone(*this, reply);
+        return;
+    }
+    try {
+        afterSet();
+        busy = false;
+        lastOperation = SetOperation;
+        if (hasStatusTarget())
+            showStatus(textOfCode(0));
+        if (onSetDone)
+            onSetDone(*this, reply);
+        if (isTableKind(request.varList.listKind) && rereadAfterSet)
+            get();
+    } catch (const std::exception& x) {
+        // Nothing above the event pump could report it.
+        busy = false;
+        reportFailure(x.what());
+    }
+}
+
+void NvSNMPRequest2Controls::handlerDone()
+{
+    --m_handlerDepth;
+    if (m_destroyWhenDone && !busy && m_handlerDepth == 0 && !m_destroyScheduled) {
+        // Outside the event pump, so that the request is no longer in a reply.
+        m_destroyScheduled = true;
+        QTimer::singleShot(0, QCoreApplication::instance(), [this] { delete this; });
+    }
+}
+
+bool NvSNMPRequest2Controls::closeNowOrDefer(NvSNMPRequest2Controls& binding)
+{
+    binding.request.alive = false;
+    // Inside a reply handler no further reply is delivered until it returns,
+    // so waiting here would never end.
+    if (binding.m_handlerDepth > 0 || (s_handlerDepth > 0 && binding.busy)) {
+        binding.onGetDone = nullptr;
+        binding.onSetDone = nullptr;
+        binding.m_destroyWhenDone = true;
+        return false;
+    }
+    while (binding.busy)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Value codec
+
+std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, uint32_t syntax)
+{
+    if (text == kNull)
+        return {};
+    switch (syntax) {
+    case 1:
+        return le32(text == "true" ? 1u : 0u);
+    case 2:
+    case 65:
+    case 66:
+    case 71:
+        return le32(readDecimal(text));
+    case 3:
+    case 4:
+    case 68:
+    case 73:
+    case 77:
+        return hexToOctets(text);
+    case 5:
+        return {};
+    case 6: {
+        std::string out;
+        for (uint32_t part : dottedParts(text))
+            out += le32(part);
+        return out;
+    }
+    case 64:
+    case 69: {
+        std::string out;
+        for (uint32_t part : dottedParts(text))
+            out.push_back(static_cast<char>(part & 0xFF));
+        return out;
+    }
+    case 67:
+        return le32(textToTimeTicks(text));
+    case 70: {
+        const double real = textToReal(text);
+        uint64_t counter = 0;
+        if (real >= 18446744073709551615.0)
+            counter = UINT64_MAX;
+        else if (real > 0)
+            counter = static_cast<uint64_t>(real);
+        return le32(static_cast<uint32_t>(counter & 0xFFFFFFFFu)) + le32(static_cast<uint32_t>(counter >> 32));
+    }
+    case 72:
+        return doubleToOctets(textToReal(text));
+    case 74:
+        return NvDateTime(text).toOctets();
+    case 75: {
+        const std::optional<double> days = textToCalendarTime(text);
+        return doubleToOctets(days.value_or(0.0));
+    }
+    case 76:
+        return text;
+    default:
+        raise(-511);
+    }
+}
+
+std::string NvSNMPRequest2Controls::octetsToText(const std::string& octets, uint32_t syntax)
+{
+    size_t minimum = 0;
+    switch (syntax) {
+    case 1: case 2: case 64: case 69: case 65: case 66: case 71: case 67:
+        minimum = 4;
+        break;
+    case 3: case 4: case 68: case 6: case 76:
+        minimum = 1;
+        break;
+    case 5:
+        return kNull;
+    case 70: case 72: case 75:
+        minimum = 8;
+        break;
+    case 73:
+        minimum = 6;
+        break;
+    case 74:
+        minimum = 11;
+        break;
+    case 77:
+        minimum = 16;
+        break;
+    default:
+        raise(-511);
+    }
+    if (octets.empty())
+        return syntax == 76 ? std::string() : std::string(kNull);
+    if (octets.size() < minimum)
+        raise(-518);
+    switch (syntax) {
+    case 1:
+        return readLe32(octets) != 0 ? "true" : "false";
+    case 2:
+        return std::to_string(static_cast<int32_t>(readLe32(octets)));
+    case 65: case 66: case 71:
+        return std::to_string(readLe32(octets));
+    case 3: case 4: case 68: case 73: case 77:
+        return octetsToHex(octets);
+    case 6: {
+        std::string out;
+        for (size_t at = 0; at < octets.size(); at += 4) {
+            uint32_t v = 0;
+            // A trailing incomplete sub-identifier reads its octets little-endian.
+            for (size_t i = std::min(octets.size(), at + 4); i > at; --i)
+                v = (v << 8) | static_cast<uint8_t>(octets[i - 1]);
+            if (!out.empty())
+                out += '.';
+            out += std::to_string(v);
+        }
+        return out;
+    }
+    case 64: case 69:
+        return std::to_string(static_cast<uint8_t>(octets[0])) + '.' + std::to_string(static_cast<uint8_t>(octets[1]))
+               + '.' + std::to_string(static_cast<uint8_t>(octets[2])) + '.'
+               + std::to_string(static_cast<uint8_t>(octets[3]));
+    case 67:
+        return timeTicksToText(readLe32(octets));
+    case 70: {
+        const uint64_t counter = static_cast<uint64_t>(readLe32(octets)) | (static_cast<uint64_t>(readLe32(octets, 4)) << 32);
+        return std::to_string(counter);
+    }
+    case 72:
+        return realToText(*octetsToDouble(octets));
+    case 74:
+        return NvDateTime::fromOctets(octets).toText();
+    case 75:
+        return calendarTimeToText(*octetsToDouble(octets));
+    case 76:
+        return displayStringOfOctets(octets);
+    default:
+        raise(-511);
+    }
+}

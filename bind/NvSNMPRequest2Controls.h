@@ -1,0 +1,125 @@
+#pragma once
+// Common base of every object that ties one SNMP request to user-interface
+// controls. It owns the request, runs gets and sets in blocking or asynchronous
+// mode through a fixed sequence of hooks, reports outcomes on a status target
+// (or in a message box) and converts value texts to octets and back.
+#include <QPointer>
+#include <QTime>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "NvSNMPError.h"
+#include "NvSNMPRequest.h"
+
+
+class QPlainTextEdit;
+class QStatusBar;
+class QLabel;
+
+class NvSNMPRequest2Controls {
+public:
+    using DoneCallback = std::function<void(NvSNMPRequest2Controls& binding, const NvSNMPError& reply)>;
+    enum Operation : int { GetOperation = 0, SetOperation = 1 };
+
+    explicit NvSNMPRequest2Controls(QWidget* owner);
+    virtual ~NvSNMPRequest2Controls();
+    NvSNMPRequest2Controls(const NvSNMPRequest2Controls&) = delete;
+    NvSNMPRequest2Controls& operator=(const NvSNMPRequest2Controls&) = delete;
+
+    NvSNMPRequest request;
+    DoneCallback onGetDone;   // asynchronous replies only
+    DoneCallback onSetDone;   // asynchronous replies only
+    bool asynchronous = true;
+    bool busy = false;
+    QPointer<QWidget> owner;
+    int32_t rowCount = 0;
+    int lastOperation = GetOperation;
+    bool rereadAfterSet = true;
+
+    // The one status target: a memo (a line is appended), a status bar (its text
+    // is replaced) or a panel of a status bar, i.e. a label in it (its text is
+    // replaced). Null clears the target.
+    void setStatusTarget(QPlainTextEdit* memo);
+    void setStatusTarget(QStatusBar* statusBar);
+    void setStatusTarget(QLabel* statusPanel);
+    bool hasStatusTarget() const;
+
+    // Writes one status line built from the template of lastOperation; nothing
+    // without a status target.
+    void showStatus(const std::string& message);
+    // The status line showStatus would write (without writing it).
+    std::string statusLine(const std::string& message) const;
+
+    // Reads the variable list. Throws NvSNMPException when a blocking request
+    // or the sending of an asynchronous one fails.
+    void get();
+    // Writes the list's writable rows; collectFirst copies the controls into
+    // the rows first. columnSelection and valueSource are accepted for callers
+    // that pass them and have no further effect. Throws like get().
+    void set(bool rereadAfter, bool collectFirst, const std::string& columnSelection = "",
+             void* valueSource = nullptr);
+
+    // Value codec: the binding's own octet image of a value text and back.
+    // -511 for an unknown syntax, -518 for octets too short.
+    static std::string textToOctets(const std::string& text, uint32_t syntax);
+    static std::string octetsToText(const std::string& octets, uint32_t syntax);
+
+    // The wall clock of status lines; replaceable (e.g. by a fixed time).
+    static std::function<QTime()> clock;
+
+    // Closing protocol for owners: clears request.alive, processes events until
+    // busy clears (sleeping between events), then destroys the binding. When
+    // called from inside a reply handler (for example from onGetDone, or from
+    // the events processed while a walk fills its list view), waiting could
+    // never end: the binding then drops its callbacks and destroys itself from
+    // the event loop once its request has finished. Either way the pointer is
+    // empty afterwards.
+    template <class Binding>
+    static void close(std::unique_ptr<Binding>& binding)
+    {
+        if (!binding)
+            return;
+        if (closeNowOrDefer(*binding))
+            binding.reset();
+        else
+            binding.release();
+    }
+    // True when the binding is idle and may be destroyed now; false when it has
+    // taken over its own destruction.
+    static bool closeNowOrDefer(NvSNMPRequest2Controls& binding);
+
+protected:
+    // Hooks, in slot order.
+    virtual void beforeGet() {}
+    virtual void beforeSet() {}
+    virtual void rowReceived() = 0;
+    virtual void collectValues() {}
+    virtual void getFailed(const NvSNMPError& reply);
+    virtual void setFailed(const NvSNMPError& reply);
+    virtual void afterGet() {}
+    virtual void afterSet() {}
+
+    // Failure report: status line, or a modal message box over the owner.
+    void reportFailure(const std::string& message);
+
+private:
+    void getReply(const NvSNMPError& reply);
+    void setReply(const NvSNMPError& reply);
+    void finishGet(const NvSNMPError& reply);
+    NvSNMPReplyHandler getHandler();
+    NvSNMPReplyHandler setHandler();
+
+    QPointer<QPlainTextEdit> m_memo;
+    QPointer<QStatusBar> m_statusBar;
+    QPointer<QLabel> m_statusPanel;
+    void handlerDone();
+
+    std::shared_ptr<int> m_life = std::make_shared<int>(0);
+    int m_handlerDepth = 0;          // reply handlers of this binding running
+    bool m_destroyWhenDone = false;  // closed while it could not be waited for
+    bool m_destroyScheduled = false;
+    static int s_handlerDepth;       // reply handlers of any binding running
+};

@@ -1,0 +1,85 @@
+#pragma once
+// The binding every configuration view uses: ties rows of the variable list to
+// labels, edits, combo boxes and check boxes on a form, and optionally to one
+// list view that shows a table walk, one line per table row. Selecting a line
+// loads that table row into the bound controls.
+#include <QPointer>
+#include <QTreeWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "NvSNMPRequest2Controls.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTreeWidgetItem;
+class NvEditConstraint;
+
+class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
+public:
+    using SelectHandler = std::function<void(QTreeWidget* sender, QTreeWidgetItem* item, bool selected)>;
+
+    struct ControlBinding {
+        int row = 0;
+        std::vector<QPointer<QWidget>> controls;  // not owned
+        std::vector<int32_t> bitIndices;          // one per control, or empty
+    };
+
+    explicit NvSNMPRequest2Edits(QWidget* owner);
+    ~NvSNMPRequest2Edits() override;
+
+    // Report-style list view for table walks; builds its columns.
+    void attachListView(QTreeWidget* listView, bool enableOnSelect = true);
+    QTreeWidget* listView() const { return m_listView; }
+    // Called first on every selection change of the list view (the handler the
+    // list view's user had before the binding attached itself).
+    SelectHandler savedSelectHandler;
+    bool enableOnSelect = true;
+
+    // Label or check box (the control is not changed).
+    void bindControl(int row, QWidget* control);
+    // -520 without an option list, -522 for a text-prefix option list.
+    void bindComboBox(int row, QComboBox* comboBox);
+    // Constraint format with one "%" specification ("%s" for free text).
+    void bindEdit(int row, const std::string& constraintFormat, QLineEdit* edit);
+    // bitIndices: comma-separated bit numbers, one per check box.
+    void bindCheckBoxes(int row, const std::string& bitIndices, const std::vector<QCheckBox*>& checkBoxes);
+    void bindControlList(int row, const std::string& bitIndices, const std::vector<QWidget*>& controls);
+    void unbind(int row);
+    const std::vector<std::unique_ptr<ControlBinding>>& bindings() const { return m_bindings; }
+
+    // Rows to controls and back; -1 for every row. Throw NvSNMPException.
+    void showValues(int row);
+    void takeValues(int row);
+
+    void setControlsEnabled(bool enabled);
+    void setConstraintOwner(QWidget* form);
+    NvEditConstraint& constraints() { return *m_constraints; }
+
+    // Copies the selected line's cells into the rows' values.
+    void selectedLineToRows();
+
+protected:
+    void beforeGet() override;
+    void rowReceived() override;
+    void collectValues() override;
+    void afterGet() override;
+    // The list view's selection handler.
+    virtual void itemSelected(QTreeWidget* sender, QTreeWidgetItem* item, bool selected);
+
+private:
+    void buildColumns();
+    void appendLine();
+    // Rows in the order of a line's cells: hidden-column rows, then listed rows.
+    std::vector<int> lineLayout() const;
+    void onSelectionChanged();
+
+    QPointer<QTreeWidget> m_listView;
+    QTreeWidgetItem* m_lastSelected = nullptr;
+    std::vector<std::unique_ptr<ControlBinding>> m_bindings;
+    std::unique_ptr<NvEditConstraint> m_constraints;
+};

@@ -1,0 +1,248 @@
+// The main window against hv720-sim: identification of different stacks, the
+// RMON entries following the agent's state, and closing with its confirmation.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "ExpansionModuleFormUnit.h"
+#include "MainUnit.h"
+#include "NvSNMPRequest2Leds.h"
+#include "NvSNMPSession.h"
+#include "PortButton.h"
+#include "PortButtonList.h"
+#include "Registry.h"
+#include "SimulatorProcess.h"
+#include "UnitPanelFormUnit.h"
+
+namespace {
+
+const char* const kRmonStateOid = "1.3.6.1.4.1.497.11.59.7.2.1.2.3.0";
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // Starts the simulator with the options and builds the main window against it
+    // through the ordinary start-up (registry and device configuration file).
+    std::unique_ptr<TMainForm> open(const std::vector<std::string>& simOptions)
+    {
+        if (!sim.start(simOptions)) {
+            ADD_FAILURE() << sim.log();
+            return nullptr;
+        }
+        const QString conf = dir.filePath("conf/");
+        QDir().mkpath(conf);
+        writeFile(dir.filePath("registry.ini"),
+                  "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + QByteArray(NV_BIN_DIR) +
+                      "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n");
+        writeFile(conf + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port()) +
+                                              "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                                              "AuthProtocol=0\nPrivProtocol=0\n");
+        const std::string counterDir = dir.path().toStdString();
+        return std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", "/Rquorel", "/Wtessany"},
+                                           Registry(dir.filePath("registry.ini")),
+                                           [counterDir](const std::string&) { startSnmpSession(counterDir); });
+    }
+
+    QTemporaryDir dir;
+    SimulatorProcess sim;
+};
+
+struct PlacedPanel {
+    int unit;
+    const char* formClass;
+    int top;
+};
+
+struct StackCase {
+    const char* name;
+    std::vector<std::string> units;  // --unit words
+    std::vector<PlacedPanel> panels;
+    int clientWidth;
+    const char* moduleClass;  // beside the first panel, or none
+};
+
+TEST_F(MainWindowTest, IdentificationPlacesOnePanelPerPresentKnownUnit)
+{
+    const StackCase cases[] = {
+        {"three HV-720",
+         {"model=HV-720", "model=HV-720", "model=HV-720"},
+         {{1, "TPanelHV720Form", 0}, {2, "TPanelHV720Form", 90}, {3, "TPanelHV720Form", 180}},
+         784,
+         nullptr},
+        {"a unit that does not exist is skipped",
+         {"model=HV-720", "model=HV-630 status=not-exist", "model=HV-630"},
+         {{1, "TPanelHV720Form", 0}, {3, "TPanelHV630Form", 90}},
+         784,
+         nullptr},
+        {"HV-710 carrying HM10",
+         {"model=HV-710 module=HM10", "model=HV-640"},
+         {{1, "TPanelHV710Form", 0}, {2, "TPanelHV640Form", 90}},
+         982,
+         "TfrmHM10"},
+        {"HV-640* is known, a trailing blank is not",
+         {"model=HV-640*", "model=\"HV-640 \"", "model=HV720 module=HM20"},
+         {{1, "TPanelHV640Form", 0}, {3, "TPanelHV720Form", 90}},
+         982,
+         nullptr},
+    };
+    for (const StackCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.stop();
+        std::vector<std::string> options;
+        for (const std::string& u : c.units)
+            options.insert(options.end(), {"--unit", u});
+        auto form = open(options);
+        ASSERT_TRUE(form);
+
+        EXPECT_EQ(form->windowTitle(), "HV720 : 127.0.0.1");
+        EXPECT_EQ(form->UnitListView->topLevelItemCount(), static_cast<int>(c.units.size()));
+        ASSERT_EQ(form->unitPanels().size(), c.panels.size());
+        for (size_t i = 0; i < c.panels.size(); ++i) {
+            const TUnitPanelForm* panel = form->unitPanels()[i];
+            EXPECT_EQ(panel->unitNumber(), c.panels[i].unit);
+            EXPECT_STREQ(panel->metaObject()->className(), c.panels[i].formClass);
+            EXPECT_EQ(panel->geometry(), QRect(0, c.panels[i].top, 780, 89));
+        }
+        EXPECT_EQ(form->clientWidth(), c.clientWidth);
+        const int last = c.panels.back().top;
+        EXPECT_EQ(form->clientHeight(), last + 89 + form->StatusBar->sizeHint().height() +
+                                            static_cast<int>(c.panels.size()) - 1 + 4);
+
+        // A module form sits right of its unit's panel.
+        if (c.moduleClass) {
+            ASSERT_EQ(form->modulePanels().size(), 1u);
+            const TExpansionModuleForm* module = form->modulePanels()[0];
+            EXPECT_STREQ(module->metaObject()->className(), c.moduleClass);
+            EXPECT_EQ(module->geometry(), QRect(781, 0, 194, 40));
+            EXPECT_TRUE(module->isHV710Carrier());
+            EXPECT_EQ(module->SpeedButtonX->tag(), 49);
+            EXPECT_EQ(module->SpeedButtonY->tag(), 50);
+        }
+
+        // Every port button shares the pop-up menu and the group behaviour.
+        TPortButtonList* buttons = form->portButtons();
+        ASSERT_GT(buttons->count(), 2);
+        for (const auto& b : buttons->buttons())
+            EXPECT_EQ(b->popupMenu(), form->PortInfoPopupMenu);
+        buttons->at(0)->click();
+        buttons->at(buttons->count() - 1)->click();
+        EXPECT_EQ(buttons->selected(), buttons->at(buttons->count() - 1));
+        EXPECT_FALSE(buttons->at(0)->isPortDown());
+    }
+}
+
+TEST_F(MainWindowTest, FailedWalksLeaveTheWindowWithWhatArrived)
+{
+    struct Case {
+        const char* name;
+        const char* failingTable;
+        size_t panels;
+        size_t modules;
+    };
+    const Case cases[] = {
+        {"sub-unit table fails: panels without modules", "1.3.6.1.4.1.497.11.59.7.2.1.1.3.1", 2, 0},
+        {"unit table fails: no panels", "1.3.6.1.4.1.497.12.11.1.9.4.1", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.stop();
+        auto form = open({"--unit", "model=HV-720 module=HM20", "--unit", "model=HV-710 module=HM10", "--error",
+                          std::string(c.failingTable) + "=genErr"});
+        ASSERT_TRUE(form);
+        EXPECT_EQ(form->unitPanels().size(), c.panels);
+        EXPECT_EQ(form->modulePanels().size(), c.modules);
+        // The RMON state is still read.
+        EXPECT_EQ(form->ST_RmonState->text(), "enabled");
+    }
+}
+
+TEST_F(MainWindowTest, RmonEntriesFollowTheAgentsState)
+{
+    auto form = open({"--unit", "model=HV-720", "--rmon", "disabled"});
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->ST_RmonState->text(), "disabled");
+    for (QAction* a : {form->Statistics1, form->History1, form->AlarmEvent1})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_TRUE(form->RMONSetting1->isEnabled());
+
+    ASSERT_EQ(sim.set({kRmonStateOid, "i", "3"}).exitCode, 0);
+    form->refreshRmonState();
+    EXPECT_EQ(form->ST_RmonState->text(), "enabled");
+    for (QAction* a : {form->Statistics1, form->History1, form->AlarmEvent1})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+}
+
+// Answers the next confirmation box with the given button and records it.
+class BoxAnswer {
+public:
+    explicit BoxAnswer(QMessageBox::StandardButton button)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            title = box->windowTitle();
+            text = box->text();
+            hasCancel = box->button(QMessageBox::Cancel) != nullptr;
+            box->button(button)->click();
+        });
+        m_timer.start(10);
+    }
+    QString title, text;
+    bool hasCancel = false;
+
+private:
+    QTimer m_timer;
+};
+
+TEST_F(MainWindowTest, ExitAsksAndCancelKeepsThePollsRunning)
+{
+    auto form = open({"--unit", "model=HV-720 module=HM20", "--unit", "model=HV-710"});
+    ASSERT_TRUE(form);
+    form->show();
+    ASSERT_EQ(form->unitPanels().size(), 2u);
+    ASSERT_EQ(form->modulePanels().size(), 1u);
+    std::vector<QPointer<QWidget>> forms;
+    for (auto* p : form->unitPanels())
+        forms.emplace_back(p);
+    forms.emplace_back(form->modulePanels()[0]);
+
+    {
+        BoxAnswer answer(QMessageBox::Cancel);
+        EXPECT_FALSE(form->close());
+        EXPECT_EQ(answer.title, "Confirm");
+        EXPECT_EQ(answer.text, "Exit HV-720 Management Module");
+        EXPECT_TRUE(answer.hasCancel);
+    }
+    EXPECT_TRUE(form->isVisible());
+    for (auto* p : form->unitPanels())
+        EXPECT_TRUE(p->ledRequest()->pollTimer()->isActive());
+    EXPECT_TRUE(form->modulePanels()[0]->ledRequest()->pollTimer()->isActive());
+
+    {
+        BoxAnswer answer(QMessageBox::Ok);
+        EXPECT_TRUE(form->close());
+    }
+    EXPECT_TRUE(form->unitPanels().empty());
+    EXPECT_TRUE(form->modulePanels().empty());
+    EXPECT_EQ(form->unitTableBinding(), nullptr);
+    for (const auto& f : forms)
+        EXPECT_TRUE(f.isNull());
+}
+
+}  // namespace
