@@ -2,7 +2,7 @@
 // The simulator's in-memory agent data: one sorted map from object identifier to
 // typed value, plus the scalar and table descriptions that say what may be
 // written, how values are checked and how rows come and go.
-#include "ObjectSpec.h"
+#include "ObjectDescription.h"
 
 #include <map>
 #include <memory>

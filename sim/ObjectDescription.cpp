@@ -1,4 +1,4 @@
-#include "ObjectSpec.h"
+#include "ObjectDescription.h"
 
 bool RowControl::fromWord(const std::string& word, RowControl& rc)
 {
