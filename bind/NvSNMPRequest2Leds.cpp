@@ -80,6 +80,23 @@ void NvSNMPRequest2Leds::shutDown()
     request.alive = false;
 }
 
+void NvSNMPRequest2Leds::closeOwned(std::unique_ptr<NvSNMPLedGroup>& binding)
+{
+    if (!binding)
+        return;
+    auto* leds = dynamic_cast<NvSNMPRequest2Leds*>(binding.get());
+    if (!leds) {
+        binding->stopPolling();
+        binding.reset();
+        return;
+    }
+    leds->shutDown();
+    if (NvSNMPRequest2Controls::closeNowOrDefer(*leds))
+        binding.reset();
+    else
+        (void)binding.release();
+}
+
 void NvSNMPRequest2Leds::rowReceived()
 {
     const NvSNMPVarRow& row = request.varList.row(0);

@@ -3,6 +3,7 @@
 // every poll period and shows it on the LED shapes of NvSNMPLedGroup. A failed
 // read turns every LED off and is reported on the status line only.
 // Between the end of a blink cycle and the next answer the blink timer rests.
+#include <memory>
 #include <string>
 
 #include "NvSNMPLedGroup.h"
@@ -34,6 +35,11 @@ public:
     // Stops both timers and switches the request off; an owner then closes the
     // binding with the base's close protocol (which waits for an outstanding read).
     void shutDown();
+
+    // Closes the LED binding a panel owns: stops it and waits for an outstanding
+    // read; inside a reply handler the binding frees itself once its request has
+    // finished. The pointer is empty afterwards.
+    static void closeOwned(std::unique_ptr<NvSNMPLedGroup>& binding);
 
 protected:
     // Decodes the answer; an LED that cannot be decoded raises its error.

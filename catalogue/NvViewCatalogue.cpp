@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "NvOptionList.h"
+
 const NvViewTable* NvViewCatalogue::byNumber(int number)
 {
     if (number < 1 || number > TableCount)
@@ -32,4 +34,20 @@ const NvViewTable* NvViewCatalogue::byOpener(std::string_view opener)
         }
     }
     return nullptr;
+}
+
+std::string NvViewCatalogue::optionPairsText(const NvOptionList* options)
+{
+    std::string text;
+    if (!options)
+        return text;
+    for (int i = 0; i < options->count(); ++i) {
+        const NvOptionList::Item& item = options->item(i);
+        if (i > 0)
+            text += '|';
+        text += options->valueKind() == NvOptionList::TextValues ? item.textValue
+                                                                 : std::to_string(item.intValue);
+        text += '=' + item.label;
+    }
+    return text;
 }

@@ -5,9 +5,12 @@
 // of the tables (NvCatalogueTables.h), openers the view titles, editor form
 // classes or "main window", several separated by "; ".
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "NvSNMPVarDescriptor.h"
+
+class NvOptionList;
 
 struct NvViewTable {
     int number;
@@ -33,6 +36,10 @@ public:
     // First entry one of whose openers is exactly the text, for example "Port Control Table"
     // or "TPortTrunkForm"; null when none.
     static const NvViewTable* byOpener(std::string_view opener);
+
+    // An option list as value=label pairs separated by "|" (empty for none):
+    // the form in which the catalogue dump hands enumerations to the simulator.
+    static std::string optionPairsText(const NvOptionList* options);
 
 private:
     static const NvViewTable s_tables[TableCount];

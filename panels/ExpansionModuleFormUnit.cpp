@@ -105,21 +105,9 @@ void TExpansionModuleForm::buildPortButtons(TPortButtonList& list)
 
 void TExpansionModuleForm::FormClose()
 {
-    if (m_ledBinding) {
-        NvSNMPRequest2Leds* request = ledRequest();
-        if (!request) {
-            m_ledBinding->stopPolling();
-            m_ledBinding.reset();
-        } else {
-            request->shutDown();
-            // Waits for an outstanding read; inside a reply handler the binding
-            // frees itself once its request has finished.
-            if (NvSNMPRequest2Controls::closeNowOrDefer(*request))
-                m_ledBinding.reset();
-            else
-                (void)m_ledBinding.release();
-        }
-    }
+    // Stops the timers and waits for an outstanding read before the binding
+    // goes, so that no answer arrives for a freed binding.
+    NvSNMPRequest2Leds::closeOwned(m_ledBinding);
 }
 
 void TExpansionModuleForm::setStatusPanel(QLabel* panel)

@@ -111,23 +111,9 @@ void TUnitPanelForm::buildPortButtons(TPortButtonList& list)
 
 void TUnitPanelForm::FormClose()
 {
-    if (m_ledBinding) {
-        // Stops the timers and waits for an outstanding read before the
-        // binding goes, so that no answer arrives for a freed binding.
-        NvSNMPRequest2Leds* request = ledRequest();
-        if (!request) {
-            m_ledBinding->stopPolling();
-            m_ledBinding.reset();
-        } else {
-            request->shutDown();
-            // Waits for an outstanding read; inside a reply handler the binding
-            // frees itself once its request has finished.
-            if (NvSNMPRequest2Controls::closeNowOrDefer(*request))
-                m_ledBinding.reset();
-            else
-                (void)m_ledBinding.release();
-        }
-    }
+    // Stops the timers and waits for an outstanding read before the binding
+    // goes, so that no answer arrives for a freed binding.
+    NvSNMPRequest2Leds::closeOwned(m_ledBinding);
 }
 
 TPortButton* TUnitPanelForm::portButton(int n) const

@@ -22,17 +22,11 @@
 #include "Registry.h"
 #include "SimulatorProcess.h"
 #include "UnitPanelFormUnit.h"
+#include "TestFiles.h"
 
 namespace {
 
 const char* const kRmonStateOid = "1.3.6.1.4.1.497.11.59.7.2.1.2.3.0";
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -46,10 +40,10 @@ protected:
         }
         const QString conf = dir.filePath("conf/");
         QDir().mkpath(conf);
-        writeFile(dir.filePath("registry.ini"),
+        writeTestFile(dir.filePath("registry.ini"),
                   "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + QByteArray(NV_BIN_DIR) +
                       "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n");
-        writeFile(conf + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port()) +
+        writeTestFile(conf + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port()) +
                                               "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
                                               "AuthProtocol=0\nPrivProtocol=0\n");
         const std::string counterDir = dir.path().toStdString();

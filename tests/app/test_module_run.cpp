@@ -18,21 +18,9 @@
 #include "Application.h"
 #include "MainUnit.h"
 #include "NvSNMPSession.h"
+#include "TestFiles.h"
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 // A registry whose module directory is the build's program directory, so that
 // the shipped catalogues are found.
@@ -52,7 +40,7 @@ public:
     {
         QDir().mkpath(dir.filePath("cwd"));
         QDir::setCurrent(dir.filePath("cwd"));
-        writeFile(dir.filePath("registry.ini"), registryForBuild());
+        writeTestFile(dir.filePath("registry.ini"), registryForBuild());
         qputenv("NORVANE_REGISTRY", dir.filePath("registry.ini").toUtf8());
     }
     ~ModuleRun()
@@ -138,7 +126,7 @@ class ProgramRun {
 public:
     ProgramRun(const QString& workDir, const QString& sideDir, const QStringList& arguments)
     {
-        writeFile(sideDir + "/registry.ini", registryForBuild());
+        writeTestFile(sideDir + "/registry.ini", registryForBuild());
         QDir().mkpath(sideDir + "/home");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("NORVANE_REGISTRY", sideDir + "/registry.ini");
@@ -156,12 +144,12 @@ public:
         int sleeping = 0;
         for (int i = 0; i < 1200 && sleeping < 5 && process.state() == QProcess::Running; ++i) {
             QThread::msleep(50);
-            const QByteArray stat = readFile(QString("/proc/%1/stat").arg(process.processId()));
+            const QByteArray stat = readTestFile(QString("/proc/%1/stat").arg(process.processId()));
             const int close = stat.lastIndexOf(')');
             const bool isSleeping = close > 0 && stat.size() > close + 2 && stat[close + 2] == 'S';
             sleeping = (QFile::exists(counter) && isSleeping) ? sleeping + 1 : 0;
         }
-        cmdline = readFile(QString("/proc/%1/cmdline").arg(process.processId()));
+        cmdline = readTestFile(QString("/proc/%1/cmdline").arg(process.processId()));
     }
     ~ProgramRun()
     {
@@ -195,7 +183,7 @@ TEST(ProgramRun, LeavesOnlyTheBootCounterAndHidesSecrets)
 
         const QStringList entries = QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         EXPECT_EQ(entries, QStringList{kBootCounterFileName});
-        EXPECT_EQ(readFile(work.path() + "/" + kBootCounterFileName).trimmed(), expectedCount);
+        EXPECT_EQ(readTestFile(work.path() + "/" + kBootCounterFileName).trimmed(), expectedCount);
     }
     EXPECT_TRUE(QDir(side.path() + "/home").isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }

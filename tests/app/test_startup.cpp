@@ -11,16 +11,9 @@
 #include "NvSNMPSession.h"
 #include "Registry.h"
 #include "Startup.h"
+#include "TestFiles.h"
 
 namespace {
-
-void writeText(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(path.section('/', 0, -2));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(content);
-}
 
 QByteArray deviceFile(const std::vector<std::pair<const char*, const char*>>& keys)
 {
@@ -48,7 +41,7 @@ protected:
         confDir = dir.filePath("host/Conf/MBF/");
         QDir().mkpath(confDir);
         registryFile = dir.filePath("registry.ini");
-        writeText(registryFile, "[SOFTWARE\\Norvane\\Vistane5.1\\ExePath]\nPath=" + dir.filePath("host/bin/").toUtf8() +
+        writeTestFile(registryFile, "[SOFTWARE\\Norvane\\Vistane5.1\\ExePath]\nPath=" + dir.filePath("host/bin/").toUtf8() +
                                     "\n[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" +
                                     dir.filePath("module/HV720NMS.exe").toUtf8() + "\n");
         resetCatalogues();
@@ -61,7 +54,7 @@ protected:
 
     void device(const char* address, const std::vector<std::pair<const char*, const char*>>& keys)
     {
-        writeText(confDir + address + ".cfg", deviceFile(keys));
+        writeTestFile(confDir + address + ".cfg", deviceFile(keys));
     }
 
     TMainSettings run(const std::vector<std::string>& arguments, double dpi = 96)
@@ -128,7 +121,7 @@ TEST_F(StartupTest, Version3SwitchesWithAndWithoutDeviceFile)
 
 TEST_F(StartupTest, ArgumentBeforeTheAddressReadsTheUnnamedFile)
 {
-    writeText(confDir + ".cfg", deviceFile({{"AgentPort", "2000"}, {"Version", "1"}, {"SecurityModel", "0"},
+    writeTestFile(confDir + ".cfg", deviceFile({{"AgentPort", "2000"}, {"Version", "1"}, {"SecurityModel", "0"},
                                             {"SecurityLevel", "0"}, {"AuthProtocol", "0"}, {"PrivProtocol", "0"}}));
     device("10.0.0.7", kFullDevice);
     const TMainSettings s = run({"/v3", "/I10.0.0.7"});
@@ -235,8 +228,8 @@ TEST_F(StartupTest, ScreenScale)
 
 TEST_F(StartupTest, CataloguesComeFromTheModuleDirectory)
 {
-    writeText(dir.filePath("module/errmsg/nvsnmp.err"), "\n  Loaded Ok!\n");
-    writeText(dir.filePath("module/errmsg/snmp.msg"), "Get [ERROR]\nSet [ERROR]\n");
+    writeTestFile(dir.filePath("module/errmsg/nvsnmp.err"), "\n  Loaded Ok!\n");
+    writeTestFile(dir.filePath("module/errmsg/snmp.msg"), "Get [ERROR]\nSet [ERROR]\n");
     run({"/Rro"});
     EXPECT_EQ(mapSnmpStatus(0).text, "  Loaded Ok!");
     EXPECT_EQ(catalogueText(NvCatalogueKind::Messages, 1), "Set [ERROR]");
@@ -261,7 +254,7 @@ TEST_F(StartupTest, DirectoriesFromTheRegistry)
     };
     for (const Case& c : cases) {
         const QString file = dir.filePath("reg.ini");
-        writeText(file, c.registry);
+        writeTestFile(file, c.registry);
         const Registry registry(file);
         EXPECT_EQ(TStartup::configurationDirectory(registry), c.configuration) << c.registry.toStdString();
         EXPECT_EQ(TStartup::moduleDirectory(registry), c.module) << c.registry.toStdString();

@@ -56,18 +56,3 @@ std::map<std::string, MibFact> loadFactsByOid()
     return facts;
 }
 
-std::string optionText(const NvOptionList* options)
-{
-    std::string text;
-    if (!options)
-        return text;
-    for (int i = 0; i < options->count(); ++i) {
-        const NvOptionList::Item& item = options->item(i);
-        if (i > 0)
-            text += '|';
-        text += options->valueKind() == NvOptionList::TextValues ? item.textValue
-                                                                 : std::to_string(item.intValue);
-        text += '=' + item.label;
-    }
-    return text;
-}

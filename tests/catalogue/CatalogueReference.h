@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "NvOptionList.h"
 
 struct ViewReference {
     int number = 0;
@@ -30,4 +29,3 @@ struct MibFact {
 std::vector<ViewReference> loadViews();
 std::map<std::string, MibFact> loadFactsByOid();
 // value=label pairs separated by "|", as the dump tool prints them.
-std::string optionText(const NvOptionList* options);

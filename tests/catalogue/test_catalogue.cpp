@@ -12,6 +12,7 @@
 
 #include "CatalogueReference.h"
 #include "NvCatalogueTables.h"
+#include "NvOptionList.h"
 #include "NvViewCatalogue.h"
 
 namespace {
@@ -222,7 +223,7 @@ TEST(ViewCatalogue, WrittenOutTablesFieldByField)
         EXPECT_STREQ(d.label, w.label);
         EXPECT_EQ(d.syntax, w.syntax);
         EXPECT_EQ(d.access, w.access);
-        EXPECT_EQ(optionText(d.options), w.options);
+        EXPECT_EQ(NvViewCatalogue::optionPairsText(d.options), w.options);
     }
 }
 
@@ -312,7 +313,7 @@ TEST(ViewCatalogue, OptionListsAreSharedPerSet)
             ++rowsWithOptions;
             EXPECT_GT(o->count(), 0);
             EXPECT_FALSE(o->caseSensitive());
-            const std::string key = std::to_string(o->valueKind()) + ":" + optionText(o);
+            const std::string key = std::to_string(o->valueKind()) + ":" + NvViewCatalogue::optionPairsText(o);
             auto [it, inserted] = bySet.emplace(key, o);
             EXPECT_EQ(it->second, o) << "two option list objects hold " << key;
         }

@@ -9,21 +9,9 @@
 #include "FilePath.h"
 #include "ProcessLauncher.h"
 #include "Registry.h"
+#include "TestFiles.h"
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 const QByteArray kRegistry =
     "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n"
@@ -39,7 +27,7 @@ TEST(Registry, ReadsValuesByKeyPath)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("registry.ini");
-    writeFile(file, kRegistry);
+    writeTestFile(file, kRegistry);
     const Registry registry(file);
 
     struct Case {
@@ -70,15 +58,15 @@ TEST(Registry, OpenWithCreateAddsOnlyAMissingKey)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("registry.ini");
-    writeFile(file, kRegistry);
+    writeTestFile(file, kRegistry);
     const Registry registry(file);
 
     // An existing key is opened without touching the file.
     EXPECT_TRUE(registry.openKey("\\SOFTWARE\\Norvane\\Modules\\HelpPath", true));
-    EXPECT_EQ(readAll(file), kRegistry);
+    EXPECT_EQ(readTestFile(file), kRegistry);
     // Without creation a missing key stays missing.
     EXPECT_FALSE(registry.openKey("\\SOFTWARE\\Norvane\\Modules\\NewKey", false));
-    EXPECT_EQ(readAll(file), kRegistry);
+    EXPECT_EQ(readTestFile(file), kRegistry);
 
     EXPECT_TRUE(registry.openKey("\\SOFTWARE\\Norvane\\Modules\\NewKey", true));
     EXPECT_TRUE(registry.keyExists("\\SOFTWARE\\Norvane\\Modules\\NewKey"));
@@ -97,11 +85,11 @@ TEST(Registry, OpenWithCreateAddsOnlyAMissingKey)
 TEST(Registry, UnwritableFileCreatesNothing)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("plain"), "not a directory");
+    writeTestFile(dir.filePath("plain"), "not a directory");
     const Registry registry(dir.filePath("plain/registry.ini"));
     EXPECT_FALSE(registry.openKey("\\SOFTWARE\\Norvane\\Modules\\HelpPath", true));
     EXPECT_FALSE(registry.keyExists("\\SOFTWARE\\Norvane\\Modules\\HelpPath"));
-    EXPECT_EQ(readAll(dir.filePath("plain")), "not a directory");
+    EXPECT_EQ(readTestFile(dir.filePath("plain")), "not a directory");
 }
 
 TEST(Registry, FileComesFromTheEnvironment)
@@ -150,9 +138,9 @@ TEST(ProcessLauncher, StartsTheCommandLineDetached)
     const QString marker = dir.filePath("started");
     ASSERT_TRUE(ProcessLauncher::start(QStringLiteral("sh -c \"echo $0 $1 > '%1'\" /Ia /Rb").arg(marker)));
     // The launcher does not wait; poll for the child's output (no timing is asserted).
-    for (int i = 0; i < 600 && readAll(marker).isEmpty(); ++i)
+    for (int i = 0; i < 600 && readTestFile(marker).isEmpty(); ++i)
         QThread::msleep(50);
-    EXPECT_EQ(readAll(marker), "/Ia /Rb\n");
+    EXPECT_EQ(readTestFile(marker), "/Ia /Rb\n");
 }
 
 }  // namespace

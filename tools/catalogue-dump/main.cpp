@@ -4,25 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "NvOptionList.h"
 #include "NvViewCatalogue.h"
-
-static std::string optionText(const NvOptionList* options)
-{
-    std::string text;
-    if (!options)
-        return text;
-    for (int i = 0; i < options->count(); ++i) {
-        const NvOptionList::Item& item = options->item(i);
-        if (i > 0)
-            text += '|';
-        text += options->valueKind() == NvOptionList::TextValues ? item.textValue
-                                                                 : std::to_string(item.intValue);
-        text += '=';
-        text += item.label;
-    }
-    return text;
-}
 
 int main()
 {
@@ -32,7 +14,7 @@ int main()
             ++row;
             std::printf("%d\t%s\t%u\t%d\t%d\t%s\t%s\t%u\t%d\t%s\n", t.number, t.opener,
                         unsigned(t.listKind), int(t.indexCount), row, d->oid, d->label,
-                        unsigned(d->syntax), int(d->access), optionText(d->options).c_str());
+                        unsigned(d->syntax), int(d->access), NvViewCatalogue::optionPairsText(d->options).c_str());
         }
     }
     return 0;
