@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "app/Application.h"
 
 #include <QMessageBox>
 #include <exception>
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "MainUnit.h"
-#include "Startup.h"
+#include "app/MainUnit.h"
+#include "app/Startup.h"
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)

@@ -1,4 +1,4 @@
-#include "MainUnit.h"
+#include "app/MainUnit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,22 +13,22 @@
 #include <QTreeWidget>
 #include <exception>
 
-#include "ExpansionModuleFormUnit.h"
-#include "NvCatalogueTables.h"
-#include "NvSNMPError.h"
-#include "NvSNMPRequest2Edits.h"
-#include "NvSNMPRequest2Leds.h"
-#include "NvSNMPSession.h"
-#include "NvSNMPVarList.h"
-#include "PanelHV630FormUnit.h"
-#include "PanelHV640FormUnit.h"
-#include "PanelHV710FormUnit.h"
-#include "PanelHV720FormUnit.h"
-#include "PortButtonList.h"
-#include "Registry.h"
-#include "UnitPanelFormUnit.h"
-#include "frmHM10Unit.h"
-#include "frmHM20Unit.h"
+#include "panels/ExpansionModuleFormUnit.h"
+#include "catalogue/NvCatalogueTables.h"
+#include "snmp/NvSNMPError.h"
+#include "bind/NvSNMPRequest2Edits.h"
+#include "bind/NvSNMPRequest2Leds.h"
+#include "snmp/NvSNMPSession.h"
+#include "snmp/NvSNMPVarList.h"
+#include "panels/PanelHV630FormUnit.h"
+#include "panels/PanelHV640FormUnit.h"
+#include "panels/PanelHV710FormUnit.h"
+#include "panels/PanelHV720FormUnit.h"
+#include "panels/PortButtonList.h"
+#include "platform/Registry.h"
+#include "panels/UnitPanelFormUnit.h"
+#include "panels/frmHM10Unit.h"
+#include "panels/frmHM20Unit.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "MainSettings.h"
-#include "StackImageList.h"
-#include "Startup.h"
+#include "app/MainSettings.h"
+#include "panels/StackImageList.h"
+#include "app/Startup.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
 #include <QFile>
 #include <QString>
@@ -7,11 +7,11 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "FilePath.h"
-#include "NvCatalogue.h"
-#include "NvIni.h"
-#include "NvSNMPSession.h"
-#include "Registry.h"
+#include "platform/FilePath.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvIni.h"
+#include "snmp/NvSNMPSession.h"
+#include "platform/Registry.h"
 
 namespace {
 

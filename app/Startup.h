@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "MainSettings.h"
+#include "app/MainSettings.h"
 
 class Registry;
 

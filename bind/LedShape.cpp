@@ -1,4 +1,4 @@
-#include "LedShape.h"
+#include "bind/LedShape.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // (pen) and lets the LED logic read the current fill colour back.
 #include <QWidget>
 
-#include "NvSNMPLedColorMapList.h"
+#include "bind/NvSNMPLedColorMapList.h"
 
 class TLedShape : public QWidget {
     Q_OBJECT

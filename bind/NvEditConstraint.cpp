@@ -1,4 +1,4 @@
-#include "NvEditConstraint.h"
+#include "bind/NvEditConstraint.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,9 +14,9 @@
 #include <stdlib.h>
 #include <limits>
 
-#include "NvCatalogue.h"
-#include "NvSNMPError.h"
-#include "NvValueText.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvSNMPError.h"
+#include "snmp/NvValueText.h"
 
 namespace {
 

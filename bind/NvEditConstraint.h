@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "NvEditEvents.h"
+#include "bind/NvEditEvents.h"
 
 class QLineEdit;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "NvEditEvents.h"
+#include "bind/NvEditEvents.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "NvOptionControls.h"
+#include "bind/NvOptionControls.h"
 
 #include <QComboBox>
 
-#include "NvOptionList.h"
+#include "snmp/NvOptionList.h"
 
 void fillItems(const NvOptionList& options, QComboBox* combo)
 {

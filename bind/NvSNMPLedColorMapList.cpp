@@ -1,4 +1,4 @@
-#include "NvSNMPLedColorMapList.h"
+#include "bind/NvSNMPLedColorMapList.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "NvSNMPLedGroup.h"
+#include "bind/NvSNMPLedGroup.h"
 
 #include <QFrame>
 #include <QString>

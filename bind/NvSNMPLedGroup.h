@@ -11,8 +11,8 @@
 
 #include <QPointer>
 
-#include "LedShape.h"
-#include "NvSNMPLedColorMapList.h"
+#include "bind/LedShape.h"
+#include "bind/NvSNMPLedColorMapList.h"
 
 #include <QTimer>
 class QWidget;

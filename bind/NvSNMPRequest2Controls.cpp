@@ -1,4 +1,4 @@
-#include "NvSNMPRequest2Controls.h"
+#include "bind/NvSNMPRequest2Controls.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <cstring>
 
-#include "NvCatalogue.h"
-#include "NvDateTime.h"
-#include "NvValueText.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvDateTime.h"
+#include "snmp/NvValueText.h"
 
 int NvSNMPRequest2Controls::s_handlerDepth = 0;
 

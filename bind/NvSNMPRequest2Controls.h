@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "NvSNMPError.h"
-#include "NvSNMPRequest.h"
+#include "snmp/NvSNMPError.h"
+#include "snmp/NvSNMPRequest.h"
 
 
 class QPlainTextEdit;

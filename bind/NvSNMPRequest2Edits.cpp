@@ -1,4 +1,4 @@
-#include "NvSNMPRequest2Edits.h"
+#include "bind/NvSNMPRequest2Edits.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "NvCatalogue.h"
-#include "NvEditConstraint.h"
-#include "NvOptionControls.h"
-#include "NvOptionList.h"
-#include "NvSNMPVarDescriptor.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "bind/NvEditConstraint.h"
+#include "bind/NvOptionControls.h"
+#include "snmp/NvOptionList.h"
+#include "snmp/NvSNMPVarDescriptor.h"
 
 namespace {
 

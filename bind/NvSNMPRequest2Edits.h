@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "NvSNMPRequest2Controls.h"
+#include "bind/NvSNMPRequest2Controls.h"
 
 class QCheckBox;
 class QComboBox;

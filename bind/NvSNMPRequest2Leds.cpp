@@ -1,8 +1,8 @@
-#include "NvSNMPRequest2Leds.h"
+#include "bind/NvSNMPRequest2Leds.h"
 
-#include "NvCatalogue.h"
-#include "NvOptionList.h"
-#include "NvSNMPVarDescriptor.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvOptionList.h"
+#include "snmp/NvSNMPVarDescriptor.h"
 
 namespace {
 

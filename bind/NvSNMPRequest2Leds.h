@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "NvSNMPLedGroup.h"
-#include "NvSNMPRequest2Controls.h"
+#include "bind/NvSNMPLedGroup.h"
+#include "bind/NvSNMPRequest2Controls.h"
 
 class NvSNMPRequest2Leds : public NvSNMPRequest2Controls, public NvSNMPLedGroup {
 public:

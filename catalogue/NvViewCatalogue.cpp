@@ -1,8 +1,8 @@
-#include "NvViewCatalogue.h"
+#include "catalogue/NvViewCatalogue.h"
 
 #include <cstring>
 
-#include "NvOptionList.h"
+#include "snmp/NvOptionList.h"
 
 const NvViewTable* NvViewCatalogue::byNumber(int number)
 {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "NvSNMPVarDescriptor.h"
+#include "snmp/NvSNMPVarDescriptor.h"
 
 class NvOptionList;
 

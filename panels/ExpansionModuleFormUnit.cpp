@@ -1,13 +1,13 @@
-#include "ExpansionModuleFormUnit.h"
+#include "panels/ExpansionModuleFormUnit.h"
 
 #include <QFrame>
 #include <QLabel>
 
-#include "NvSNMPLedGroup.h"
-#include "NvSNMPRequest2Leds.h"
-#include "PanelArtwork.h"
-#include "PortButton.h"
-#include "PortButtonList.h"
+#include "bind/NvSNMPLedGroup.h"
+#include "bind/NvSNMPRequest2Leds.h"
+#include "panels/PanelArtwork.h"
+#include "panels/PortButton.h"
+#include "panels/PortButtonList.h"
 
 TExpansionModuleForm::TExpansionModuleForm(QWidget* owner, TPanelLayout layout)
     : QWidget(owner), m_layout(std::move(layout)), m_owner(owner)

@@ -1,11 +1,11 @@
-#include "PanelArtwork.h"
+#include "panels/PanelArtwork.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "PanelLayout.h"
+#include "panels/PanelLayout.h"
 
 namespace {
 

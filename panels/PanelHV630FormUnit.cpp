@@ -1,4 +1,4 @@
-#include "PanelHV630FormUnit.h"
+#include "panels/PanelHV630FormUnit.h"
 
 namespace {
 

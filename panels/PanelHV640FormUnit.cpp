@@ -1,4 +1,4 @@
-#include "PanelHV640FormUnit.h"
+#include "panels/PanelHV640FormUnit.h"
 
 namespace {
 

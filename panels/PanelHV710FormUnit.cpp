@@ -1,4 +1,4 @@
-#include "PanelHV710FormUnit.h"
+#include "panels/PanelHV710FormUnit.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Front panel of one HV-710 unit of the stack.
-#include "UnitPanelFormUnit.h"
+#include "panels/UnitPanelFormUnit.h"
 
 class TPanelHV710Form : public TUnitPanelForm {
     Q_OBJECT

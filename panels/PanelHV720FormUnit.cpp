@@ -1,4 +1,4 @@
-#include "PanelHV720FormUnit.h"
+#include "panels/PanelHV720FormUnit.h"
 
 namespace {
 

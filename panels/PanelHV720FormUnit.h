@@ -1,6 +1,6 @@
 #pragma once
 // Front panel of one HV-720 unit of the stack.
-#include "UnitPanelFormUnit.h"
+#include "panels/UnitPanelFormUnit.h"
 
 class TPanelHV720Form : public TUnitPanelForm {
     Q_OBJECT

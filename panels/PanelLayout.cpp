@@ -1,4 +1,4 @@
-#include "PanelLayout.h"
+#include "panels/PanelLayout.h"
 
 const TPanelLayout::LedHost* TPanelLayout::host(const QString& name) const
 {

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QString>
 
-#include "PortButton.h"
+#include "panels/PortButton.h"
 
 struct TPanelLayout {
     struct Button {

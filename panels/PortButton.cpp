@@ -1,4 +1,4 @@
-#include "PortButton.h"
+#include "panels/PortButton.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "PortButtonList.h"
+#include "panels/PortButtonList.h"
 
 #include <QMenu>
 

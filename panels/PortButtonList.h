@@ -5,7 +5,7 @@
 #include <QList>
 #include <QPointer>
 
-#include "PortButton.h"
+#include "panels/PortButton.h"
 
 class QMenu;
 

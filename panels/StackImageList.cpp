@@ -1,4 +1,4 @@
-#include "StackImageList.h"
+#include "panels/StackImageList.h"
 
 #include <QPainter>
 #include <QString>

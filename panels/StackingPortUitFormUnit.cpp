@@ -1,4 +1,4 @@
-#include "StackingPortUitFormUnit.h"
+#include "panels/StackingPortUitFormUnit.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
-#include "UnitPanelFormUnit.h"
+#include "panels/UnitPanelFormUnit.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 
-#include "NvSNMPLedGroup.h"
-#include "NvSNMPRequest2Leds.h"
-#include "PanelArtwork.h"
-#include "PortButton.h"
-#include "PortButtonList.h"
-#include "StackImageList.h"
+#include "bind/NvSNMPLedGroup.h"
+#include "bind/NvSNMPRequest2Leds.h"
+#include "panels/PanelArtwork.h"
+#include "panels/PortButton.h"
+#include "panels/PortButtonList.h"
+#include "panels/StackImageList.h"
 
 TUnitPanelForm::TUnitPanelForm(QWidget* owner, TPanelLayout layout) : QWidget(owner), m_layout(std::move(layout))
 {

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "PanelLayout.h"
+#include "panels/PanelLayout.h"
 
 class QFrame;
 class QLabel;

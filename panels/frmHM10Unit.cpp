@@ -1,4 +1,4 @@
-#include "frmHM10Unit.h"
+#include "panels/frmHM10Unit.h"
 
 namespace {
 

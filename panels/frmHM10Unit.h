@@ -1,6 +1,6 @@
 #pragma once
 // The HM-10 expansion module beside its carrying unit's panel.
-#include "ExpansionModuleFormUnit.h"
+#include "panels/ExpansionModuleFormUnit.h"
 
 class TfrmHM10 : public TExpansionModuleForm {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "frmHM20Unit.h"
+#include "panels/frmHM20Unit.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The HM-20 expansion module beside its carrying unit's panel.
-#include "ExpansionModuleFormUnit.h"
+#include "panels/ExpansionModuleFormUnit.h"
 
 class TfrmHM20 : public TExpansionModuleForm {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "FilePath.h"
+#include "platform/FilePath.h"
 
 #include <algorithm>
 

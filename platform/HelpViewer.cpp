@@ -1,11 +1,11 @@
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
 
-#include "FilePath.h"
-#include "ProcessLauncher.h"
+#include "platform/FilePath.h"
+#include "platform/ProcessLauncher.h"
 
 QString HelpViewer::pathBesideProgram(const QString& fileName)
 {

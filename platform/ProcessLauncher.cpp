@@ -1,11 +1,11 @@
-#include "ProcessLauncher.h"
+#include "platform/ProcessLauncher.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "FilePath.h"
+#include "platform/FilePath.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CatalogueLoader.h"
+#include "sim/CatalogueLoader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -150,12 +150,12 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 Oid o = r.oid;
                 if (!o.empty() && o.back() == 0)
                     o.pop_back();
-                if (store_.knowsObject(o) || store_.findSpec(o))
+                if (m_store.knowsObject(o) || m_store.findSpec(o))
                     continue;
                 ColumnSpec s = specFor(r);
                 s.oid = o;
-                store_.addScalar(s);
-                ++scalars_;
+                m_store.addScalar(s);
+                ++m_scalars;
             }
             continue;
         }
@@ -173,7 +173,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             else if (r.syntax == 4 || r.syntax == 76 || r.syntax == 3 || r.syntax == 6)
                 k = r.access == 65 ? IndexKind::Implied : IndexKind::String;
             index.push_back(k);
-            if (r.access != 1 && r.access != 65 && !store_.knowsObject(r.oid)) {
+            if (r.access != 1 && r.access != 65 && !m_store.knowsObject(r.oid)) {
                 ColumnSpec s = specFor(r);
                 s.access = Access::ReadOnly;
                 s.defaultText = k == IndexKind::Integer ? "%i" : "";
@@ -187,8 +187,8 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         for (std::size_t i = static_cast<std::size_t>(indexCount); i < rows.size(); ++i) {
             const Row& r = rows[i];
             // A scalar whose identifier is a prefix of this column owns only its ".0".
-            const ColumnSpec* owner = store_.findSpec(r.oid);
-            if (r.access == 1 || r.access == 65 || store_.knowsObject(r.oid) || (owner && !owner->isScalar()))
+            const ColumnSpec* owner = m_store.findSpec(r.oid);
+            if (r.access == 1 || r.access == 65 || m_store.knowsObject(r.oid) || (owner && !owner->isScalar()))
                 continue;
             bool dup = false;
             for (const auto& c : columns)
@@ -251,10 +251,10 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 rowsText += (rowsText.empty() ? "" : ";") + item;
             }
         }
-        TableSpec* t = store_.addTable("catalogue" + std::to_string(number), index, columns, control, rc);
-        for (const Oid& row : store_.rowsFromText(*t, rowsText))
-            store_.addRow(t, row);
-        ++tables_;
+        TableSpec* t = m_store.addTable("catalogue" + std::to_string(number), index, columns, control, rc);
+        for (const Oid& row : m_store.rowsFromText(*t, rowsText))
+            m_store.addRow(t, row);
+        ++m_tables;
     }
     return true;
 }

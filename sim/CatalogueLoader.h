@@ -2,19 +2,19 @@
 // Serves the objects of a view catalogue dump (tab-separated: table number,
 // opener, list kind, index count, row number, oid, label, syntax, access,
 // options) with generated values, leaving objects already served untouched.
-#include "ObjectStore.h"
+#include "sim/ObjectStore.h"
 
 #include <string>
 
 class CatalogueLoader {
 public:
-    explicit CatalogueLoader(ObjectStore& store) : store_(store) {}
+    explicit CatalogueLoader(ObjectStore& store) : m_store(store) {}
     // Returns false with a message when the text cannot be read.
     bool load(const std::string& tsv, std::string& error);
-    int tablesAdded() const { return tables_; }
-    int scalarsAdded() const { return scalars_; }
+    int tablesAdded() const { return m_tables; }
+    int scalarsAdded() const { return m_scalars; }
 
 private:
-    ObjectStore& store_;
-    int tables_ = 0, scalars_ = 0;
+    ObjectStore& m_store;
+    int m_tables = 0, m_scalars = 0;
 };

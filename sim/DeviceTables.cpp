@@ -1,4 +1,4 @@
-#include "DeviceTables.h"
+#include "sim/DeviceTables.h"
 
 // Format: see README.md. "+n" is relative to the last "base"; rows=ports gives
 // one row per port of the stack, rows=vlans the VLANs 1, 10 and 20.

@@ -1,4 +1,4 @@
-#include "FaultSwitches.h"
+#include "sim/FaultSwitches.h"
 
 #include <cstring>
 
@@ -94,7 +94,7 @@ bool FaultSwitches::isControl(const Oid& oid) const
 
 void FaultSwitches::registerControls(ObjectStore& store)
 {
-    store_ = &store;
+    m_store = &store;
     auto add = [&](std::uint32_t n, ValueKind kind, const std::string& def, std::int64_t lo, std::int64_t hi) {
         ColumnSpec s;
         s.oid = oidutil::concat(controlArc(), n);
@@ -125,11 +125,11 @@ void FaultSwitches::registerControls(ObjectStore& store)
 void FaultSwitches::syncFromStore(bool leds)
 {
     auto num = [&](std::uint32_t n) {
-        const auto* e = store_->get(oidutil::concat(oidutil::concat(controlArc(), n), 0));
+        const auto* e = m_store->get(oidutil::concat(oidutil::concat(controlArc(), n), 0));
         return e ? e->value.number : 0;
     };
     auto oid = [&](std::uint32_t n) {
-        const auto* e = store_->get(oidutil::concat(oidutil::concat(controlArc(), n), 0));
+        const auto* e = m_store->get(oidutil::concat(oidutil::concat(controlArc(), n), 0));
         Oid o = e ? e->value.oid : Oid{};
         return o == Oid{0, 0} ? Oid{} : o;
     };

@@ -3,7 +3,7 @@
 // status for a chosen object, a walk that repeats or goes back, short LED values.
 // Set from the command line and at run time through control scalars under
 // 1.3.6.1.4.1.497.999.1 (see README.md).
-#include "ObjectStore.h"
+#include "sim/ObjectStore.h"
 
 #include <map>
 #include <string>
@@ -39,5 +39,5 @@ public:
 
 private:
     void syncFromStore(bool leds);
-    ObjectStore* store_ = nullptr;
+    ObjectStore* m_store = nullptr;
 };

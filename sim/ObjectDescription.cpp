@@ -1,4 +1,4 @@
-#include "ObjectDescription.h"
+#include "sim/ObjectDescription.h"
 
 bool RowControl::fromWord(const std::string& word, RowControl& rc)
 {

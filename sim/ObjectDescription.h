@@ -1,7 +1,7 @@
 #pragma once
 // Descriptions of the objects the simulator serves: scalars, table columns and
 // tables with their index layout and the column that creates and removes rows.
-#include "SimValue.h"
+#include "sim/SimValue.h"
 
 #include <functional>
 #include <map>

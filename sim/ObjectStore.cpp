@@ -1,4 +1,4 @@
-#include "ObjectStore.h"
+#include "sim/ObjectStore.h"
 
 #include <algorithm>
 
@@ -7,8 +7,8 @@ ObjectStore::~ObjectStore() = default;
 
 void ObjectStore::setStack(std::vector<int> ports, std::vector<int> units)
 {
-    ports_ = std::move(ports);
-    units_ = std::move(units);
+    m_ports = std::move(ports);
+    m_units = std::move(units);
 }
 
 ColumnSpec* ObjectStore::addScalar(const ColumnSpec& spec)
@@ -16,9 +16,9 @@ ColumnSpec* ObjectStore::addScalar(const ColumnSpec& spec)
     auto owned = std::make_unique<ColumnSpec>(spec);
     owned->table = nullptr;
     ColumnSpec* s = owned.get();
-    specs_[s->oid] = std::move(owned);
+    m_specs[s->oid] = std::move(owned);
     Oid inst{0};
-    map_[oidutil::concat(s->oid, 0)] = Entry{defaultValue(*s, inst), s};
+    m_map[oidutil::concat(s->oid, 0)] = Entry{defaultValue(*s, inst), s};
     return s;
 }
 
@@ -36,10 +36,10 @@ TableSpec* ObjectStore::addTable(const std::string& name, std::vector<IndexKind>
         t->columns.push_back(c.get());
         if (static_cast<int>(i) == controlColumn)
             t->control = c.get();
-        specs_[c->oid] = std::move(c);
+        m_specs[c->oid] = std::move(c);
     }
-    tables_.push_back(std::move(t));
-    return tables_.back().get();
+    m_tables.push_back(std::move(t));
+    return m_tables.back().get();
 }
 
 void ObjectStore::addRow(TableSpec* table, const Oid& instance)
@@ -49,7 +49,7 @@ void ObjectStore::addRow(TableSpec* table, const Oid& instance)
     for (ColumnSpec* c : table->columns) {
         if (c->access == Access::NotAccessible)
             continue;
-        map_[oidutil::concat(c->oid, instance)] = Entry{defaultValue(*c, instance), c};
+        m_map[oidutil::concat(c->oid, instance)] = Entry{defaultValue(*c, instance), c};
     }
 }
 
@@ -58,7 +58,7 @@ void ObjectStore::removeRow(TableSpec* table, const Oid& instance)
     if (!table->rows.erase(instance))
         return;
     for (ColumnSpec* c : table->columns)
-        map_.erase(oidutil::concat(c->oid, instance));
+        m_map.erase(oidutil::concat(c->oid, instance));
 }
 
 std::vector<Oid> ObjectStore::rowsFromText(const TableSpec& table, const std::string& text) const
@@ -69,11 +69,11 @@ std::vector<Oid> ObjectStore::rowsFromText(const TableSpec& table, const std::st
             rows.push_back(Oid{static_cast<std::uint32_t>(n)});
     };
     if (text == "ports") {
-        fromNumbers(ports_);
+        fromNumbers(m_ports);
         return rows;
     }
     if (text == "units") {
-        fromNumbers(units_);
+        fromNumbers(m_units);
         return rows;
     }
     if (text == "vlans") {
@@ -122,8 +122,8 @@ const ColumnSpec* ObjectStore::findSpec(const Oid& oid, Oid* instance) const
 {
     for (std::size_t len = oid.size(); len > 0; --len) {
         Oid prefix(oid.begin(), oid.begin() + static_cast<long>(len));
-        auto it = specs_.find(prefix);
-        if (it != specs_.end()) {
+        auto it = m_specs.find(prefix);
+        if (it != m_specs.end()) {
             if (instance)
                 instance->assign(oid.begin() + static_cast<long>(len), oid.end());
             return it->second.get();
@@ -134,7 +134,7 @@ const ColumnSpec* ObjectStore::findSpec(const Oid& oid, Oid* instance) const
 
 TableSpec* ObjectStore::findTable(const std::string& name) const
 {
-    for (const auto& t : tables_)
+    for (const auto& t : m_tables)
         if (t->name == name)
             return t.get();
     return nullptr;
@@ -142,20 +142,20 @@ TableSpec* ObjectStore::findTable(const std::string& name) const
 
 const ObjectStore::Entry* ObjectStore::get(const Oid& oid) const
 {
-    auto it = map_.find(oid);
-    return it == map_.end() ? nullptr : &it->second;
+    auto it = m_map.find(oid);
+    return it == m_map.end() ? nullptr : &it->second;
 }
 
 const ObjectStore::Map::value_type* ObjectStore::next(const Oid& oid, bool inclusive) const
 {
-    auto it = inclusive ? map_.lower_bound(oid) : map_.upper_bound(oid);
-    return it == map_.end() ? nullptr : &*it;
+    auto it = inclusive ? m_map.lower_bound(oid) : m_map.upper_bound(oid);
+    return it == m_map.end() ? nullptr : &*it;
 }
 
 bool ObjectStore::put(const Oid& oid, const SimValue& value)
 {
-    auto it = map_.find(oid);
-    if (it == map_.end())
+    auto it = m_map.find(oid);
+    if (it == m_map.end())
         return false;
     SimValue v = value;
     v.kind = it->second.value.kind;
@@ -285,7 +285,7 @@ std::string ObjectStore::portBits(bool all, int salt) const
 {
     std::string bits(96, '\0');
     int n = 0;
-    for (int port : ports_) {
+    for (int port : m_ports) {
         bool on = all || ((port + salt) % 5 == 0 && n < 8);
         if (on && port >= 1 && port <= 768) {
             bits[static_cast<std::size_t>((port - 1) / 8)] |= static_cast<char>(0x80 >> ((port - 1) % 8));

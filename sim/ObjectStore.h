@@ -2,7 +2,7 @@
 // The simulator's in-memory agent data: one sorted map from object identifier to
 // typed value, plus the scalar and table descriptions that say what may be
 // written, how values are checked and how rows come and go.
-#include "ObjectDescription.h"
+#include "sim/ObjectDescription.h"
 
 #include <map>
 #include <memory>
@@ -39,7 +39,7 @@ public:
     // Port indexes of the stack ((unit - 1) * 64 + port), used by rows "ports" and the
     // port-list defaults; unit numbers for rows "units".
     void setStack(std::vector<int> ports, std::vector<int> units);
-    const std::vector<int>& ports() const { return ports_; }
+    const std::vector<int>& ports() const { return m_ports; }
 
     // Adds a scalar (served at oid.0) with its initial value from the column's template.
     ColumnSpec* addScalar(const ColumnSpec& spec);
@@ -56,7 +56,7 @@ public:
     // ports, units, vlans.
     std::vector<Oid> rowsFromText(const TableSpec& table, const std::string& text) const;
 
-    bool knowsObject(const Oid& columnOrScalar) const { return specs_.count(columnOrScalar) != 0; }
+    bool knowsObject(const Oid& columnOrScalar) const { return m_specs.count(columnOrScalar) != 0; }
     // The spec whose object identifier is the longest prefix of oid, and the rest.
     const ColumnSpec* findSpec(const Oid& oid, Oid* instance = nullptr) const;
     TableSpec* findTable(const std::string& name) const;
@@ -66,7 +66,7 @@ public:
     const Map::value_type* next(const Oid& oid, bool inclusive) const;
     // Replaces the value of an existing object (no checks).
     bool put(const Oid& oid, const SimValue& value);
-    const Map& objects() const { return map_; }
+    const Map& objects() const { return m_map; }
 
     // Checks a whole set request; each item's error is filled. Returns the index of
     // the first failing item, or -1 when all may be written.
@@ -81,8 +81,8 @@ private:
     int checkValue(const ColumnSpec& spec, const SimValue& v) const;
     std::string portBits(bool all, int salt) const;
 
-    Map map_;
-    std::map<Oid, std::unique_ptr<ColumnSpec>> specs_;
-    std::vector<std::unique_ptr<TableSpec>> tables_;
-    std::vector<int> ports_, units_;
+    Map m_map;
+    std::map<Oid, std::unique_ptr<ColumnSpec>> m_specs;
+    std::vector<std::unique_ptr<TableSpec>> m_tables;
+    std::vector<int> m_ports, m_units;
 };

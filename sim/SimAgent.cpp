@@ -1,4 +1,4 @@
-#include "SimAgent.h"
+#include "sim/SimAgent.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -138,7 +138,7 @@ int packetFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, 
 } // namespace
 
 SimAgent::SimAgent(const SimOptions& options, ObjectStore& store, StackModel& stack, FaultSwitches& faults)
-    : options_(options), store_(store), stack_(stack), faults_(faults)
+    : m_options(options), m_store(store), m_stack(stack), m_faults(faults)
 {
 }
 
@@ -149,7 +149,7 @@ SimAgent::~SimAgent()
 
 bool SimAgent::start(std::string& error)
 {
-    if (options_.dir.empty()) {
+    if (m_options.dir.empty()) {
         const char* tmp = std::getenv("TMPDIR");
         std::string templ = std::string(tmp && *tmp ? tmp : "/tmp") + "/hv720-sim.XXXXXX";
         std::vector<char> buf(templ.begin(), templ.end());
@@ -158,30 +158,30 @@ bool SimAgent::start(std::string& error)
             error = "cannot create a temporary directory";
             return false;
         }
-        dir_ = buf.data();
-        ownDir_ = true;
+        m_dir = buf.data();
+        m_ownDir = true;
     } else {
-        dir_ = options_.dir;
+        m_dir = m_options.dir;
         std::error_code ec;
-        std::filesystem::create_directories(dir_, ec);
-        if (!std::filesystem::is_directory(dir_)) {
-            error = "cannot use directory " + dir_;
+        std::filesystem::create_directories(m_dir, ec);
+        if (!std::filesystem::is_directory(m_dir)) {
+            error = "cannot use directory " + m_dir;
             return false;
         }
     }
     // Nothing from the system or the user's home: no MIB files, no configuration
     // files, persistent state only inside our own directory (and not even there).
     setenv("MIBS", "", 1);
-    setenv("SNMPCONFPATH", dir_.c_str(), 1);
-    setenv("SNMP_PERSISTENT_DIR", dir_.c_str(), 1);
+    setenv("SNMPCONFPATH", m_dir.c_str(), 1);
+    setenv("SNMP_PERSISTENT_DIR", m_dir.c_str(), 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir_.c_str());
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, dir_.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, m_dir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, m_dir.c_str());
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
-    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, options_.listen.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, m_options.listen.c_str());
     snmp_disable_log();
     netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, LOG_WARNING);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
@@ -204,13 +204,13 @@ bool SimAgent::start(std::string& error)
     }
 
     std::vector<std::string> lines;
-    if (!options_.engineId.empty())
-        lines.push_back("exactEngineID 0x" + options_.engineId);
-    for (const auto& c : options_.readCommunities)
+    if (!m_options.engineId.empty())
+        lines.push_back("exactEngineID 0x" + m_options.engineId);
+    for (const auto& c : m_options.readCommunities)
         lines.push_back("rocommunity " + c);
-    for (const auto& c : options_.writeCommunities)
+    for (const auto& c : m_options.writeCommunities)
         lines.push_back("rwcommunity " + c);
-    for (const auto& u : options_.users) {
+    for (const auto& u : m_options.users) {
         std::string l = "createUser " + u.name;
         if (!u.authProtocol.empty())
             l += " " + u.authProtocol + " \"" + u.authPass + "\"";
@@ -227,18 +227,18 @@ bool SimAgent::start(std::string& error)
 
     init_snmp("hv720-sim");
     if (init_master_agent() != 0) {
-        error = "cannot listen on " + options_.listen;
+        error = "cannot listen on " + m_options.listen;
         return false;
     }
-    started_ = true;
+    m_started = true;
     g_agent = this;
     if (main_session && main_session->callback != packetFilter) {
         g_packetCallback = main_session->callback;
         main_session->callback = packetFilter;
     }
     struct timeval period;
-    period.tv_sec = options_.ledPeriodMs / 1000;
-    period.tv_usec = (options_.ledPeriodMs % 1000) * 1000;
+    period.tv_sec = m_options.ledPeriodMs / 1000;
+    period.tv_usec = (m_options.ledPeriodMs % 1000) * 1000;
     snmp_alarm_register_hr(period, SA_REPEAT, ledAlarm, this);
     return true;
 }
@@ -251,24 +251,24 @@ void SimAgent::run(volatile std::sig_atomic_t& stop)
 
 void SimAgent::shutdown()
 {
-    if (started_) {
-        started_ = false;
+    if (m_started) {
+        m_started = false;
         if (main_session && g_packetCallback)
             main_session->callback = g_packetCallback;
         g_agent = nullptr;
         snmp_shutdown("hv720-sim");
         shutdown_agent();
     }
-    if (ownDir_) {
+    if (m_ownDir) {
         std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-        ownDir_ = false;
+        std::filesystem::remove_all(m_dir, ec);
+        m_ownDir = false;
     }
 }
 
 void SimAgent::ledTick()
 {
-    stack_.tick(store_);
+    m_stack.tick(m_store);
 }
 
 bool SimAgent::dropThis(void* p)
@@ -283,10 +283,10 @@ bool SimAgent::dropThis(void* p)
         return false;
     }
     // Requests to the control scalars always get through, so a test can switch the fault off.
-    if (pdu->variables && faults_.isControl(toOid(pdu->variables->name, pdu->variables->name_length)))
+    if (pdu->variables && m_faults.isControl(toOid(pdu->variables->name, pdu->variables->name_length)))
         return false;
-    ++requestCount_;
-    return faults_.dropEvery > 0 && requestCount_ % static_cast<unsigned long>(faults_.dropEvery) == 0;
+    ++m_requestCount;
+    return m_faults.dropEvery > 0 && m_requestCount % static_cast<unsigned long>(m_faults.dropEvery) == 0;
 }
 
 // The library refuses get-next answers that do not move forward, so a walk that
@@ -295,8 +295,8 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
 {
     auto* session = static_cast<netsnmp_session*>(s);
     auto* pdu = static_cast<netsnmp_pdu*>(p);
-    const Oid& w = faults_.walkOid;
-    if (!pdu || pdu->command != SNMP_MSG_GETNEXT || faults_.walkMode == FaultSwitches::WalkNormal || w.empty())
+    const Oid& w = m_faults.walkOid;
+    if (!pdu || pdu->command != SNMP_MSG_GETNEXT || m_faults.walkMode == FaultSwitches::WalkNormal || w.empty())
         return false;
     bool hit = false;
     for (auto* vb = pdu->variables; vb; vb = vb->next_variable) {
@@ -307,8 +307,8 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
         return false;
     if (pdu->version != SNMP_VERSION_3) {
         std::string community(reinterpret_cast<const char*>(pdu->community), pdu->community_len);
-        const auto& r = options_.readCommunities;
-        const auto& wr = options_.writeCommunities;
+        const auto& r = m_options.readCommunities;
+        const auto& wr = m_options.writeCommunities;
         if (std::find(r.begin(), r.end(), community) == r.end()
             && std::find(wr.begin(), wr.end(), community) == wr.end())
             return false;  // the library drops it as any request with a wrong community
@@ -323,14 +323,14 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
     pdu->securityStateRef = nullptr;
     for (auto* vb = resp->variables; vb; vb = vb->next_variable) {
         Oid o = toOid(vb->name, vb->name_length);
-        const ObjectStore::Map::value_type* e = store_.next(o, false);
+        const ObjectStore::Map::value_type* e = m_store.next(o, false);
         if (oidutil::startsWith(o, w) && o.size() > w.size()) {
-            if (faults_.walkMode == FaultSwitches::WalkRepeat) {
-                auto it = store_.objects().find(o);
-                if (it != store_.objects().end())
+            if (m_faults.walkMode == FaultSwitches::WalkRepeat) {
+                auto it = m_store.objects().find(o);
+                if (it != m_store.objects().end())
                     e = &*it;
             } else {
-                const auto* first = store_.next(w, false);
+                const auto* first = m_store.next(w, false);
                 if (first && oidutil::startsWith(first->first, w) && first->first < o)
                     e = first;
             }
@@ -350,11 +350,11 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
 
 bool SimAgent::delayOnce(long transid)
 {
-    if (std::find(delayed_.begin(), delayed_.end(), transid) != delayed_.end())
+    if (std::find(m_delayed.begin(), m_delayed.end(), transid) != m_delayed.end())
         return false;
-    delayed_.push_back(transid);
-    if (delayed_.size() > 256)
-        delayed_.pop_front();
+    m_delayed.push_back(transid);
+    if (m_delayed.size() > 256)
+        m_delayed.pop_front();
     return true;
 }
 
@@ -367,15 +367,15 @@ int SimAgent::handle(void* h, void* r, void* ri, void* rq)
     const int mode = reqinfo->mode;
     bool controlOnly = true;
     for (auto* q = requests; q; q = q->next)
-        controlOnly = controlOnly && faults_.isControl(toOid(q->requestvb->name, q->requestvb->name_length));
-    if (faults_.delayMs > 0 && !controlOnly
+        controlOnly = controlOnly && m_faults.isControl(toOid(q->requestvb->name, q->requestvb->name_length));
+    if (m_faults.delayMs > 0 && !controlOnly
         && (mode == MODE_GET || mode == MODE_GETNEXT || mode == MODE_SET_RESERVE1)
         && delayOnce(reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->transid : 0)) {
         netsnmp_delegated_cache* cache = netsnmp_create_delegated_cache(handler, reg, reqinfo, requests, this);
         netsnmp_handler_mark_requests_as_delegated(requests, REQUEST_IS_DELEGATED);
         struct timeval tv;
-        tv.tv_sec = faults_.delayMs / 1000;
-        tv.tv_usec = (faults_.delayMs % 1000) * 1000;
+        tv.tv_sec = m_faults.delayMs / 1000;
+        tv.tv_usec = (m_faults.delayMs % 1000) * 1000;
         snmp_alarm_register_hr(tv, 0, delayedReply, cache);
         return SNMP_ERR_NOERROR;
     }
@@ -396,17 +396,17 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
     auto* reqinfo = static_cast<netsnmp_agent_request_info*>(ri);
     auto* requests = static_cast<netsnmp_request_info*>(rq);
     const bool v1 = reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->version == SNMP_VERSION_1;
-    store_.put(kSysUpTime, SimValue::integer(static_cast<std::int64_t>(netsnmp_get_agent_uptime()),
+    m_store.put(kSysUpTime, SimValue::integer(static_cast<std::int64_t>(netsnmp_get_agent_uptime()),
                                              ValueKind::TimeTicks));
 
     auto injected = [&](const Oid& o) {
-        return faults_.errorStatus != 0 && !faults_.errorOid.empty() && !faults_.isControl(o)
-            && oidutil::startsWith(o, faults_.errorOid);
+        return m_faults.errorStatus != 0 && !m_faults.errorOid.empty() && !m_faults.isControl(o)
+            && oidutil::startsWith(o, m_faults.errorOid);
     };
     auto serve = [&](netsnmp_variable_list* vb, const Oid& o, const SimValue& value) {
         SimValue v = value;
         if (oidutil::startsWith(o, kLedColumn) && o.size() == kLedColumn.size() + 1) {
-            int limit = faults_.ledLimit(static_cast<int>(o.back()));
+            int limit = m_faults.ledLimit(static_cast<int>(o.back()));
             if (limit >= 0 && static_cast<std::size_t>(limit) < v.bytes.size())
                 v.bytes.resize(static_cast<std::size_t>(limit));
         }
@@ -420,14 +420,14 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
                 continue;
             Oid o = toOid(r->requestvb->name, r->requestvb->name_length);
             if (injected(o)) {
-                netsnmp_set_request_error(reqinfo, r, faults_.errorStatus);
+                netsnmp_set_request_error(reqinfo, r, m_faults.errorStatus);
                 continue;
             }
-            const ObjectStore::Entry* e = store_.get(o);
+            const ObjectStore::Entry* e = m_store.get(o);
             if (e && !(v1 && e->value.kind == ValueKind::Counter64))
                 serve(r->requestvb, o, e->value);
             else
-                netsnmp_set_request_error(reqinfo, r, store_.findSpec(o) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+                netsnmp_set_request_error(reqinfo, r, m_store.findSpec(o) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
         }
         break;
     case MODE_GETNEXT:
@@ -435,15 +435,15 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             if (r->processed)
                 continue;
             Oid o = toOid(r->requestvb->name, r->requestvb->name_length);
-            const ObjectStore::Map::value_type* e = store_.next(o, r->inclusive != 0);
+            const ObjectStore::Map::value_type* e = m_store.next(o, r->inclusive != 0);
             while (e && v1 && e->second.value.kind == ValueKind::Counter64)
-                e = store_.next(e->first, false);
+                e = m_store.next(e->first, false);
             if (!e || !oidutil::startsWith(e->first, root))
                 continue;  // nothing more here: the library moves on to the end of the view
             std::vector<oid> name(e->first.begin(), e->first.end());
             snmp_set_var_objid(r->requestvb, name.data(), name.size());
             if (injected(e->first))
-                netsnmp_set_request_error(reqinfo, r, faults_.errorStatus);
+                netsnmp_set_request_error(reqinfo, r, m_faults.errorStatus);
             else
                 serve(r->requestvb, e->first, e->second.value);
         }
@@ -456,7 +456,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             it.oid = toOid(r->requestvb->name, r->requestvb->name_length);
             if (injected(it.oid)) {
                 netsnmp_set_request_error(reqinfo, r,
-                                          faults_.errorStatus > 18 ? SNMP_ERR_GENERR : faults_.errorStatus);
+                                          m_faults.errorStatus > 18 ? SNMP_ERR_GENERR : m_faults.errorStatus);
                 return;
             }
             if (!fromVar(r->requestvb, it.value)) {
@@ -466,7 +466,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             items.push_back(it);
             reqs.push_back(r);
         }
-        int bad = store_.validate(items);
+        int bad = m_store.validate(items);
         if (bad >= 0)
             netsnmp_set_request_error(reqinfo, reqs[static_cast<std::size_t>(bad)], items[static_cast<std::size_t>(bad)].error);
         break;
@@ -479,7 +479,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             if (fromVar(r->requestvb, it.value))
                 items.push_back(it);
         }
-        store_.apply(items);
+        m_store.apply(items);
         break;
     }
     default:

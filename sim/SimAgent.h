@@ -2,10 +2,10 @@
 // The SNMP side of hv720-sim: net-snmp's agent library set up to read no system
 // configuration, listen only where it is told, check communities and users,
 // and answer every request from the object store through one handler.
-#include "FaultSwitches.h"
-#include "ObjectStore.h"
-#include "SimOptions.h"
-#include "StackModel.h"
+#include "sim/FaultSwitches.h"
+#include "sim/ObjectStore.h"
+#include "sim/SimOptions.h"
+#include "sim/StackModel.h"
 
 #include <csignal>
 #include <deque>
@@ -33,13 +33,13 @@ private:
     void process(void* reqinfo, void* requests, const Oid& root);
     bool delayOnce(long transid);
 
-    const SimOptions& options_;
-    ObjectStore& store_;
-    StackModel& stack_;
-    FaultSwitches& faults_;
-    std::string dir_;
-    bool ownDir_ = false;
-    bool started_ = false;
-    std::deque<long> delayed_;
-    unsigned long requestCount_ = 0;
+    const SimOptions& m_options;
+    ObjectStore& m_store;
+    StackModel& m_stack;
+    FaultSwitches& m_faults;
+    std::string m_dir;
+    bool m_ownDir = false;
+    bool m_started = false;
+    std::deque<long> m_delayed;
+    unsigned long m_requestCount = 0;
 };

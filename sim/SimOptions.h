@@ -1,7 +1,7 @@
 #pragma once
 // Command line and configuration file of hv720-sim.
-#include "FaultSwitches.h"
-#include "StackModel.h"
+#include "sim/FaultSwitches.h"
+#include "sim/StackModel.h"
 
 #include <string>
 #include <vector>

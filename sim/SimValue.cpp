@@ -1,4 +1,4 @@
-#include "SimValue.h"
+#include "sim/SimValue.h"
 
 #include <algorithm>
 #include <cctype>

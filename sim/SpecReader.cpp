@@ -1,4 +1,4 @@
-#include "SpecReader.h"
+#include "sim/SpecReader.h"
 
 #include <sstream>
 
@@ -31,7 +31,7 @@ bool SpecReader::resolveOid(const std::string& w, Oid& oid) const
         Oid rel;
         if (!oidutil::parse(w.substr(1), rel))
             return false;
-        oid = oidutil::concat(base_, rel);
+        oid = oidutil::concat(m_base, rel);
         return true;
     }
     return oidutil::parse(w, oid);
@@ -104,30 +104,30 @@ bool SpecReader::parseObject(const std::vector<std::string>& w, ColumnSpec& s, s
 
 bool SpecReader::flush(std::string& error)
 {
-    if (!haveTable_)
+    if (!m_haveTable)
         return true;
-    haveTable_ = false;
+    m_haveTable = false;
     int controlIndex = -1;
     RowControl rc;
-    if (!table_.control.empty()) {
-        auto colon = table_.control.find(':');
-        const Oid& col = table_.controlOid;
+    if (!m_table.control.empty()) {
+        auto colon = m_table.control.find(':');
+        const Oid& col = m_table.controlOid;
         if (colon == std::string::npos || col.empty()
-            || !RowControl::fromWord(table_.control.substr(colon + 1), rc)) {
-            error = "bad control " + table_.control;
+            || !RowControl::fromWord(m_table.control.substr(colon + 1), rc)) {
+            error = "bad control " + m_table.control;
             return false;
         }
-        for (std::size_t i = 0; i < table_.columns.size(); ++i)
-            if (table_.columns[i].oid == col)
+        for (std::size_t i = 0; i < m_table.columns.size(); ++i)
+            if (m_table.columns[i].oid == col)
                 controlIndex = static_cast<int>(i);
         if (controlIndex < 0) {
-            error = "control column missing in " + table_.name;
+            error = "control column missing in " + m_table.name;
             return false;
         }
     }
-    TableSpec* t = store_.addTable(table_.name, table_.index, table_.columns, controlIndex, rc);
-    for (const Oid& row : store_.rowsFromText(*t, table_.rows))
-        store_.addRow(t, row);
+    TableSpec* t = m_store.addTable(m_table.name, m_table.index, m_table.columns, controlIndex, rc);
+    for (const Oid& row : m_store.rowsFromText(*t, m_table.rows))
+        m_store.addRow(t, row);
     return true;
 }
 
@@ -147,32 +147,32 @@ bool SpecReader::load(const std::string& text, std::string& error)
         std::string err;
         bool ok = true;
         if (w[0] == "base") {
-            ok = w.size() == 2 && oidutil::parse(w[1], base_);
+            ok = w.size() == 2 && oidutil::parse(w[1], m_base);
             err = "bad base";
         } else if (w[0] == "table") {
             ok = flush(err);
-            table_ = PendingTable();
-            table_.name = w.size() > 1 ? w[1] : "";
-            haveTable_ = true;
+            m_table = PendingTable();
+            m_table.name = w.size() > 1 ? w[1] : "";
+            m_haveTable = true;
             for (std::size_t i = 2; ok && i < w.size(); ++i) {
                 auto eq = w[i].find('=');
                 std::string key = w[i].substr(0, eq), val = eq == std::string::npos ? "" : w[i].substr(eq + 1);
                 if (key == "rows")
-                    table_.rows = val;
+                    m_table.rows = val;
                 else if (key == "control") {
-                    table_.control = val;
-                    ok = resolveOid(val.substr(0, val.find(':')), table_.controlOid);
+                    m_table.control = val;
+                    ok = resolveOid(val.substr(0, val.find(':')), m_table.controlOid);
                     err = "bad control column";
                 }
                 else if (key == "index") {
                     std::stringstream ss(val);
                     std::string k;
                     while (std::getline(ss, k, ',')) {
-                        if (k == "int") table_.index.push_back(IndexKind::Integer);
-                        else if (k == "str") table_.index.push_back(IndexKind::String);
-                        else if (k == "implied") table_.index.push_back(IndexKind::Implied);
-                        else if (k == "ip") table_.index.push_back(IndexKind::IpAddress);
-                        else if (k == "mac") table_.index.push_back(IndexKind::Mac);
+                        if (k == "int") m_table.index.push_back(IndexKind::Integer);
+                        else if (k == "str") m_table.index.push_back(IndexKind::String);
+                        else if (k == "implied") m_table.index.push_back(IndexKind::Implied);
+                        else if (k == "ip") m_table.index.push_back(IndexKind::IpAddress);
+                        else if (k == "mac") m_table.index.push_back(IndexKind::Mac);
                         else { ok = false; err = "bad index kind " + k; }
                     }
                 } else {
@@ -182,17 +182,17 @@ bool SpecReader::load(const std::string& text, std::string& error)
             }
         } else if (w[0] == "col") {
             ColumnSpec s;
-            ok = haveTable_ && parseObject(w, s, err);
-            if (!haveTable_)
+            ok = m_haveTable && parseObject(w, s, err);
+            if (!m_haveTable)
                 err = "column outside a table";
             if (ok)
-                table_.columns.push_back(s);
+                m_table.columns.push_back(s);
         } else if (w[0] == "scalar") {
             ok = flush(err);
             ColumnSpec s;
             ok = ok && parseObject(w, s, err);
             if (ok)
-                store_.addScalar(s);
+                m_store.addScalar(s);
         } else {
             ok = false;
             err = "unknown word " + w[0];

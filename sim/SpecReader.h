@@ -1,14 +1,14 @@
 #pragma once
 // Reads table and scalar descriptions written in the simulator's small text
 // format into an object store (see README.md, "Object description format").
-#include "ObjectStore.h"
+#include "sim/ObjectStore.h"
 
 #include <string>
 #include <vector>
 
 class SpecReader {
 public:
-    explicit SpecReader(ObjectStore& store) : store_(store) {}
+    explicit SpecReader(ObjectStore& store) : m_store(store) {}
     // Loads every description of the text; false with a message on a bad line.
     bool load(const std::string& text, std::string& error);
 
@@ -26,8 +26,8 @@ private:
     bool resolveOid(const std::string& word, Oid& oid) const;
     bool flush(std::string& error);
 
-    ObjectStore& store_;
-    Oid base_;
-    bool haveTable_ = false;
-    PendingTable table_;
+    ObjectStore& m_store;
+    Oid m_base;
+    bool m_haveTable = false;
+    PendingTable m_table;
 };

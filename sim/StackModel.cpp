@@ -1,6 +1,6 @@
-#include "StackModel.h"
+#include "sim/StackModel.h"
 
-#include "SpecReader.h"
+#include "sim/SpecReader.h"
 
 #include <sstream>
 
@@ -158,18 +158,18 @@ bool StackModel::setUnits(std::vector<UnitConfig> units, std::string& error)
         if (u.mac.empty())
             u.mac = std::string("\x00\x80\xc8\x72\x00", 5) + static_cast<char>(u.id);
     }
-    units_ = std::move(units);
-    ports_.clear();
+    m_units = std::move(units);
+    m_ports.clear();
     std::uniform_int_distribution<int> pct(0, 99);
     for (int idx : portIndexes())
-        ports_.push_back(PortState{idx, pct(rng_) < 70, false, pct(rng_) < 50 ? 2 : 4});
+        m_ports.push_back(PortState{idx, pct(m_rng) < 70, false, pct(m_rng) < 50 ? 2 : 4});
     return true;
 }
 
 std::vector<int> StackModel::portIndexes() const
 {
     std::vector<int> r;
-    for (const auto& u : units_)
+    for (const auto& u : m_units)
         if (u.exists)
             for (int p = 1; p <= u.portRange; ++p)
                 r.push_back((u.id - 1) * 64 + p);
@@ -179,14 +179,14 @@ std::vector<int> StackModel::portIndexes() const
 std::vector<int> StackModel::unitIds() const
 {
     std::vector<int> r;
-    for (const auto& u : units_)
+    for (const auto& u : m_units)
         r.push_back(u.id);
     return r;
 }
 
 const StackModel::PortState* StackModel::port(int index) const
 {
-    for (const auto& p : ports_)
+    for (const auto& p : m_ports)
         if (p.index == index)
             return &p;
     return nullptr;
@@ -233,7 +233,7 @@ void StackModel::populate(ObjectStore& store)
     TableSpec* portTable = store.findTable("ports");
     TableSpec* subTable = store.findTable("subunits");
     int existing = 0;
-    for (const auto& u : units_) {
+    for (const auto& u : m_units) {
         existing += u.exists;
         Oid row{static_cast<std::uint32_t>(u.id)};
         store.addRow(unitTable, row);
@@ -256,13 +256,13 @@ void StackModel::populate(ObjectStore& store)
         store.put(col(kSubUnitEntry, 6, id),
                   SimValue::octets(hasModule ? "2-port gigabit expansion module" : "-"));
     }
-    for (const auto& p : ports_) {
+    for (const auto& p : m_ports) {
         Oid row{static_cast<std::uint32_t>(p.index)};
         store.addRow(portTable, row);
         int unitPort = (p.index - 1) % 64 + 1;
         int unitId = (p.index - 1) / 64 + 1;
         int fam = 720;
-        for (const auto& u : units_)
+        for (const auto& u : m_units)
             if (u.id == unitId)
                 fam = family(u.model);
         bool modulePort = (fam == 710 && unitPort > 48) || (fam == 720 && unitPort > 24);
@@ -275,14 +275,14 @@ void StackModel::populate(ObjectStore& store)
 void StackModel::tick(ObjectStore& store)
 {
     std::uniform_int_distribution<int> pct(0, 99);
-    for (auto& p : ports_) {
-        if (pct(rng_) < 8)
+    for (auto& p : m_ports) {
+        if (pct(m_rng) < 8)
             p.up = !p.up;
-        p.activity = p.up && pct(rng_) < 50;
+        p.activity = p.up && pct(m_rng) < 50;
         store.put(col(kPortEntry, 4, static_cast<std::uint32_t>(p.index)), SimValue::integer(p.up ? 1 : 2));
         store.put(col(kPortEntry, 5, static_cast<std::uint32_t>(p.index)),
                   SimValue::integer(p.up ? (p.speed == 4 ? 6 : 4) : 1));
     }
-    for (const auto& u : units_)
+    for (const auto& u : m_units)
         store.put(col(kUnitEntry, 6, static_cast<std::uint32_t>(u.id)), SimValue::octets(ledOctets(u)));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The switch stack the simulator plays: its units, and the identification
 // tables and front-panel LED octets derived from them.
-#include "ObjectStore.h"
+#include "sim/ObjectStore.h"
 
 #include <random>
 #include <string>
@@ -33,7 +33,7 @@ public:
 
     // Takes the units (up to 12), fills the defaults and numbers them.
     bool setUnits(std::vector<UnitConfig> units, std::string& error);
-    const std::vector<UnitConfig>& units() const { return units_; }
+    const std::vector<UnitConfig>& units() const { return m_units; }
 
     // Model family (710, 720, 630, 640) from a model name; 720 for unknown text.
     static int family(const std::string& model);
@@ -49,14 +49,14 @@ public:
     // Advances the LEDs: links come up and go down, activity blinks.
     void tick(ObjectStore& store);
 
-    void seed(unsigned s) { rng_.seed(s); }
+    void seed(unsigned s) { m_rng.seed(s); }
 
 private:
     struct PortState { int index; bool up; bool activity; int speed; };
     std::string ledOctets(const UnitConfig& u) const;
     const PortState* port(int index) const;
 
-    std::vector<UnitConfig> units_;
-    std::vector<PortState> ports_;
-    std::mt19937 rng_{720};
+    std::vector<UnitConfig> m_units;
+    std::vector<PortState> m_ports;
+    std::mt19937 m_rng{720};
 };

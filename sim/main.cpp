@@ -1,12 +1,12 @@
 // hv720-sim: an SNMP agent that plays a stack of HV-710/720/630/640 switches.
-#include "CatalogueLoader.h"
-#include "DeviceTables.h"
-#include "FaultSwitches.h"
-#include "ObjectStore.h"
-#include "SimAgent.h"
-#include "SimOptions.h"
-#include "SpecReader.h"
-#include "StackModel.h"
+#include "sim/CatalogueLoader.h"
+#include "sim/DeviceTables.h"
+#include "sim/FaultSwitches.h"
+#include "sim/ObjectStore.h"
+#include "sim/SimAgent.h"
+#include "sim/SimOptions.h"
+#include "sim/SpecReader.h"
+#include "sim/StackModel.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "NvBinaryString.h"
+#include "snmp/NvBinaryString.h"
 
 namespace {
 

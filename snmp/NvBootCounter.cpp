@@ -1,9 +1,9 @@
-#include "NvBootCounter.h"
+#include "snmp/NvBootCounter.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-#include "NvSNMPSession.h"
+#include "snmp/NvSNMPSession.h"
 
 int NvBootCounter::load(const std::string& path, uint32_t& counter)
 {

@@ -1,4 +1,4 @@
-#include "NvDateTime.h"
+#include "snmp/NvDateTime.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "NvIni.h"
+#include "snmp/NvIni.h"
 
 #include <fstream>
 

@@ -1,4 +1,4 @@
-#include "NvNumList.h"
+#include "snmp/NvNumList.h"
 
 #include <algorithm>
 

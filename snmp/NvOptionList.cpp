@@ -1,4 +1,4 @@
-#include "NvOptionList.h"
+#include "snmp/NvOptionList.h"
 
 #include <QCollator>
 #include <QLocale>

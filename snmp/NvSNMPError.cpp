@@ -1,4 +1,4 @@
-#include "NvSNMPError.h"
+#include "snmp/NvSNMPError.h"
 
 NvSNMPException::NvSNMPException(const std::string& message, int code)
     : std::runtime_error(message)

@@ -7,7 +7,7 @@
 #include <string>
 
 struct NvSNMPError {
-    int32_t code = 0;          // 0 success, negative failure (see NvCatalogue.h for the ranges)
+    int32_t code = 0;          // 0 success, negative failure (see NvMessageCatalogue.h for the ranges)
     int32_t errorIndex = 0;    // 1-based position of the offending varbind, 0 when none
     std::string message;       // catalogue text of the code
     std::string agentAddress;  // agent that answered (or timed out)

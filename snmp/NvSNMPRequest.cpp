@@ -1,4 +1,4 @@
-#include "NvSNMPRequest.h"
+#include "snmp/NvSNMPRequest.h"
 
 #include <arpa/inet.h>
 
@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "NvCatalogue.h"
-#include "NvDateTime.h"
-#include "NvOptionList.h"
-#include "NvSnmpAdapter.h"
-#include "NvValueText.h"
-#include "SnmpEventProcessor.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvDateTime.h"
+#include "snmp/NvOptionList.h"
+#include "snmp/NvSnmpAdapter.h"
+#include "snmp/NvValueText.h"
+#include "snmp/SnmpEventProcessor.h"
 
 namespace {
 

@@ -23,10 +23,10 @@
 #include <memory>
 #include <string>
 
-#include "NvSNMPError.h"
-#include "NvSNMPSession.h"
-#include "NvSNMPVarList.h"
-#include "NvSnmpPdu.h"
+#include "snmp/NvSNMPError.h"
+#include "snmp/NvSNMPSession.h"
+#include "snmp/NvSNMPVarList.h"
+#include "snmp/NvSnmpPdu.h"
 
 class NvSNMPRequest;
 using NvSNMPReplyHandler = std::function<void(NvSNMPRequest& request, const NvSNMPError& reply)>;

@@ -1,4 +1,4 @@
-#include "NvSNMPSession.h"
+#include "snmp/NvSNMPSession.h"
 
 #include <arpa/inet.h>
 #include <netdb.h>
@@ -6,10 +6,10 @@
 
 #include <cctype>
 
-#include "NvBootCounter.h"
-#include "NvCatalogue.h"
-#include "NvSnmpAdapter.h"
-#include "SnmpEventProcessor.h"
+#include "snmp/NvBootCounter.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvSnmpAdapter.h"
+#include "snmp/SnmpEventProcessor.h"
 
 NvSNMPDeviceRecord NvSNMPDevice;
 NvSNMPScopeRecord NvSNMPScope;

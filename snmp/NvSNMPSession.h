@@ -45,7 +45,7 @@ void startSnmpSession(const std::string& bootCounterDirectory);
 
 // ---------------------------------------------------------------------------
 // A request's own copy of the settings, taken when the request is constructed.
-#include "NvSnmpPdu.h"
+#include "snmp/NvSnmpPdu.h"
 
 struct NvSNMPSettings {
     std::string address;

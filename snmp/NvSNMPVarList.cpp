@@ -1,4 +1,4 @@
-#include "NvSNMPVarList.h"
+#include "snmp/NvSNMPVarList.h"
 
 namespace {
 

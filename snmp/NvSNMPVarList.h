@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "NvSNMPVarDescriptor.h"
+#include "snmp/NvSNMPVarDescriptor.h"
 
 struct NvSNMPVarRow {
     std::string oid;

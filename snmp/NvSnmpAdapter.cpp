@@ -1,5 +1,5 @@
 // The only unit that talks to net-snmp.
-#include "NvSnmpAdapter.h"
+#include "snmp/NvSnmpAdapter.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>

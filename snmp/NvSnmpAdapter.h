@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "NvSnmpPdu.h"
+#include "snmp/NvSnmpPdu.h"
 
 namespace NvSnmpStatus {
 inline constexpr int Success = 0;

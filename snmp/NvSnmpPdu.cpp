@@ -1,4 +1,4 @@
-#include "NvSnmpPdu.h"
+#include "snmp/NvSnmpPdu.h"
 
 #include <algorithm>
 

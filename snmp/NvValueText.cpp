@@ -1,4 +1,4 @@
-#include "NvValueText.h"
+#include "snmp/NvValueText.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,9 +1,9 @@
-#include "SnmpEventProcessor.h"
+#include "snmp/SnmpEventProcessor.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
-#include "NvSnmpAdapter.h"
+#include "snmp/NvSnmpAdapter.h"
 
 namespace {
 _SnmpEventProcessor* g_processor = nullptr;

@@ -22,8 +22,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "MainUnit.h"
-#include "SimulatorProcess.h"
+#include "app/MainUnit.h"
+#include "tests/common/SimulatorProcess.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include <cstdio>
 #include <string>
 
-#include "NvSNMPRequest.h"
-#include "NvSNMPSession.h"
-#include "SnmpEventProcessor.h"
-#include "SnmpdFixture.h"
+#include "snmp/NvSNMPRequest.h"
+#include "snmp/NvSNMPSession.h"
+#include "snmp/SnmpEventProcessor.h"
+#include "tests/common/SnmpdFixture.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include <unistd.h>
 #include <gtest/gtest.h>
 
-#include "Application.h"
-#include "MainUnit.h"
-#include "NvSNMPSession.h"
-#include "TestFiles.h"
+#include "app/Application.h"
+#include "app/MainUnit.h"
+#include "snmp/NvSNMPSession.h"
+#include "tests/common/TestFiles.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-#include "NvCatalogue.h"
-#include "NvSNMPSession.h"
-#include "Registry.h"
-#include "Startup.h"
-#include "TestFiles.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvSNMPSession.h"
+#include "platform/Registry.h"
+#include "app/Startup.h"
+#include "tests/common/TestFiles.h"
 
 namespace {
 

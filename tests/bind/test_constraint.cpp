@@ -16,9 +16,9 @@
 #include <cmath>
 #include <limits>
 
-#include "NvCatalogue.h"
-#include "NvEditConstraint.h"
-#include "NvSNMPError.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "bind/NvEditConstraint.h"
+#include "snmp/NvSNMPError.h"
 
 namespace {
 

@@ -23,12 +23,12 @@
 #include <string>
 #include <vector>
 
-#include "NvCatalogue.h"
-#include "NvOptionList.h"
-#include "NvSNMPRequest2Edits.h"
-#include "NvSNMPSession.h"
-#include "NvValueText.h"
-#include "SimulatorProcess.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvOptionList.h"
+#include "bind/NvSNMPRequest2Edits.h"
+#include "snmp/NvSNMPSession.h"
+#include "snmp/NvValueText.h"
+#include "tests/common/SimulatorProcess.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "NvCatalogue.h"
-#include "NvOptionList.h"
-#include "NvSNMPRequest2Edits.h"
-#include "NvValueText.h"
+#include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvOptionList.h"
+#include "bind/NvSNMPRequest2Edits.h"
+#include "snmp/NvValueText.h"
 
 namespace {
 

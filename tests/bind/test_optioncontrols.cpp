@@ -3,8 +3,8 @@
 
 #include <QComboBox>
 
-#include "NvOptionControls.h"
-#include "NvOptionList.h"
+#include "bind/NvOptionControls.h"
+#include "snmp/NvOptionList.h"
 
 TEST(OptionControls, FillAndSelectByLabelOrValue)
 {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "NvSNMPError.h"
-#include "NvSNMPRequest2Controls.h"
-#include "NvValueText.h"
+#include "snmp/NvSNMPError.h"
+#include "bind/NvSNMPRequest2Controls.h"
+#include "snmp/NvValueText.h"
 
 namespace {
 

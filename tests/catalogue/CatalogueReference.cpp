@@ -1,4 +1,4 @@
-#include "CatalogueReference.h"
+#include "tests/catalogue/CatalogueReference.h"
 
 #include <fstream>
 #include <sstream>

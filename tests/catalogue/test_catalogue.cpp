@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "CatalogueReference.h"
-#include "NvCatalogueTables.h"
-#include "NvOptionList.h"
-#include "NvViewCatalogue.h"
+#include "tests/catalogue/CatalogueReference.h"
+#include "catalogue/NvCatalogueTables.h"
+#include "snmp/NvOptionList.h"
+#include "catalogue/NvViewCatalogue.h"
 
 namespace {
 

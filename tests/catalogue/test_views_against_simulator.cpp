@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "NvSNMPError.h"
-#include "NvSNMPRequest.h"
-#include "NvSNMPSession.h"
-#include "NvViewCatalogue.h"
-#include "SimulatorProcess.h"
+#include "snmp/NvSNMPError.h"
+#include "snmp/NvSNMPRequest.h"
+#include "snmp/NvSNMPSession.h"
+#include "catalogue/NvViewCatalogue.h"
+#include "tests/common/SimulatorProcess.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SimulatorProcess.h"
+#include "tests/common/SimulatorProcess.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

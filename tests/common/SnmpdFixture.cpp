@@ -1,4 +1,4 @@
-#include "SnmpdFixture.h"
+#include "tests/common/SnmpdFixture.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

@@ -6,10 +6,10 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include "FilePath.h"
-#include "ProcessLauncher.h"
-#include "Registry.h"
-#include "TestFiles.h"
+#include "platform/FilePath.h"
+#include "platform/ProcessLauncher.h"
+#include "platform/Registry.h"
+#include "tests/common/TestFiles.h"
 
 namespace {
 

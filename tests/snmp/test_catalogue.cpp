@@ -3,7 +3,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "NvCatalogue.h"
+#include "snmp/NvMessageCatalogue.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "NvIni.h"
+#include "snmp/NvIni.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <memory>
 #include <vector>
 
-#include "NvOptionList.h"
-#include "NvSNMPRequest.h"
-#include "NvSNMPSession.h"
-#include "NvSnmpAdapter.h"
-#include "SnmpdFixture.h"
+#include "snmp/NvOptionList.h"
+#include "snmp/NvSNMPRequest.h"
+#include "snmp/NvSNMPSession.h"
+#include "snmp/NvSnmpAdapter.h"
+#include "tests/common/SnmpdFixture.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "NvOptionList.h"
-#include "NvSNMPRequest.h"
-#include "NvSNMPSession.h"
+#include "snmp/NvOptionList.h"
+#include "snmp/NvSNMPRequest.h"
+#include "snmp/NvSNMPSession.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "NvSNMPRequest.h"
-#include "NvSNMPSession.h"
+#include "snmp/NvSNMPRequest.h"
+#include "snmp/NvSNMPSession.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "NvBootCounter.h"
-#include "NvSNMPError.h"
-#include "NvSNMPSession.h"
+#include "snmp/NvBootCounter.h"
+#include "snmp/NvSNMPError.h"
+#include "snmp/NvSNMPSession.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <QLocale>
 
-#include "NvBinaryString.h"
-#include "NvDateTime.h"
-#include "NvNumList.h"
-#include "NvValueText.h"
+#include "snmp/NvBinaryString.h"
+#include "snmp/NvDateTime.h"
+#include "snmp/NvNumList.h"
+#include "snmp/NvValueText.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // semantics, and option-list lookups in both directions.
 #include <gtest/gtest.h>
 
-#include "NvOptionList.h"
-#include "NvSNMPVarList.h"
+#include "snmp/NvOptionList.h"
+#include "snmp/NvSNMPVarList.h"
 
 namespace {
 

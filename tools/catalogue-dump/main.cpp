@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "NvViewCatalogue.h"
+#include "catalogue/NvViewCatalogue.h"
 
 int main()
 {

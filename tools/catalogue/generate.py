@@ -175,11 +175,11 @@ def main():
         f.write("#pragma once\n" + banner)
         f.write("// The option lists of the view catalogue: one object per distinct value/label set,\n"
                 "// created at program start and shared by every row that uses the set.\n")
-        f.write('#include "NvOptionList.h"\n\n')
+        f.write('#include "snmp/NvOptionList.h"\n\n')
         for canon, name in option_names.items():
             f.write(f"extern const NvOptionList {name};\n")
     with open(os.path.join(out, "NvCatalogueOptions.cpp"), "w") as f:
-        f.write(banner + '#include "NvCatalogueOptions.h"\n\nnamespace {\n\n')
+        f.write(banner + '#include "catalogue/NvCatalogueOptions.h"\n\nnamespace {\n\n')
         for (kind, pairs), name in option_names.items():
             ptype = "NvTextOptionPair" if kind == "text" else "NvOptionPair"
             f.write(f"const {ptype} {name}Pairs[] = {{\n")
@@ -196,7 +196,7 @@ def main():
         f.write("#pragma once\n" + banner)
         f.write("// The descriptor tables of the view catalogue, each closed by a record without oid.\n"
                 "// The comment gives the opener(s) and the list kind and index count to open it with.\n")
-        f.write('#include "NvSNMPVarDescriptor.h"\n\n')
+        f.write('#include "snmp/NvSNMPVarDescriptor.h"\n\n')
         for t in tables:
             f.write(f"// {t['number']}: {t['opener']} (kind {t['kind']}, {t['index']} index)\n")
             f.write(f"extern const NvSNMPVarDescriptor {t['cname']}[];\n")
@@ -206,7 +206,7 @@ def main():
     for area, (fname, desc) in AREAS.items():
         with open(os.path.join(out, fname), "w") as f:
             f.write(banner + f"// {desc}.\n")
-            f.write('#include "NvCatalogueOptions.h"\n#include "NvCatalogueTables.h"\n')
+            f.write('#include "catalogue/NvCatalogueOptions.h"\n#include "catalogue/NvCatalogueTables.h"\n')
             for t in tables:
                 if t["area"] != area:
                     continue
@@ -220,7 +220,7 @@ def main():
     # Registry data.
     with open(os.path.join(out, "NvViewCatalogueData.cpp"), "w") as f:
         f.write(banner + "// The registry entries, in catalogue order.\n")
-        f.write('#include "NvCatalogueTables.h"\n#include "NvViewCatalogue.h"\n\n')
+        f.write('#include "catalogue/NvCatalogueTables.h"\n#include "catalogue/NvViewCatalogue.h"\n\n')
         f.write("const NvViewTable NvViewCatalogue::s_tables[NvViewCatalogue::TableCount] = {\n")
         for t in tables:
             f.write(f"    {{{t['number']}, {c_string(t['cname'])}, {c_string(t['opener'])}, {t['cname']}, "

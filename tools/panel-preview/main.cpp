@@ -12,18 +12,18 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "ExpansionModuleFormUnit.h"
-#include "NvSNMPLedGroup.h"
-#include "PanelHV630FormUnit.h"
-#include "PanelHV640FormUnit.h"
-#include "PanelHV710FormUnit.h"
-#include "PanelHV720FormUnit.h"
-#include "PortButton.h"
-#include "PortButtonList.h"
-#include "StackImageList.h"
-#include "StackingPortUitFormUnit.h"
-#include "frmHM10Unit.h"
-#include "frmHM20Unit.h"
+#include "panels/ExpansionModuleFormUnit.h"
+#include "bind/NvSNMPLedGroup.h"
+#include "panels/PanelHV630FormUnit.h"
+#include "panels/PanelHV640FormUnit.h"
+#include "panels/PanelHV710FormUnit.h"
+#include "panels/PanelHV720FormUnit.h"
+#include "panels/PortButton.h"
+#include "panels/PortButtonList.h"
+#include "panels/StackImageList.h"
+#include "panels/StackingPortUitFormUnit.h"
+#include "panels/frmHM10Unit.h"
+#include "panels/frmHM20Unit.h"
 
 namespace {
 

@@ -21,9 +21,9 @@
 #include <string>
 #include <vector>
 
-#include "NvSNMPError.h"
-#include "NvSNMPRequest2Edits.h"
-#include "NvSNMPSession.h"
+#include "snmp/NvSNMPError.h"
+#include "bind/NvSNMPRequest2Edits.h"
+#include "snmp/NvSNMPSession.h"
 
 namespace {
 

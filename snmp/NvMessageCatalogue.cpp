@@ -1,4 +1,4 @@
-#include "NvCatalogue.h"
+#include "snmp/NvMessageCatalogue.h"
 
 #include <array>
 #include <cstdio>

@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "StackingPortUitFormUnit.h"
+#include "panels/StackingPortUitFormUnit.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // -401..-423 SNMP class statuses; -501..-528 the library itself (line = -code - 500).
 #include <string>
 
-#include "NvSNMPError.h"
+#include "snmp/NvSNMPError.h"
 
 enum class NvCatalogueKind {
     Common = 0,  // common.err

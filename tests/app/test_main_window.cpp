@@ -13,16 +13,16 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "ExpansionModuleFormUnit.h"
-#include "MainUnit.h"
-#include "NvSNMPRequest2Leds.h"
-#include "NvSNMPSession.h"
-#include "PortButton.h"
-#include "PortButtonList.h"
-#include "Registry.h"
-#include "SimulatorProcess.h"
-#include "UnitPanelFormUnit.h"
-#include "TestFiles.h"
+#include "panels/ExpansionModuleFormUnit.h"
+#include "app/MainUnit.h"
+#include "bind/NvSNMPRequest2Leds.h"
+#include "snmp/NvSNMPSession.h"
+#include "panels/PortButton.h"
+#include "panels/PortButtonList.h"
+#include "platform/Registry.h"
+#include "tests/common/SimulatorProcess.h"
+#include "panels/UnitPanelFormUnit.h"
+#include "tests/common/TestFiles.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "LedShape.h"
-#include "NvSNMPRequest2Leds.h"
-#include "NvSNMPSession.h"
-#include "PanelHV710FormUnit.h"
-#include "PanelHV720FormUnit.h"
-#include "SimulatorProcess.h"
+#include "bind/LedShape.h"
+#include "bind/NvSNMPRequest2Leds.h"
+#include "snmp/NvSNMPSession.h"
+#include "panels/PanelHV710FormUnit.h"
+#include "panels/PanelHV720FormUnit.h"
+#include "tests/common/SimulatorProcess.h"
 
 namespace {
 

@@ -11,15 +11,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "NvSNMPLedGroup.h"
-#include "PanelHV630FormUnit.h"
-#include "PanelHV640FormUnit.h"
-#include "PanelHV710FormUnit.h"
-#include "PanelHV720FormUnit.h"
-#include "PortButtonList.h"
-#include "StackImageList.h"
-#include "frmHM10Unit.h"
-#include "frmHM20Unit.h"
+#include "bind/NvSNMPLedGroup.h"
+#include "panels/PanelHV630FormUnit.h"
+#include "panels/PanelHV640FormUnit.h"
+#include "panels/PanelHV710FormUnit.h"
+#include "panels/PanelHV720FormUnit.h"
+#include "panels/PortButtonList.h"
+#include "panels/StackImageList.h"
+#include "panels/frmHM10Unit.h"
+#include "panels/frmHM20Unit.h"
 
 namespace {
 

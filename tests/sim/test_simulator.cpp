@@ -1,6 +1,6 @@
 // hv720-sim against Debian's snmp tools: identification tables, LEDs, sets, row
 // creation, SNMPv3, the catalogue loader and the fault switches.
-#include "SimulatorProcess.h"
+#include "tests/common/SimulatorProcess.h"
 
 #include <gtest/gtest.h>
 

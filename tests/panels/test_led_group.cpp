@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "LedShape.h"
-#include "NvSNMPLedColorMapList.h"
-#include "NvSNMPLedGroup.h"
+#include "bind/LedShape.h"
+#include "bind/NvSNMPLedColorMapList.h"
+#include "bind/NvSNMPLedGroup.h"
 
 namespace {
 
