@@ -14,6 +14,7 @@
 //     form->exec();
 #include <QDialog>
 #include <QEvent>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 class NvSNMPRequest2Edits;
 class TSNMPEditorPanel;
 class TSNMPListViewPanel;
+class TSNMPPanel;
 
 class TConfigForm : public QDialog {
     Q_OBJECT
@@ -70,4 +72,5 @@ private:
     std::vector<std::unique_ptr<NvSNMPRequest2Edits>> m_bindings;
     NvSNMPRequest2Edits* m_activeBinding = nullptr;
     int m_formType = EmptyForm;
+    QPointer<TSNMPPanel> m_panel;
 };

@@ -42,7 +42,4 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    NvSNMPRequest2Edits* m_binding;
 };

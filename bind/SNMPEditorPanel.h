@@ -11,5 +11,7 @@ class TSNMPEditorPanel : public TSNMPPanel {
 public:
     TSNMPEditorPanel(QWidget* owner, NvSNMPRequest2Edits* binding);
 
+    void detachBinding() override;
+
     TEditsPanel* editsPanel = nullptr;
 };

@@ -39,6 +39,10 @@ public:
 
     // The memo the binding reports to (own or shared).
     TMsgPanel* messages() const { return m_messages; }
+    // Forgets the binding (its form has closed it); the buttons then do nothing.
+    virtual void detachBinding();
+    // The size setContent gave the panel (its layout may resize it later).
+    QSize designSize() const { return m_designSize; }
 
 protected:
     // Refresh: reads the binding; an error goes to the status line.
@@ -47,4 +51,5 @@ protected:
 
 private:
     TMsgPanel* m_messages = nullptr;
+    QSize m_designSize;
 };
