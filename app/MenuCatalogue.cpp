@@ -2,6 +2,7 @@
 
 #include "catalogue/NvCatalogueTables.h"
 #include "catalogue/NvViewCatalogue.h"
+#include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPVarList.h"
 
 namespace {
@@ -363,4 +364,19 @@ bool MenuCatalogue::isTableView(const TMenuEntry& entry)
 {
     const uint8_t kind = listKind(entry);
     return kind == NvSNMPVarList::Table || kind == NvSNMPVarList::EditableTable;
+}
+
+int MenuCatalogue::offeredStatusRow(const TMenuEntry& entry)
+{
+    if (entry.statusRow < 0 || !entry.table)
+        return -1;
+    for (int row = 0; entry.table[row].oid; ++row) {
+        if (row != entry.statusRow)
+            continue;
+        const NvOptionList* options = entry.table[row].options;
+        const bool offered =
+            options && options->indexOfLabel(entry.createText) >= 0 && options->indexOfLabel(entry.deleteText) >= 0;
+        return offered ? row : -1;
+    }
+    return -1;
 }

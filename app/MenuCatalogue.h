@@ -75,4 +75,7 @@ public:
     static int indexCount(const TMenuEntry& entry);
     // Whether the view shows a table (list view) rather than one row per variable.
     static bool isTableView(const TMenuEntry& entry);
+    // The row-status row the table view is given: the entry's, when that row
+    // offers both of the entry's texts, otherwise -1 (no Add and Delete).
+    static int offeredStatusRow(const TMenuEntry& entry);
 };

@@ -172,9 +172,12 @@ void TMenuDispatcher::openView(const TMenuEntry& entry)
         NvSNMPVarList(entry.table, MenuCatalogue::listKind(entry), MenuCatalogue::indexCount(entry)));
     if (port)
         binding->request.varList.instance = std::to_string(port->tag());
-    if (MenuCatalogue::isTableView(entry))
-        form->showTable(std::move(binding), entry.statusRow, entry.createText, entry.statusRow, entry.deleteText);
-    else
+    if (MenuCatalogue::isTableView(entry)) {
+        // A table whose status row lacks the texts opens without Add and Delete
+        // instead of failing to open.
+        const int statusRow = MenuCatalogue::offeredStatusRow(entry);
+        form->showTable(std::move(binding), statusRow, entry.createText, statusRow, entry.deleteText);
+    } else
         form->showEditor(std::move(binding));
 
     const double s = m_mainForm->settings.ScaleFactor;
