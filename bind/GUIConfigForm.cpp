@@ -14,7 +14,6 @@
 TConfigForm::TConfigForm(QWidget* owner)
     : QDialog(owner)
 {
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

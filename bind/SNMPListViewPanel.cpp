@@ -72,6 +72,12 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, NvSNMPRequest2Edits* view
     setContent(listPanel);
 }
 
+TSNMPListViewPanel::~TSNMPListViewPanel()
+{
+    listPanel->listView->model()->disconnect(this);
+    listPanel->listView->disconnect(this);
+}
+
 void TSNMPListViewPanel::SetAddStatus(int row, const std::string& text)
 {
     checkStatusText(*editsPanel, row, text, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:");

@@ -16,6 +16,8 @@ public:
     static constexpr int busyWaitMs = 1000;
 
     TSNMPListViewPanel(QWidget* owner, NvSNMPRequest2Edits* binding);
+    // Stops following the list view, which still reports while it is destroyed.
+    ~TSNMPListViewPanel() override;
 
     // Throws NvSNMPException when the row's combo box does not offer text.
     void SetAddStatus(int row, const std::string& text);
