@@ -176,7 +176,9 @@ void TMenuDispatcher::openView(const TMenuEntry& entry)
         // A table whose status row lacks the texts opens without Add and Delete
         // instead of failing to open.
         const int statusRow = MenuCatalogue::offeredStatusRow(entry);
-        form->showTable(std::move(binding), statusRow, entry.createText, statusRow, entry.deleteText);
+        const bool rowCreation = statusRow >= 0;
+        form->showTable(std::move(binding), statusRow, rowCreation ? entry.createText : "", statusRow,
+                        rowCreation ? entry.deleteText : "");
     } else
         form->showEditor(std::move(binding));
 

@@ -229,8 +229,11 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         const Oid& firstOid = rows.front().oid;
         std::string follows;
         if (index[0] == IndexKind::Integer) {
+            // dot1dBasePort, ifIndex and the port control table's index are ports too.
             if (firstLabel.find("port") != std::string::npos || firstOid == Oid{1, 3, 6, 1, 2, 1, 17, 1, 4, 1, 1}
-                || firstOid == Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, 1} || firstLabel.find("ifindex") != std::string::npos)
+                || firstOid == Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, 1}
+                || firstOid == Oid{1, 3, 6, 1, 4, 1, 497, 11, 59, 7, 2, 3, 2, 1, 1}
+                || firstLabel.find("ifindex") != std::string::npos)
                 follows = "ports";
             else if (firstLabel.find("vlan") != std::string::npos)
                 follows = "vlans";

@@ -349,7 +349,8 @@ QSize designedSize(TMainForm& main, const TMenuEntry& e)
     binding->request.varList.assign(NvSNMPVarList(e.table, MenuCatalogue::listKind(e), MenuCatalogue::indexCount(e)));
     const int statusRow = MenuCatalogue::offeredStatusRow(e);
     if (MenuCatalogue::isTableView(e))
-        form.showTable(std::move(binding), statusRow, e.createText, statusRow, e.deleteText);
+        form.showTable(std::move(binding), statusRow, statusRow >= 0 ? e.createText : "", statusRow,
+                       statusRow >= 0 ? e.deleteText : "");
     else
         form.showEditor(std::move(binding));
     return form.size();
@@ -390,7 +391,13 @@ TEST_F(MenuAgainstSimulator, EveryGenericViewOpensWithData)
         SCOPED_TRACE(e.component);
         QAction* action = main->menuDispatcher()->action(e.component);
         ASSERT_NE(action, nullptr);
-        const ShownView shown = openFromMenu(action);
+        ShownView shown;
+        try {
+            shown = openFromMenu(action);
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << error.what();
+            continue;
+        }
         ASSERT_TRUE(shown.opened);
         ++opened;
 
@@ -415,7 +422,9 @@ TEST_F(MenuAgainstSimulator, EveryGenericViewOpensWithData)
             empty << QString::fromUtf8(e.component);
     }
     std::printf("generic view entries opened: %d, with data: %d\n", opened, withData);
-    EXPECT_TRUE(empty.isEmpty()) << "views without data: " << empty.join(", ").toStdString();
+    // "Add Member Switch" (hidden) is a single-instance form for a member still
+    // to be added: the menu gives it no instance, so there is nothing to read.
+    EXPECT_EQ(empty, QStringList{"AddMemberSwitch1"});
 }
 
 TEST_F(MenuAgainstSimulator, CaptionsAndScaledSizes)
