@@ -240,6 +240,16 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             else if (firstLabel.find("unit") != std::string::npos)
                 follows = "units";
         }
+        // A port-indexed table's unit column names the unit the port lies on.
+        if (follows == "ports") {
+            for (const Row& r : rows) {
+                if (lower(r.label).find("unit") == std::string::npos)
+                    continue;
+                for (ColumnSpec& c : columns)
+                    if (c.oid == r.oid && c.kind == ValueKind::Integer && c.enumValues.empty())
+                        c.defaultText = "%u";
+            }
+        }
         const bool restIntegers = std::all_of(index.begin() + 1, index.end(),
                                               [](IndexKind k) { return k == IndexKind::Integer; });
         if (!follows.empty() && index.size() == 1) {
