@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QBoxLayout>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <exception>
@@ -86,6 +89,24 @@ QStatusBar* EditorDialog::makeStatusBar(QWidget* parent, QLabel** firstPanel)
     bar->addWidget(panel, 1);
     *firstPanel = panel;
     return bar;
+}
+
+QPushButton* EditorDialog::addButton(QBoxLayout* row, const QString& caption, const char* objectName)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+QPlainTextEdit* EditorDialog::makeMemo()
+{
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(QStringLiteral("Memo1"));
+    memo->setReadOnly(true);
+    memo->setMaximumHeight(70);
+    return memo;
 }
 
 QLabel* EditorDialog::staticText(QWidget* parent, const char* objectName)

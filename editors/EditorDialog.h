@@ -16,7 +16,10 @@
 
 class NvSNMPRequest2Controls;
 class NvSNMPRequest2Edits;
+class QBoxLayout;
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 class QStatusBar;
 class QTreeWidget;
 struct NvSNMPVarDescriptor;
@@ -50,6 +53,10 @@ protected:
     static bool report(NvSNMPRequest2Controls& binding, const std::function<void()>& action);
     // A status bar with one panel (a label), placed at the bottom by the caller.
     static QStatusBar* makeStatusBar(QWidget* parent, QLabel** firstPanel);
+    // A push button with the caption, appended to row.
+    QPushButton* addButton(QBoxLayout* row, const QString& caption, const char* objectName);
+    // The read-only memo "Memo1" in which the bindings write their status lines.
+    QPlainTextEdit* makeMemo();
     // A sunken static text with the object name of the form layouts.
     static QLabel* staticText(QWidget* parent, const char* objectName);
     // Keeps count showing the number of lines of list, whenever the list changes.

@@ -68,21 +68,14 @@ TVlanStaticForm::TVlanStaticForm(const EditorContext& context)
     top->addWidget(PortPages, 5);
 
     auto* buttons = new QHBoxLayout;
-    RefreshBtn = new QPushButton(QStringLiteral("Refresh"), this);
-    SetBtn = new QPushButton(QStringLiteral("Set"), this);
-    AddBtn = new QPushButton(QStringLiteral("Add"), this);
-    DeleteBtn = new QPushButton(QStringLiteral("Delete"), this);
+    RefreshBtn = addButton(buttons, QStringLiteral("Refresh"), "RefreshBtn");
+    SetBtn = addButton(buttons, QStringLiteral("Set"), "SetBtn");
+    AddBtn = addButton(buttons, QStringLiteral("Add"), "AddBtn");
+    DeleteBtn = addButton(buttons, QStringLiteral("Delete"), "DeleteBtn");
     DeleteBtn->setEnabled(false);
-    for (QPushButton* b : {RefreshBtn, SetBtn, AddBtn, DeleteBtn}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
     buttons->addStretch(1);
     top->addLayout(buttons);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(70);
+    Memo1 = makeMemo();
     top->addWidget(Memo1, 1);
 
     connect(RefreshBtn, &QPushButton::clicked, this, &TVlanStaticForm::RefreshClick);

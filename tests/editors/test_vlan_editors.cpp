@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "editors/PortGrid.h"
+#include "editors/ProtocolVlanFormUnit.h"
+#include "editors/VLanCurrentTableFormUnit.h"
 #include "editors/VlanStaticFormUnit.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/EditorAgentTest.h"
@@ -72,6 +74,105 @@ TEST_F(VlanEditors, StaticVlanDeleteAndAddSendStatusAndPortLists)
     EXPECT_EQ(sent[kStatic + ".4.10"].substr(0, 4), "0x80");
     EXPECT_EQ(sent[kStatic + ".3.10"].substr(0, 4), "0x00");
     EXPECT_TRUE(waitFor([&] { return lineWithCaption(form.LV_dot1qVlanStaticEntry, "10"); }));
+    form.done(0);
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kProtocol = "1.3.6.1.4.1.497.12.16.1.1.1";
+
+TEST_F(VlanEditors, CreatedStaticVlanIsListedInTheCurrentTable)
+{
+    {
+        TVlanStaticForm form(context);
+        ASSERT_TRUE(waitFor([&] { return form.LV_dot1qVlanStaticEntry->topLevelItemCount() > 0; }));
+        form.ED_VLANID->setText("40");
+        form.ED_VLANName->setText("forty");
+        form.EgressPorts->box(3)->click();
+        const size_t before = sets().size();
+        form.AddBtn->click();
+        ASSERT_FALSE(waitForSet(before + 1).empty());
+        form.done(0);
+    }
+    // The current table's lines start with the time mark; the VLAN index follows.
+    TVLanCurrentTableForm current(context);
+    QTreeWidgetItem* line = nullptr;
+    waitFor([&] {
+        for (int i = 0; i < current.LV_dot1qVlanCurrentEntry->topLevelItemCount(); ++i)
+            if (current.LV_dot1qVlanCurrentEntry->topLevelItem(i)->text(1) == "40")
+                line = current.LV_dot1qVlanCurrentEntry->topLevelItem(i);
+        return line != nullptr;
+    });
+    ASSERT_NE(line, nullptr);
+    line->setSelected(true);
+    EXPECT_EQ(current.StaticText1->text(), "40");
+    EXPECT_TRUE(current.EgressPort->isChecked(3));
+    EXPECT_FALSE(current.EgressPort->isChecked(1));
+    current.done(0);
+}
+
+TEST_F(VlanEditors, ProtocolVlanAddAndEditSendOnlyFilledColumns)
+{
+    TProtocolVlanForm form(context);
+    ASSERT_GT(form.ListView1->topLevelItemCount(), 0);
+    EXPECT_FALSE(form.EditBtn->isEnabled());
+    EXPECT_FALSE(form.UserProtocol->isEnabled());
+
+    // Add: index 5, name, protocol-ip, no advertisement.
+    form.Index->setText("5");
+    form.Name->setText("ipv");
+    form.ProtocolType->setCurrentText("protocol-ip");
+    form.Advertisement->setCurrentIndex(-1);
+    form.RowStatus->setCurrentIndex(1);
+    size_t before = sets().size();
+    form.AddBtn->click();
+    auto sent = waitForSet(before + 1);
+    const std::map<std::string, std::string> added{
+        {kProtocol + ".2.5", "0x697076"}, {kProtocol + ".3.5", "2"}, {kProtocol + ".7.5", "4"}};
+    EXPECT_EQ(sent, added);
+    ASSERT_NE(lineWithCaption(form.ListView1, "5"), nullptr);
+
+    // Edit with destroy: name and row status only.
+    lineWithCaption(form.ListView1, "5")->setSelected(true);
+    EXPECT_TRUE(form.EditBtn->isEnabled());
+    EXPECT_FALSE(form.AddBtn->isEnabled());
+    EXPECT_EQ(form.Index->text(), "5");
+    form.RowStatus->setCurrentIndex(2);
+    before = sets().size();
+    form.EditBtn->click();
+    sent = waitForSet(before + 1);
+    const std::map<std::string, std::string> destroyed{{kProtocol + ".2.5", "0x697076"}, {kProtocol + ".7.5", "6"}};
+    EXPECT_EQ(sent, destroyed);
+    EXPECT_EQ(lineWithCaption(form.ListView1, "5"), nullptr);
+    form.done(0);
+}
+
+TEST_F(VlanEditors, ProtocolVlanAddRefusesMissingOrTakenIndex)
+{
+    TProtocolVlanForm form(context);
+    ASSERT_NE(lineWithCaption(form.ListView1, "1"), nullptr);
+    struct Case {
+        const char* index;
+        int rowStatus;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"", 1, "Index must be set."},
+        {"1", 1, "There is already a record with the same Index. Please modified it."},
+        {"7", 0, "Row State must be createAndGo."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        form.Index->setText(QString::fromLatin1(c.index));
+        form.RowStatus->setCurrentIndex(c.rowStatus);
+        const size_t before = sets().size();
+        MessageBoxCloser boxes;
+        form.AddBtn->click();
+        EXPECT_EQ(boxes.texts, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(sets().size(), before);
+    }
     form.done(0);
 }
 
