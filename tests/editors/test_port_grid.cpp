@@ -99,15 +99,3 @@ TEST(PortGrid, PortNumbersSplitIntoUnitAndPort)
 }
 
 }  // namespace
-
-TEST(VlanEditorEntries, TheMenuFindsEveryEditorOfTheFamily)
-{
-    for (const char* component : {"BasicConfigure", "PortsInfo1", "StaticForm1", "CurrentForm1", "ProtocolVLAN1",
-                                  "PortTrunk2", "PortMirrorTable1", "TrafficSegmentationTable1",
-                                  "AggreatorPortTable1"}) {
-        SCOPED_TRACE(component);
-        const EditorEntry* entry = findEditor(component);
-        ASSERT_NE(entry, nullptr);
-        EXPECT_NE(entry->open, nullptr);
-    }
-}

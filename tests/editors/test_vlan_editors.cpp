@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "editors/EditorRegistry.h"
 #include "editors/PortGrid.h"
 #include "editors/ProtocolVlanFormUnit.h"
 #include "editors/VLanCurrentTableFormUnit.h"
@@ -174,6 +175,18 @@ TEST_F(VlanEditors, ProtocolVlanAddRefusesMissingOrTakenIndex)
         EXPECT_EQ(sets().size(), before);
     }
     form.done(0);
+}
+
+TEST(VlanEditorEntries, TheMenuFindsEveryEditorOfTheFamily)
+{
+    for (const char* component : {"BasicConfigure", "PortsInfo1", "StaticForm1", "CurrentForm1", "ProtocolVLAN1",
+                                  "PortTrunk2", "PortMirrorTable1", "TrafficSegmentationTable1",
+                                  "AggreatorPortTable1"}) {
+        SCOPED_TRACE(component);
+        const EditorEntry* entry = findEditor(component);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_NE(entry->open, nullptr);
+    }
 }
 
 }  // namespace
