@@ -1,5 +1,7 @@
 #include "editors/EditorRegistry.h"
 
+#include "editors/AccessEditorEntries.h"
+
 #include <vector>
 
 namespace {
@@ -9,6 +11,7 @@ std::vector<EditorEntry> joinFamilies()
 {
     std::vector<EditorEntry> entries;
     const std::span<const EditorEntry> families[] = {
+        accessEditorEntries(),
     };
     for (const auto& family : families)
         entries.insert(entries.end(), family.begin(), family.end());

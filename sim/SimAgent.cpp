@@ -480,6 +480,10 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
                 items.push_back(it);
         }
         m_store.apply(items);
+        std::vector<Oid> written;
+        for (const auto& it : items)
+            written.push_back(it.oid);
+        m_faults.recordSet(written);
         break;
     }
     default:
