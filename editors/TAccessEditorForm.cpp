@@ -15,7 +15,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <bit>
 #include <exception>
 #include <vector>
 
@@ -201,6 +200,9 @@ void TAccessEditorForm::buildControls(QGridLayout* grid)
     }
     for (int pair = 0; pair < ColumnPairsPerRow; ++pair)
         grid->setColumnStretch(pair * 2 + 1, 1);
+    // The port list has the same column in the family and in the table.
+    if (m_spec.portColumn)
+        m_slots[static_cast<size_t>(m_spec.portColumn)].tableColumn = m_spec.portColumn;
 }
 
 QPushButton* TAccessEditorForm::addButton(QBoxLayout* strip, const char* name, const char* caption)

@@ -271,8 +271,9 @@ const std::vector<RoundCase>& roundCases()
         {"TCPUIPv6MaskInformationForm", "7", nullptr,
          [](TAccessEditorForm& f) { f.findChild<QComboBox*>("cbxRowStatus")->setCurrentText("createAndGo"); },
          {7},
+         // the new row's state is dst-ipv6-addr
          [](TAccessEditorForm& f) { f.findChild<QComboBox*>("cbxRowStatus")->setCurrentText("active"); },
-         {2, 3, 4}},
+         {2, 3, 4, 6}},
         // rules: Add with one port (forwarding) or nothing checked, Edit with every box checked
         {"TEthernetInformationRuleForm", "3", "7",
          [](TAccessEditorForm& f) { f.portPanel()->checkBoxList()[0]->setChecked(true); }, {14, 15}, checkAll,
