@@ -22,7 +22,7 @@
 #include "bind/NvOptionControls.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "editors/EditorRegistry.h"
-#include "panels/StackingPortUitFormUnit.h"
+#include "editors/PortGrid.h"
 #include "snmp/NvSNMPVarList.h"
 
 namespace {
@@ -32,15 +32,6 @@ constexpr int ColumnPairsPerRow = 2;
 bool contains(ColumnSet set, int column)
 {
     return column > 0 && column < 32 && (set & (ColumnSet{1} << column)) != 0;
-}
-
-// The port list's bit numbers: box k of the picker is bit k.
-std::string portBitNumbers(int count)
-{
-    std::string text;
-    for (int bit = 0; bit < count; ++bit)
-        text += (bit ? "," : "") + std::to_string(bit);
-    return text;
 }
 
 } // namespace
@@ -147,12 +138,10 @@ void TAccessEditorForm::buildForm(const EditorContext& context)
 
     if (m_spec.portColumn) {
         auto* group = new QGroupBox(QStringLiteral("Port"), this);
-        auto* groupLayout = new QVBoxLayout(group);
-        m_portPanel = new TStackingPortUitForm(group, largeFonts);
-        groupLayout->addWidget(m_portPanel);
+        m_portGrid = new PortGrid(group, context);
         outer->addWidget(group, 2);
         try {
-            m_portPanel->fillFromStack(context.unitListView, context.portIndexView, context.refillUnitList);
+            m_portGrid->fillFromStack();
         } catch (const std::exception& failure) {
             showFailure(failure.what());
         }
@@ -237,12 +226,8 @@ void TAccessEditorForm::bindControls()
             m_binding->bindEdit(row, constraint ? constraint : "%s", qobject_cast<QLineEdit*>(slot.control));
         }
     }
-    if (m_portPanel) {
-        const QList<QCheckBox*>& boxes = m_portPanel->checkBoxList();
-        m_binding->bindCheckBoxes(m_slots[static_cast<size_t>(m_spec.portColumn)].tableColumn - 1,
-                                  portBitNumbers(static_cast<int>(boxes.size())),
-                                  std::vector<QCheckBox*>(boxes.begin(), boxes.end()));
-    }
+    if (m_portGrid)
+        m_portGrid->bindTo(*m_binding, m_spec.portColumn - 1);
 }
 
 void TAccessEditorForm::selectDefaultItems()
@@ -383,13 +368,8 @@ ColumnSet TAccessEditorForm::columnsLeftOut(AccessOperation operation, const Acc
         if (m_spec.permitColumn && holds(checked(m_spec.permitColumn))
             && controlText(m_spec.permitColumn) == QLatin1String("deny"))
             out |= m_spec.denyColumns;
-        if (m_portPanel && operation == AccessOperation::Add) {
-            bool anyPort = false;
-            for (const QCheckBox* box : m_portPanel->checkBoxList())
-                anyPort = anyPort || box->isChecked();
-            if (!anyPort)
-                add(m_spec.portColumn);
-        }
+        if (m_portGrid && operation == AccessOperation::Add && !m_portGrid->anyChecked())
+            add(m_spec.portColumn);
     }
     for (const auto rules : {spec.rules, spec.moreRules}) {
         for (const AccessColumnRule& rule : rules) {
@@ -538,10 +518,8 @@ void TAccessEditorForm::clearAfterWrite()
         if (slot.check)
             slot.check->setChecked(false);
     }
-    if (m_portPanel) {
-        for (QCheckBox* box : m_portPanel->checkBoxList())
-            box->setChecked(false);
-    }
+    if (m_portGrid)
+        m_portGrid->clear();
     updateRowCount();
     applyPermitRule();
 }

@@ -19,7 +19,7 @@ class QLabel;
 class QPushButton;
 class QStatusBar;
 class QTreeWidget;
-class TStackingPortUitForm;
+class PortGrid;
 struct EditorContext;
 
 class TAccessEditorForm : public QDialog {
@@ -43,7 +43,7 @@ public:
     // forwarding table's); nullptr when the editor has no such control.
     QWidget* control(int familyColumn) const;
     QCheckBox* columnCheck(int familyColumn) const;
-    TStackingPortUitForm* portPanel() const { return m_portPanel; }
+    PortGrid* portGrid() const { return m_portGrid; }
     QString statusText() const;
 
     QTreeWidget* ListView1 = nullptr;
@@ -88,7 +88,7 @@ private:
     std::array<ColumnSlot, MaxColumns> m_slots{};
     int m_rowStatusColumn = 0;  // family column of the Row Status
     std::unique_ptr<NvSNMPRequest2Edits> m_binding;
-    TStackingPortUitForm* m_portPanel = nullptr;
+    PortGrid* m_portGrid = nullptr;
     QLabel* m_statusPanel = nullptr;
     QPushButton* m_refreshButton = nullptr;
     QPushButton* m_modifyButton = nullptr;

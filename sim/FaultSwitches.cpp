@@ -117,25 +117,11 @@ void FaultSwitches::registerControls(ObjectStore& store)
     add(6, ValueKind::Integer, std::to_string(walkMode), 0, 2);
     add(7, ValueKind::Integer, "0", 0, 12);
     add(8, ValueKind::Integer, std::to_string(ledLimit(0)), -1, 65535);
-    add(LastSetControl, ValueKind::Display, "", 0, 0);
-}
-
-void FaultSwitches::recordSet(const std::vector<Oid>& written)
-{
-    if (!m_store || written.empty() || isControl(written.front()))
-        return;
-    std::string text;
-    for (const Oid& oid : written)
-        text += (text.empty() ? "" : " ") + oidutil::format(oid);
-    m_store->put(oidutil::concat(oidutil::concat(controlArc(), LastSetControl), 0),
-                 SimValue::octets(text, ValueKind::Display));
 }
 
 // The control scalars: 1 delay (ms), 2 drop every Nth request, 3 error object,
 // 4 error status, 5 walk column, 6 walk mode (0 normal, 1 repeat, 2 back),
-// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 9 the
-// objects written by the last set request (read only by tests; writing it has
-// no effect).
+// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all).
 void FaultSwitches::syncFromStore(bool leds)
 {
     auto num = [&](std::uint32_t n) {

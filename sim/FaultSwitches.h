@@ -6,17 +6,13 @@
 #include "sim/ObjectStore.h"
 
 #include <map>
-#include <cstdint>
 #include <string>
-#include <vector>
 
 class FaultSwitches {
 public:
     enum WalkMode { WalkNormal = 0, WalkRepeat = 1, WalkBack = 2 };
 
     static const Oid& controlArc();
-    // Control scalar that holds the objects of the last set request, blank-separated.
-    static constexpr std::uint32_t LastSetControl = 9;
 
     int delayMs = 0;
     int dropEvery = 0;
@@ -40,9 +36,6 @@ public:
     // Number of octets to serve for a unit's LED value, or -1 for all.
     int ledLimit(int unit) const;
     bool isControl(const Oid& oid) const;
-    // Remembers the objects a committed set request wrote (requests to the
-    // control scalars are not remembered).
-    void recordSet(const std::vector<Oid>& written);
 
 private:
     void syncFromStore(bool leds);

@@ -15,7 +15,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -26,14 +28,12 @@
 #include "editors/AccessEditorSpec.h"
 #include "editors/EditorRegistry.h"
 #include "editors/TAccessEditorForm.h"
-#include "panels/StackingPortUitFormUnit.h"
+#include "editors/PortGrid.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarDescriptor.h"
 #include "tests/common/SimulatorProcess.h"
 
 namespace {
-
-const char* const kLastSet = "1.3.6.1.4.1.497.999.1.9.0";
 
 // Answers every message box that opens while it lives and keeps its texts.
 class BoxCatcher {
@@ -71,9 +71,10 @@ protected:
     static void SetUpTestSuite()
     {
         sim = new SimulatorProcess();
-        if (!sim->start({"--quiet"}))
-            startError = sim->log();
         counterDir = new QTemporaryDir();
+        setLogPath = counterDir->filePath(QStringLiteral("sets.log")).toStdString();
+        if (!sim->start({"--quiet", "--set-log", setLogPath}))
+            startError = sim->log();
         startSnmpSession(counterDir->path().toStdString());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
@@ -119,30 +120,40 @@ protected:
         return std::make_unique<TAccessEditorForm>(editorNamed(className), context, nullptr);
     }
 
-    // The table columns the last set request wrote, for the instance it wrote.
-    static std::set<int> lastSetColumns(const AccessEditorSpec& spec, std::string* instance = nullptr)
+    // The simulator's log of committed sets: one line of OID=VALUE pairs per set.
+    static std::vector<std::string> setLog()
     {
-        std::string text = sim->get({kLastSet}, {"-Oqv"}).out;
+        std::vector<std::string> lines;
+        std::ifstream in(setLogPath);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    // The table columns the last set request wrote (with the instance it wrote
+    // and the value of each column).
+    static std::set<int> lastSetColumns(const AccessEditorSpec& spec, std::string* instance = nullptr,
+                                        std::map<int, std::string>* values = nullptr)
+    {
+        const std::vector<std::string> lines = setLog();
         std::string base = spec.table[0].oid;
         base = base.substr(0, base.rfind('.') + 1);
         std::set<int> result;
-        std::istringstream words(text);
+        std::istringstream words(lines.empty() ? std::string() : lines.back());
         std::string word;
         while (words >> word) {
-            if (word.front() == '"')
-                word.erase(0, 1);
-            if (!word.empty() && word.back() == '"')
-                word.pop_back();
             if (word.rfind(base, 0) != 0)
                 continue;
             const std::string rest = word.substr(base.size());
-            result.insert(std::stoi(rest.substr(0, rest.find('.'))));
+            const int column = std::stoi(rest.substr(0, rest.find('.')));
+            result.insert(column);
+            const std::string oidPart = rest.substr(0, rest.find('='));
             if (instance)
-                *instance = rest.substr(rest.find('.') + 1);
+                *instance = oidPart.substr(oidPart.find('.') + 1);
+            if (values)
+                (*values)[column] = rest.substr(rest.find('=') + 1);
         }
         return result;
     }
-    static void clearLastSet() { sim->set({"1.3.6.1.4.1.497.999.1.9.0", "s", ""}); }
     // The agent's value of a column of a row, as snmpget prints it (value only).
     static std::string agentValue(const AccessEditorSpec& spec, int column, const std::string& instance)
     {
@@ -189,6 +200,7 @@ protected:
     static SimulatorProcess* sim;
     static QTemporaryDir* counterDir;
     static std::string startError;
+    static std::string setLogPath;
     TMainSettings settings;
     std::unique_ptr<QTreeWidget> units, ports;
     EditorContext context;
@@ -196,6 +208,7 @@ protected:
 SimulatorProcess* AccessEditors::sim = nullptr;
 QTemporaryDir* AccessEditors::counterDir = nullptr;
 std::string AccessEditors::startError;
+std::string AccessEditors::setLogPath;
 
 std::set<int> range(int first, int last)
 {
@@ -276,11 +289,11 @@ const std::vector<RoundCase>& roundCases()
          {2, 3, 4, 6}},
         // rules: Add with one port (forwarding) or nothing checked, Edit with every box checked
         {"TEthernetInformationRuleForm", "3", "7",
-         [](TAccessEditorForm& f) { f.portPanel()->checkBoxList()[0]->setChecked(true); }, {14, 15}, checkAll,
+         [](TAccessEditorForm& f) { f.portGrid()->box(1)->setChecked(true); }, {14, 15}, checkAll,
          range(3, 15)},
         {"TCPUEthernetInformationRuleForm", "3", "7", noChange, {9}, checkAll, range(3, 9)},
         // the new row's protocol is tcp (read-only column 7); its permit is deny
-        {"TIPRuleForm", "9", "7", [](TAccessEditorForm& f) { f.portPanel()->checkBoxList()[3]->setChecked(true); },
+        {"TIPRuleForm", "9", "7", [](TAccessEditorForm& f) { f.portGrid()->box(4)->setChecked(true); },
          {21, 22}, checkAll, join(range(3, 6), {10, 11, 12, 20, 21, 22})},
         // icmp keeps type and code
         {"TCPUIPRuleForm", "9", "7", noChange, {16}, checkAll, join(range(3, 6), {8, 9, 15, 16})},
@@ -318,7 +331,6 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
     if (c.accessId)
         setText(*form, 2, c.accessId);
     c.prepareAdd(*form);
-    clearLastSet();
     button(*form, spec.buttons.add)->click();
     EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
     std::string written;
@@ -327,8 +339,9 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
     EXPECT_EQ(agentValue(spec, rowStatus, instance), "1");  // the row is there, active
     EXPECT_EQ(form->ListView1->topLevelItemCount(), rowsBefore + 1);
     EXPECT_TRUE(form->ListView1->selectedItems().isEmpty());
-    if (form->StaticText1)
+    if (form->StaticText1) {
         EXPECT_EQ(form->StaticText1->text(), QString::number(rowsBefore + 1));
+    }
 
     // Edit
     select(*form, c.id, c.accessId ? c.accessId : "");
@@ -336,7 +349,6 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
     EXPECT_FALSE(button(*form, spec.buttons.add)->isEnabled());
     EXPECT_FALSE(form->control(1)->isEnabled());
     c.prepareEdit(*form);
-    clearLastSet();
     button(*form, spec.buttons.modify)->click();
     EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
     EXPECT_EQ(lastSetColumns(spec), c.editColumns) << form->statusText().toStdString();
@@ -344,7 +356,6 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
 
     // Delete: only the Row Status, "destroy"
     select(*form, c.id, c.accessId ? c.accessId : "");
-    clearLastSet();
     button(*form, spec.buttons.remove)->click();
     EXPECT_EQ(lastSetColumns(spec), std::set<int>{rowStatus});
     EXPECT_NE(agentValue(spec, rowStatus, instance).find("No Such Instance"), std::string::npos);
