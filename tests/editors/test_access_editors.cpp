@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "app/MainSettings.h"
+#include "bind/NvSNMPRequest2Edits.h"
 #include "editors/AccessEditorSpec.h"
 #include "editors/EditorRegistry.h"
 #include "editors/TAccessEditorForm.h"
@@ -366,5 +367,319 @@ INSTANTIATE_TEST_SUITE_P(Sixteen, AccessEditorRound, ::testing::Range<size_t>(0,
                          [](const ::testing::TestParamInfo<size_t>& info) {
                              return std::string(roundCases()[info.param].editor);
                          });
+
+} // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Refusals: every check of the IPv6 rule editor, each sending nothing and
+// leaving the column selection as it was.
+
+struct RefusalCase {
+    const char* what;
+    std::function<void(TAccessEditorForm&)> prepare;
+    const char* message;
+    const char* focus;  // control that gets the focus
+};
+
+void ids(TAccessEditorForm& f, const char* id, const char* accessId)
+{
+    f.findChild<QLineEdit*>("edtIPv6ProfileID")->setText(id);
+    f.findChild<QLineEdit*>("edtIPv6AccessID")->setText(accessId);
+}
+
+void checkEmpty(TAccessEditorForm& f, const char* box)
+{
+    ids(f, "8", "9");
+    f.findChild<QCheckBox*>(box)->setChecked(true);
+}
+
+TEST_F(AccessEditors, EveryRefusalOfTheIpv6RuleEditorSendsNothing)
+{
+    const std::vector<RefusalCase> cases = {
+        {"no rule id", [](TAccessEditorForm& f) { ids(f, "", "9"); }, "IPv6 Rule ID must be set.", "edtIPv6ProfileID"},
+        {"no access id", [](TAccessEditorForm& f) { ids(f, "8", ""); }, "IPv6 Rule Access ID must be set.",
+         "edtIPv6AccessID"},
+        {"duplicate", [](TAccessEditorForm& f) { ids(f, "6", "1"); },
+         "Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them.",
+         "edtIPv6ProfileID"},
+        {"class", [](TAccessEditorForm& f) { checkEmpty(f, "ckClass"); }, "Class should not be null.", "edtClass"},
+        {"flow label", [](TAccessEditorForm& f) { checkEmpty(f, "ckFlowLabel"); }, "Flow Label should not be null.",
+         "edtFlowLabel"},
+        {"source", [](TAccessEditorForm& f) { checkEmpty(f, "ckIPv6SrcAdd"); },
+         "IPv6 Source Address should not be null.", "edtIPv6SrcAddr"},
+        {"destination", [](TAccessEditorForm& f) { checkEmpty(f, "ckIPv6DstAdd"); },
+         "IPv6 Destination Address should not be null.", "edtIPv6DstAddr"},
+        {"enable priority", [](TAccessEditorForm& f) { checkEmpty(f, "ckEnablePriority"); },
+         "Enable Priority should be chosed.", "cbxEnablePriority"},
+        {"priority", [](TAccessEditorForm& f) { checkEmpty(f, "ckPriority"); }, "Priority should not be null.",
+         "edtPriority"},
+        {"replace priority", [](TAccessEditorForm& f) { checkEmpty(f, "ckReplacePriority"); },
+         "Replace Priority should be chosed.", "cbxReplacePriority"},
+        {"permit", [](TAccessEditorForm& f) { checkEmpty(f, "ckPermit"); }, "Permit should be chosed.", "cbxPermit"},
+        {"row status",
+         [](TAccessEditorForm& f) {
+             checkEmpty(f, "ckRowStatus");
+             f.findChild<QComboBox*>("cbxRowStatus")->setCurrentText("active");
+         },
+         "Row State must choose createAndGo.", "cbxRowStatus"},
+    };
+    const AccessEditorSpec& spec = editorNamed("TIPv6RuleForm");
+    for (const RefusalCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto form = open("TIPv6RuleForm");
+        std::vector<int32_t> flags;
+        for (int row = 0; spec.table[row].oid; ++row)
+            flags.push_back(form->binding().request.varList.row(row).access);
+        c.prepare(*form);
+        const size_t setsBefore = setLog().size();
+        BoxCatcher boxes;
+        button(*form, spec.buttons.add)->click();
+        ASSERT_EQ(boxes.texts.size(), 1u);
+        EXPECT_EQ(boxes.texts[0], c.message);
+        EXPECT_EQ(form->focusWidget(), form->findChild<QWidget*>(c.focus));
+        EXPECT_EQ(setLog().size(), setsBefore);
+        for (int row = 0; spec.table[row].oid; ++row)
+            EXPECT_EQ(form->binding().request.varList.row(row).access, flags[static_cast<size_t>(row)]) << row;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The cases that decide what a write sends.
+
+TEST_F(AccessEditors, EthernetMaskAddSendsTheMasksOfItsState)
+{
+    const AccessEditorSpec& spec = editorNamed("TEthernetMaskInformationForm");
+    struct {
+        const char* state;
+        const char* source;
+        const char* destination;
+        std::set<int> columns;
+    } cases[] = {
+        {"dst-mac-addr", "FFFFFFFFFFFF", "", {2, 3, 6, 7, 8}},  // an empty destination mask is not sent
+        {"dst-mac-addr", "", "FFFFFF000000", {2, 3, 5, 6, 7, 8}},
+        {"src-mac-addr", "", "FFFFFF000000", {2, 3, 6, 7, 8}},
+        {"dst-src-mac-addr", "FFFFFFFFFFFF", "FFFFFF000000", {2, 3, 4, 5, 6, 7, 8}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.state) + " / " + c.source + " / " + c.destination);
+        auto form = open(spec.className);
+        setText(*form, 1, "9");
+        setText(*form, 3, c.state);
+        setText(*form, 4, c.source);
+        setText(*form, 5, c.destination);
+        setText(*form, 8, "createAndGo");
+        form->runOperation(AccessOperation::Add);
+        EXPECT_EQ(lastSetColumns(spec), c.columns) << form->statusText().toStdString();
+        select(*form, "9");
+        form->runOperation(AccessOperation::Delete);
+        EXPECT_EQ(lastSetColumns(spec), std::set<int>{8});
+    }
+}
+
+TEST_F(AccessEditors, Ipv4MaskAddSendsTheColumnsOfItsProtocol)
+{
+    const AccessEditorSpec& spec = editorNamed("TIPMaskInformationForm");
+    struct {
+        const char* protocol;
+        const char* icmp;
+        const char* tcp;
+        const char* flagBit;
+        std::set<int> columns;
+    } cases[] = {
+        {"tcp", "none", "src-addr", "disable", {2, 3, 4, 5, 6, 7, 10, 12, 14, 18}},
+        {"tcp", "none", "src-addr", "enable", {2, 3, 4, 5, 6, 7, 10, 12, 14, 15, 18}},
+        {"icmp", "none", "other", "disable", {2, 3, 4, 5, 6, 7, 18}},
+        {"icmp", "type", "other", "disable", {2, 3, 4, 5, 6, 7, 8, 18}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.protocol) + " / " + c.icmp + " / " + c.tcp + " / " + c.flagBit);
+        auto form = open(spec.className);
+        setText(*form, 1, "9");
+        setText(*form, 3, "dst-src-ip-addr");
+        setText(*form, 4, "255.255.255.0");
+        setText(*form, 5, "255.255.0.0");
+        setText(*form, 7, c.protocol);
+        setText(*form, 8, c.icmp);
+        setText(*form, 10, c.tcp);
+        setText(*form, 11, "other");
+        setText(*form, 12, "FFFF");
+        setText(*form, 13, "FF00");
+        setText(*form, 14, c.flagBit);
+        setText(*form, 15, "63");
+        setText(*form, 17, "FF");
+        form->runOperation(AccessOperation::Add);
+        EXPECT_EQ(lastSetColumns(spec), c.columns) << form->statusText().toStdString();
+        select(*form, "9");
+        form->runOperation(AccessOperation::Delete);
+    }
+}
+
+TEST_F(AccessEditors, UserMaskAddWithEveryPieceEmptySendsOnlyTheRowStatus)
+{
+    const AccessEditorSpec& spec = editorNamed("TUserMaskInfoForm");
+    auto form = open(spec.className);
+    setText(*form, 1, "9");
+    form->runOperation(AccessOperation::Add);
+    std::map<int, std::string> values;
+    EXPECT_EQ(lastSetColumns(spec, nullptr, &values), std::set<int>{7});
+    EXPECT_EQ(values[7], "4");  // createAndGo
+    select(*form, "9");
+    form->runOperation(AccessOperation::Delete);
+}
+
+TEST_F(AccessEditors, Ipv6MaskSetRunsAsAddOrDeleteByTheRowStatus)
+{
+    const AccessEditorSpec& spec = editorNamed("TIPv6MaskInformationForm");
+    auto form = open(spec.className);
+    setText(*form, 1, "8");
+    setText(*form, 7, "createAndGo");
+    form->runOperation(AccessOperation::Add);
+    ASSERT_EQ(lastSetColumns(spec), std::set<int>{7});
+
+    // createAndGo: exactly Add, so the selected row's id is a duplicate
+    select(*form, "8");
+    setText(*form, 7, "createAndGo");
+    const size_t setsBefore = setLog().size();
+    {
+        BoxCatcher boxes;
+        form->runOperation(AccessOperation::Modify);
+        ASSERT_EQ(boxes.texts.size(), 1u);
+        EXPECT_EQ(boxes.texts[0], "There is already a record with the same IPv6 Mask ID. Please modify it.");
+    }
+    EXPECT_EQ(setLog().size(), setsBefore);
+
+    // destroy: exactly Delete
+    select(*form, "8");
+    setText(*form, 7, "destroy");
+    form->runOperation(AccessOperation::Modify);
+    std::map<int, std::string> values;
+    EXPECT_EQ(lastSetColumns(spec, nullptr, &values), std::set<int>{7});
+    EXPECT_EQ(values[7], "6");
+    EXPECT_NE(agentValue(spec, 7, "8").find("No Such Instance"), std::string::npos);
+}
+
+TEST_F(AccessEditors, RuleAddWithNoBoxCheckedSendsOnlyTheRowStatus)
+{
+    const AccessEditorSpec& spec = editorNamed("TEthernetInformationRuleForm");
+    auto form = open(spec.className);
+    setText(*form, 1, "9");
+    setText(*form, 2, "9");
+    setText(*form, 3, "ignored");
+    form->runOperation(AccessOperation::Add);
+    EXPECT_EQ(lastSetColumns(spec), std::set<int>{15});  // no port checked: no port list either
+    select(*form, "9", "9");
+    form->runOperation(AccessOperation::Delete);
+}
+
+TEST_F(AccessEditors, DenyDisablesAndLeavesOutThePriorityColumns)
+{
+    const AccessEditorSpec& spec = editorNamed("TIPRuleForm");
+    auto form = open(spec.className);
+    setText(*form, 1, "9");
+    setText(*form, 2, "9");
+    form->setAllColumnChecks(true);
+    setText(*form, 20, "deny");
+    for (int column = 15; column <= 19; ++column) {
+        SCOPED_TRACE(column);
+        EXPECT_FALSE(form->control(column)->isEnabled());
+        EXPECT_FALSE(form->columnCheck(column)->isEnabled());
+        EXPECT_FALSE(form->columnCheck(column)->isChecked());
+        form->columnCheck(column)->setChecked(true);  // even checked, deny leaves them out
+    }
+    setText(*form, 3, "v1");
+    setText(*form, 4, "10.1.1.1");
+    setText(*form, 5, "10.1.1.2");
+    setText(*form, 6, "0");
+    setText(*form, 7, "tcp");
+    setText(*form, 10, "80");
+    setText(*form, 11, "8080");
+    setText(*form, 12, "1");
+    form->runOperation(AccessOperation::Add);
+    EXPECT_EQ(lastSetColumns(spec), (std::set<int>{3, 4, 5, 6, 10, 11, 12, 20, 22})) << form->statusText().toStdString();
+    setText(*form, 20, "permit");
+    EXPECT_TRUE(form->control(15)->isEnabled());
+    EXPECT_TRUE(form->columnCheck(15)->isEnabled());
+    select(*form, "9", "9");
+    form->runOperation(AccessOperation::Delete);
+}
+
+TEST_F(AccessEditors, EditAlwaysSendsThePortListWithUnit2Port5AsBit68)
+{
+    const AccessEditorSpec& spec = editorNamed("TEthernetInformationRuleForm");
+    auto form = open(spec.className);
+    for (int port : {0, PortGrid::portNumber(2, 5)}) {
+        SCOPED_TRACE(port);
+        select(*form, "1", "1");
+        form->portGrid()->clear();
+        if (port)
+            form->portGrid()->box(port)->setChecked(true);
+        form->runOperation(AccessOperation::Modify);
+        std::map<int, std::string> values;
+        EXPECT_EQ(lastSetColumns(spec, nullptr, &values), (std::set<int>{14})) << form->statusText().toStdString();
+        std::string expected(2 * 96, '0');
+        if (port)
+            expected[2 * 8] = '0', expected[2 * 8 + 1] = '8';  // bit 68: octet 8, value 0x08
+        EXPECT_EQ(values[14], "0x" + expected);
+    }
+}
+
+TEST_F(AccessEditors, AtMostFourOffsetsGoIntoOneRequest)
+{
+    const AccessEditorSpec& spec = editorNamed("TUserDefinedInformationRuleForm");
+    auto form = open(spec.className);
+    setText(*form, 1, "9");
+    setText(*form, 2, "9");
+    for (int column = 3; column <= 7; ++column)
+        setText(*form, column, "00112233445566778899AABBCCDDEEFF");
+    for (int column = 3; column <= 7; ++column)
+        check(*form, column);
+    const size_t setsBefore = setLog().size();
+    {
+        BoxCatcher boxes;
+        form->runOperation(AccessOperation::Add);
+        ASSERT_EQ(boxes.texts.size(), 1u);
+        EXPECT_EQ(boxes.texts[0], "The offset number is too much.");
+    }
+    EXPECT_EQ(setLog().size(), setsBefore);
+    check(*form, 5, false);
+    form->runOperation(AccessOperation::Add);
+    EXPECT_EQ(lastSetColumns(spec), (std::set<int>{3, 4, 6, 7, 15})) << form->statusText().toStdString();
+    select(*form, "9", "9");
+    form->runOperation(AccessOperation::Delete);
+}
+
+// A failed write of the IPv4 mask editor is reported on the status line like
+// every other editor's, and leaves the column selection and the list as they were.
+TEST_F(AccessEditors, Ipv4MaskWriteFailureIsReported)
+{
+    const AccessEditorSpec& spec = editorNamed("TIPMaskInformationForm");
+    auto form = open(spec.className);
+    const int rows = form->ListView1->topLevelItemCount();
+    ASSERT_EQ(sim->set({"1.3.6.1.4.1.497.999.1.3.0", "o", "1.3.6.1.4.1.497.12.9.2.2.1", "1.3.6.1.4.1.497.999.1.4.0",
+                        "i", "5"})
+                  .exitCode,
+              0);
+    setText(*form, 1, "9");
+    form->runOperation(AccessOperation::Add);
+    sim->set({"1.3.6.1.4.1.497.999.1.4.0", "i", "0"});
+    EXPECT_EQ(form->statusText(), QStringLiteral("(SNMP) Cannot perform operation, General Error!"));
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), rows);
+    for (int row = 0; spec.table[row].oid; ++row)
+        EXPECT_EQ(form->binding().request.varList.row(row).access, spec.table[row].access) << row;
+    EXPECT_TRUE(button(*form, spec.buttons.add)->isEnabled());
+}
+
+TEST_F(AccessEditors, TheMenuFindsEverySixteenEditors)
+{
+    for (const auto list : {accessMaskEditors(), accessRuleEditors()}) {
+        for (const AccessEditorSpec& spec : list) {
+            const EditorEntry* entry = findEditor(spec.component);
+            ASSERT_NE(entry, nullptr) << spec.component;
+            EXPECT_NE(entry->open, nullptr);
+        }
+    }
+}
 
 } // namespace
