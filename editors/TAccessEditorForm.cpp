@@ -82,7 +82,7 @@ void TAccessEditorForm::buildForm(const EditorContext& context)
     if (m_spec.addressTitle && settings)
         setWindowTitle(QString::fromLatin1(m_spec.addressTitle) + QString::fromStdString(settings->addressText));
     const double scale = largeFonts ? 1.25 : 1.0;
-    const int height = m_spec.designedHeight + (m_spec.portColumn ? 300 : 0);
+    const int height = m_spec.designedHeight + (m_spec.portColumn ? 280 : 0);
     resize(static_cast<int>(m_spec.designedWidth * scale), static_cast<int>(height * scale));
 
     auto* outer = new QVBoxLayout(this);
@@ -139,7 +139,7 @@ void TAccessEditorForm::buildForm(const EditorContext& context)
     if (m_spec.portColumn) {
         auto* group = new QGroupBox(QStringLiteral("Port"), this);
         m_portGrid = new PortGrid(group, context);
-        outer->addWidget(group, 2);
+        outer->addWidget(group);
         try {
             m_portGrid->fillFromStack();
         } catch (const std::exception& failure) {
