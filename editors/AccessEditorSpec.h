@@ -76,7 +76,7 @@ constexpr AccessCondition checkedCountAbove(ColumnSet set, int limit) { return {
 // An input check: when its conditions hold, the message is shown in a message
 // box and nothing is sent.
 struct AccessCheck {
-    AccessConditions when;
+    AccessConditions when{};
     const char* message = nullptr;
     int focusColumn = 0;  // control that gets the focus (when it can take it); 0: none
 };
@@ -92,18 +92,22 @@ enum class AccessOperation : uint8_t { Add, Modify, Delete };
 
 // An operation that runs as another one when its conditions hold.
 struct AccessRedirect {
-    AccessConditions when;
-    AccessOperation runAs;
+    AccessConditions when{};
+    AccessOperation runAs = AccessOperation::Add;
 };
 
 struct AccessOperationSpec {
-    std::span<const AccessRedirect> redirects;  // tried first, in order
-    std::span<const AccessCheck> checks;        // then these, in order
-    std::span<const AccessCheck> moreChecks;    // then these (a list shared with other operations)
-    std::span<const AccessColumnRule> rules;
-    std::span<const AccessColumnRule> moreRules;
+    std::span<const AccessRedirect> redirects{};  // tried first, in order
+    std::span<const AccessCheck> checks{};        // then these, in order
+    std::span<const AccessCheck> moreChecks{};    // then these (a list shared with other operations)
+    std::span<const AccessColumnRule> rules{};
+    std::span<const AccessColumnRule> moreRules{};
     const char* rowStatus = nullptr;  // Row Status text written into the combo before sending
 };
+
+// Every editor deletes the same way: it sends only the Row Status, "destroy".
+inline constexpr AccessColumnRule LeaveOutAllButRowStatus[] = {{.leaveOut = AllButRowStatus}};
+inline constexpr AccessOperationSpec DeleteOperation = {.rules = LeaveOutAllButRowStatus, .rowStatus = "destroy"};
 
 // One control of a family, with its forwarding-list and CPU-twin variants side
 // by side. A combo box is made for columns with an option list, an edit otherwise.
@@ -120,27 +124,28 @@ struct AccessControlSpec {
 };
 
 struct AccessButtonNames {
-    const char* refresh;
-    const char* modify;
-    const char* modifyCaption;
-    const char* add;
-    const char* remove;
+    const char* refresh = nullptr;
+    const char* modify = nullptr;
+    const char* modifyCaption = nullptr;
+    const char* add = nullptr;
+    const char* remove = nullptr;
     const char* checkAll = nullptr;   // rule editors
     const char* clearChecks = nullptr;
 };
 
 struct AccessEditorSpec {
-    const char* component;     // menu entry
-    const char* className;     // the form's object name
-    const char* designedCaption;
-    const char* addressTitle;  // caption = title + address; null keeps the designed caption
-    const NvSNMPVarDescriptor* table;
-    int indexCount;            // 1 for masks, 2 for rules
-    bool cpu;                  // CPU twin: cpuColumn, cpuCaption and cpuConstraint apply
-    bool mainWindowOwner;      // owned by the main window instead of the application
-    std::span<const AccessControlSpec> controls;
-    AccessButtonNames buttons;
-    AccessOperationSpec add, modify, remove;
+    const char* component = nullptr;        // menu entry
+    const char* className = nullptr;        // the form's object name
+    const char* designedCaption = nullptr;
+    const char* addressTitle = nullptr;     // caption = title + address; null keeps the designed caption
+    const NvSNMPVarDescriptor* table = nullptr;
+    int indexCount = 1;                     // 1 for masks, 2 for rules
+    bool cpu = false;                       // CPU twin: cpuColumn, cpuCaption and cpuConstraint apply
+    bool mainWindowOwner = false;           // owned by the main window instead of the application
+    std::span<const AccessControlSpec> controls{};
+    AccessButtonNames buttons{};
+    AccessOperationSpec add{}, modify{};
+    AccessOperationSpec remove = DeleteOperation;
     // Rule editors: the port-list column (0: no port panel), the permit column and
     // the columns a "deny" disables and leaves out.
     int portColumn = 0;

@@ -7,10 +7,6 @@
 
 namespace {
 
-// Every editor deletes the same way: only the Row Status, set to "destroy".
-constexpr AccessColumnRule kLeaveOutAll[] = {{.leaveOut = AllButRowStatus}};
-constexpr AccessOperationSpec kDelete = {.rules = kLeaveOutAll, .rowStatus = "destroy"};
-
 // ---- Ethernet -------------------------------------------------------------
 
 constexpr AccessControlSpec kEthernetControls[] = {
@@ -243,42 +239,42 @@ const AccessEditorSpec kMaskEditors[] = {
      .designedCaption = "Ethernet Mask Information Form", .addressTitle = "Ethernet Mask Information :",
      .table = EthernetMaskVars, .indexCount = 1, .cpu = false, .mainWindowOwner = false,
      .controls = kEthernetControls, .buttons = kEthernetButtons,
-     .add = kEthernetAdd, .modify = kEthernetModify, .remove = kDelete},
+     .add = kEthernetAdd, .modify = kEthernetModify},
     {.component = "CPUEthernetMaskInformation1", .className = "TCPUEthernetMaskInformationForm",
      .designedCaption = "CPU Ethernet Mask Information Form", .addressTitle = "CPU Ethernet Mask Information :",
      .table = CpuEthernetMaskVars, .indexCount = 1, .cpu = true, .mainWindowOwner = false,
      .controls = kEthernetControls, .buttons = kEthernetButtons,
-     .add = kEthernetAdd, .modify = kEthernetModify, .remove = kDelete},
+     .add = kEthernetAdd, .modify = kEthernetModify},
     {.component = "IPMaskInformation1", .className = "TIPMaskInformationForm",
      .designedCaption = "IPv4 Mask Information Form", .addressTitle = "IP Mask MaskInformation :",
      .table = IpMaskVars, .indexCount = 1, .cpu = false, .mainWindowOwner = false,
      .controls = kIpControls, .buttons = kIpButtons,
-     .add = kIpAdd, .modify = kIpModify, .remove = kDelete, .designedHeight = 640},
+     .add = kIpAdd, .modify = kIpModify, .designedHeight = 640},
     {.component = "CPUIPMaskInformation1", .className = "TCPUIPMaskInformationForm",
      .designedCaption = "CPU IPv4 Mask Information Form", .addressTitle = "CPU IP Mask MaskInformation :",
      .table = CpuIpMaskVars, .indexCount = 1, .cpu = true, .mainWindowOwner = false,
      .controls = kIpControls, .buttons = kIpButtons,
-     .add = kIpAdd, .modify = kIpModify, .remove = kDelete, .designedHeight = 640},
+     .add = kIpAdd, .modify = kIpModify, .designedHeight = 640},
     {.component = "UserDefinedMaskInformation1", .className = "TUserMaskInfoForm",
      .designedCaption = "User Defined Mask Information", .addressTitle = "User Defined Mask Information :",
      .table = UserMaskVars, .indexCount = 1, .cpu = false, .mainWindowOwner = false,
      .controls = kUserControls, .buttons = kUserButtons,
-     .add = kUserAdd, .modify = kUserModify, .remove = kDelete},
+     .add = kUserAdd, .modify = kUserModify},
     {.component = "CPUUserDefinedMaskInformation1", .className = "TCPUUserMaskInfoForm",
      .designedCaption = "CPU User Defined Mask Information", .addressTitle = "CPU User Defined Mask Information :",
      .table = CpuUserMaskVars, .indexCount = 1, .cpu = true, .mainWindowOwner = false,
      .controls = kUserControls, .buttons = kUserButtons,
-     .add = kUserAdd, .modify = kUserModify, .remove = kDelete},
+     .add = kUserAdd, .modify = kUserModify},
     {.component = "IPV6MaskInformation1", .className = "TIPv6MaskInformationForm",
      .designedCaption = "IPv6 Mask Information", .addressTitle = "IPV6 Mask Information : ",
      .table = Ipv6MaskVars, .indexCount = 1, .cpu = false, .mainWindowOwner = true,
      .controls = kIpv6Controls, .buttons = kIpv6Buttons,
-     .add = kIpv6Add, .modify = kIpv6Modify, .remove = kDelete},
+     .add = kIpv6Add, .modify = kIpv6Modify},
     {.component = "CPUIPv6MaskInformation1", .className = "TCPUIPv6MaskInformationForm",
      .designedCaption = "CPU IPv6 Mask Information", .addressTitle = "CPU IPV6 Mask Information : ",
      .table = CpuIpv6MaskVars, .indexCount = 1, .cpu = true, .mainWindowOwner = true,
      .controls = kIpv6Controls, .buttons = kIpv6Buttons,
-     .add = kCpuIpv6Add, .modify = kIpv6Modify, .remove = kDelete},
+     .add = kCpuIpv6Add, .modify = kIpv6Modify},
 };
 
 } // namespace

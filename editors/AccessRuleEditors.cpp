@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr AccessColumnRule kLeaveOutAll[] = {{.leaveOut = AllButRowStatus}};
-constexpr AccessOperationSpec kDelete = {.rules = kLeaveOutAll, .rowStatus = "destroy"};
-
 // ---- Ethernet -------------------------------------------------------------
 
 constexpr AccessControlSpec kEthernetControls[] = {
@@ -250,55 +247,52 @@ const AccessEditorSpec kRuleEditors[] = {
      .cpu = false, .mainWindowOwner = false, .controls = kEthernetControls, .buttons = kEthernetButtons,
      .add = {.checks = kEthernetAddChecks},
      .modify = {.checks = kEthernetModifyChecks, .rules = kEthernetDestroyRule},
-     .remove = kDelete, .portColumn = 14, .permitColumn = 13, .denyColumns = columnRange(8, 12)},
+     .portColumn = 14, .permitColumn = 13, .denyColumns = columnRange(8, 12)},
     {.component = "CPUEthernetInformationRule1", .className = "TCPUEthernetInformationRuleForm",
      .designedCaption = "CPU Ethernet Rule Information", .addressTitle = nullptr, .table = CpuEthernetRuleVars,
      .indexCount = 2, .cpu = true, .mainWindowOwner = false, .controls = kEthernetControls,
      .buttons = kEthernetButtons,
      .add = {.checks = kEthernetAddChecks},
-     .modify = {.checks = kEthernetModifyChecks, .rules = kEthernetDestroyRule},
-     .remove = kDelete},
+     .modify = {.checks = kEthernetModifyChecks, .rules = kEthernetDestroyRule}},
     {.component = "IPRule1", .className = "TIPRuleForm", .designedCaption = "IPv4 Rule", .addressTitle = nullptr,
      .table = IpRuleVars, .indexCount = 2, .cpu = false, .mainWindowOwner = false, .controls = kIpControls,
      .buttons = kButtons,
      .add = {.checks = kIpAddChecks, .rules = kIpProtocolRules},
      .modify = {.checks = kIpModifyChecks, .rules = kIpProtocolRules, .moreRules = kIpDestroyRule},
-     .remove = kDelete, .portColumn = 21, .permitColumn = 20, .denyColumns = columnRange(15, 19),
+     .portColumn = 21, .permitColumn = 20, .denyColumns = columnRange(15, 19),
      .designedHeight = 640},
     {.component = "CPUIPRule1", .className = "TCPUIPRuleForm", .designedCaption = "CPU IPv4 Rule Information",
      .addressTitle = nullptr, .table = CpuIpRuleVars, .indexCount = 2, .cpu = true, .mainWindowOwner = false,
      .controls = kIpControls, .buttons = kButtons,
      .add = {.checks = kIpAddChecks, .rules = kIpProtocolRules},
      .modify = {.checks = kIpModifyChecks, .rules = kIpProtocolRules, .moreRules = kIpDestroyRule},
-     .remove = kDelete, .designedHeight = 600},
+     .designedHeight = 600},
     {.component = "UserDefinedInformationRule1", .className = "TUserDefinedInformationRuleForm",
      .designedCaption = "User Defined Rule", .addressTitle = nullptr, .table = UserDefinedRuleVars,
      .indexCount = 2, .cpu = false, .mainWindowOwner = false, .controls = kUserControls, .buttons = kButtons,
      .add = {.checks = kUserIdChecks, .moreChecks = kUserOffsetCheck},
      .modify = {.redirects = kUserModifyRedirects, .checks = kUserModifyIdChecks, .moreChecks = kUserOffsetCheck,
                 .rules = kUserDestroyRule},
-     .remove = kDelete, .portColumn = 14, .permitColumn = 13, .denyColumns = columnRange(8, 12)},
+     .portColumn = 14, .permitColumn = 13, .denyColumns = columnRange(8, 12)},
     {.component = "CPUUserDefinedInformationRule1", .className = "TCPUUserDefinedInformationRuleForm",
      .designedCaption = "CPU User Defined Rule Information", .addressTitle = nullptr,
      .table = CpuUserDefinedRuleVars, .indexCount = 2, .cpu = true, .mainWindowOwner = false,
      .controls = kUserControls, .buttons = kButtons,
      .add = {.checks = kUserIdChecks},
-     .modify = {.checks = kUserModifyIdChecks, .rules = kUserDestroyRule},
-     .remove = kDelete},
+     .modify = {.checks = kUserModifyIdChecks, .rules = kUserDestroyRule}},
     {.component = "IPV6Rule1", .className = "TIPv6RuleForm", .designedCaption = "IPv6 Rule",
      .addressTitle = nullptr, .table = Ipv6RuleVars, .indexCount = 2, .cpu = false, .mainWindowOwner = false,
      .controls = kIpv6Controls, .buttons = kButtons,
      .add = {.checks = kIpv6IdChecks, .moreChecks = kIpv6AddChecks, .rules = kIpv6PriorityRule},
      .modify = {.redirects = kIpv6ModifyRedirects, .checks = kIpv6IdChecks, .moreChecks = kIpv6ValueChecks,
                 .rules = kIpv6PriorityRule},
-     .remove = kDelete, .portColumn = 11, .permitColumn = 10, .denyColumns = columns({7, 8, 9}),
+     .portColumn = 11, .permitColumn = 10, .denyColumns = columns({7, 8, 9}),
      .mirrorKeepsPriority = true},
     {.component = "CPUIPv6Rule1", .className = "TCPUIPv6RuleForm", .designedCaption = "CPU IPv6 Rule Information",
      .addressTitle = nullptr, .table = CpuIpv6RuleVars, .indexCount = 2, .cpu = true, .mainWindowOwner = false,
      .controls = kIpv6Controls, .buttons = kButtons,
      .add = {.checks = kIpv6IdChecks, .moreChecks = kIpv6AddChecks},
-     .modify = {.redirects = kIpv6ModifyRedirects, .checks = kIpv6IdChecks, .moreChecks = kIpv6ValueChecks},
-     .remove = kDelete},
+     .modify = {.redirects = kIpv6ModifyRedirects, .checks = kIpv6IdChecks, .moreChecks = kIpv6ValueChecks}},
 };
 
 } // namespace

@@ -33,6 +33,7 @@
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarDescriptor.h"
 #include "tests/common/SimulatorProcess.h"
+#include "tests/common/SimulatorSession.h"
 
 namespace {
 
@@ -89,14 +90,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(startError.empty()) << startError;
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-        NvSNMPSecurity = NvSNMPSecurityRecord{};
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "quorel";
-        NvSNMPSecurity.writeCommunity = "tessany";
-        NvSNMPScope = NvSNMPScopeRecord{};
-        requestTimeout = 300;
+        useSimulatorSession(*sim, 300);
         settings.addressText = "127.0.0.1";
         // The simulator's default stack: units 1 to 3 (HV-720, HV-710, HV-640).
         units = std::make_unique<QTreeWidget>();
