@@ -33,7 +33,7 @@
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarDescriptor.h"
 #include "tests/common/SimulatorProcess.h"
-#include "tests/common/SimulatorSession.h"
+#include "tests/common/SimulatorSuite.h"
 
 namespace {
 
@@ -68,29 +68,16 @@ const AccessEditorSpec& editorNamed(const std::string& className)
     throw std::runtime_error("no editor " + className);
 }
 
-class AccessEditors : public ::testing::Test {
+class AccessEditors : public SimulatorSuite {
 protected:
     static void SetUpTestSuite()
     {
-        sim = new SimulatorProcess();
-        counterDir = new QTemporaryDir();
-        setLogPath = counterDir->filePath(QStringLiteral("sets.log")).toStdString();
-        if (!sim->start({"--quiet", "--set-log", setLogPath}))
-            startError = sim->log();
-        startSnmpSession(counterDir->path().toStdString());
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    static void TearDownTestSuite()
-    {
-        delete sim;
-        sim = nullptr;
-        delete counterDir;
-        counterDir = nullptr;
+        setLogPath = suiteFile("sets.log");
+        startSuite({"--set-log", setLogPath});
     }
     void SetUp() override
     {
-        ASSERT_TRUE(startError.empty()) << startError;
-        useSimulatorSession(*sim, 300);
+        SimulatorSuite::SetUp();
         settings.addressText = "127.0.0.1";
         // The simulator's default stack: units 1 to 3 (HV-720, HV-710, HV-640).
         units = std::make_unique<QTreeWidget>();
@@ -192,17 +179,11 @@ protected:
         return form.findChild<QPushButton*>(QString::fromLatin1(name));
     }
 
-    static SimulatorProcess* sim;
-    static QTemporaryDir* counterDir;
-    static std::string startError;
     static std::string setLogPath;
     TMainSettings settings;
     std::unique_ptr<QTreeWidget> units, ports;
     EditorContext context;
 };
-SimulatorProcess* AccessEditors::sim = nullptr;
-QTemporaryDir* AccessEditors::counterDir = nullptr;
-std::string AccessEditors::startError;
 std::string AccessEditors::setLogPath;
 
 std::set<int> range(int first, int last)
