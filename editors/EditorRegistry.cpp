@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "editors/AccessEditorEntries.h"
 #include "editors/VlanEditorEntries.h"
 
 namespace {
@@ -11,6 +12,7 @@ std::vector<EditorEntry> joinFamilies()
 {
     std::vector<EditorEntry> entries;
     const std::span<const EditorEntry> families[] = {
+        accessEditorEntries(),
         vlanEditorEntries(),
     };
     for (const auto& family : families)
