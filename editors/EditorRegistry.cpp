@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "editors/MiscEditorEntries.h"
+
 namespace {
 
 // One line per editor family: each family keeps its own table of entries.
@@ -9,6 +11,7 @@ std::vector<EditorEntry> joinFamilies()
 {
     std::vector<EditorEntry> entries;
     const std::span<const EditorEntry> families[] = {
+        miscEditorEntries(),
     };
     for (const auto& family : families)
         entries.insert(entries.end(), family.begin(), family.end());
