@@ -63,7 +63,6 @@ TListEditorForm::TListEditorForm(const EditorContext& context, QWidget* owner, c
     connect(EditButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });
     connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
     connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TListEditorForm::ListView1Click);
     QAbstractItemModel* model = ListView1->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TListEditorForm::updateCount);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TListEditorForm::updateCount);
@@ -109,6 +108,8 @@ void TListEditorForm::start(const NvSNMPVarDescriptor* table, int32_t indexCount
         m_binding->request.varList = NvSNMPVarList(table, NvSNMPVarList::EditableTable, indexCount);
         m_binding->asynchronous = false;
         m_binding->attachListView(ListView1, true);
+        // After the binding's own handler, which enables every bound control.
+        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TListEditorForm::ListView1Click);
         bindControls(*m_binding);
         m_binding->setStatusTarget(StatusPanel);
         clearEdits();
