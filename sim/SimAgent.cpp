@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 
 extern "C" {
@@ -450,7 +449,6 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
         }
         break;
     case MODE_SET_RESERVE1: {
-        logSet(requests);
         std::vector<ObjectStore::SetItem> items;
         std::vector<netsnmp_request_info*> reqs;
         for (auto* r = requests; r; r = r->next) {
@@ -487,30 +485,4 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
     default:
         break;
     }
-}
-
-void SimAgent::logSet(void* rq) const
-{
-    auto* requests = static_cast<netsnmp_request_info*>(rq);
-    if (m_options.setLogPath.empty())
-        return;
-    std::ofstream log(m_options.setLogPath, std::ios::app);
-    const char* separator = "";
-    for (auto* r = requests; r; r = r->next) {
-        log << separator << oidutil::format(toOid(r->requestvb->name, r->requestvb->name_length)) << '=';
-        SimValue v;
-        if (!fromVar(r->requestvb, v))
-            log << '?';
-        else if (v.kind == ValueKind::IpAddress && v.bytes.size() == 4)
-            log << int(static_cast<unsigned char>(v.bytes[0])) << '.' << int(static_cast<unsigned char>(v.bytes[1]))
-                << '.' << int(static_cast<unsigned char>(v.bytes[2])) << '.' << int(static_cast<unsigned char>(v.bytes[3]));
-        else if (v.isOctets())
-            log << "0x" << valuetext::hex(v.bytes);
-        else if (v.kind == ValueKind::ObjectId)
-            log << oidutil::format(v.oid);
-        else
-            log << v.number;
-        separator = " ";
-    }
-    log << '\n';
 }

@@ -32,8 +32,6 @@ public:
 private:
     void process(void* reqinfo, void* requests, const Oid& root);
     bool delayOnce(long transid);
-    // Appends the varbinds of a set request to the set log, when one is named.
-    void logSet(void* requests) const;
 
     const SimOptions& m_options;
     ObjectStore& m_store;

@@ -145,8 +145,6 @@ bool SimOptions::apply(const std::string& name, const std::string& value, std::s
         return faults.parseLeds(value, error);
     } else if (name == "config") {
         return readConfig(value, error);
-    } else if (name == "set-log") {
-        setLogPath = value;
     } else if (name == "quiet") {
         quiet = true;
     } else if (name == "help") {
@@ -239,7 +237,6 @@ std::string SimOptions::usage()
   --error OID=STATUS        answer STATUS for OID and everything below it
   --walk-fault OID=repeat|back   misbehave during a walk of the column OID
   --short-leds UNIT=N       serve only N LED octets for UNIT (0: every unit)
-  --set-log FILE            append every set request received to FILE, one line each
   --quiet                   no start-up line
 )";
 }

@@ -27,7 +27,6 @@ public:
     unsigned seed = 720;
     int rmonState = 3;
     bool quiet = false;
-    std::string setLogPath;                       // one line per set request received; empty: none
     FaultSwitches faults;
 
     // Parses argv; a --config file is read where it appears.
