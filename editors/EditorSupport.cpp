@@ -1,6 +1,10 @@
 #include "editors/EditorSupport.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -72,6 +76,32 @@ QTreeWidget* newReportListView(QWidget* parent, const char* objectName)
     view->setUniformRowHeights(true);
     view->header()->setStretchLastSection(false);
     return view;
+}
+
+QPushButton* newButton(QWidget* parent, const char* name, const char* caption)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void layoutListForm(QDialog* form, QWidget* list, QWidget* middle, QWidget* memo,
+                    const std::vector<QPushButton*>& buttons)
+{
+    auto* left = new QVBoxLayout;
+    left->addWidget(list, 1);
+    if (middle)
+        left->addWidget(middle);
+    if (memo)
+        left->addWidget(memo);
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch();
+    auto* whole = new QHBoxLayout(form);
+    whole->addLayout(left, 1);
+    whole->addLayout(column);
 }
 
 QWidget* ownerOf(const EditorContext& context)

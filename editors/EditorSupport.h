@@ -4,9 +4,12 @@
 // program's caption, status-box lines and the report-style list view.
 #include <QString>
 #include <string>
+#include <vector>
 
 class NvSNMPRequest2Controls;
+class QDialog;
 class QPlainTextEdit;
+class QPushButton;
 class QTreeWidget;
 class QWidget;
 struct EditorContext;
@@ -35,6 +38,13 @@ void appendLine(QPlainTextEdit* memo, const std::string& text);
 QPlainTextEdit* newStatusMemo(QWidget* parent);
 // A report-style list view: whole-line selection, grid lines, no editing.
 QTreeWidget* newReportListView(QWidget* parent, const char* objectName);
+
+// A push button with its control name and caption.
+QPushButton* newButton(QWidget* parent, const char* name, const char* caption);
+// The list forms' layout: the list view on top, an optional band of controls
+// under it, the status box at the bottom and the buttons in a column on the right.
+void layoutListForm(QDialog* form, QWidget* list, QWidget* middle, QWidget* memo,
+                    const std::vector<QPushButton*>& buttons);
 
 // The owner a form should be created with: the main window when there is one.
 QWidget* ownerOf(const EditorContext& context);

@@ -4,8 +4,14 @@
 #include <memory>
 
 #include "app/MainSettings.h"
+#include "editors/BOOTCtrlTableFormUnit.h"
+#include "editors/DiagnosticsInformationFormUnit.h"
 #include "editors/EnableMethodFormUnit.h"
 #include "editors/LoginMethodListFormUnit.h"
+#include "editors/MSInformationFormUnit.h"
+#include "editors/MacStatisticTableFormUnit.h"
+#include "editors/Md5InformationFormUnit.h"
+#include "editors/RouteRedistributFormUnit.h"
 #include "editors/ServerInformationFormUnit.h"
 #include "editors/SummerTimeConfigFormUnit.h"
 #include "editors/frmACCServerCtrlUnit.h"
@@ -41,6 +47,15 @@ const EditorEntry kEntries[] = {
     {.component = "ServerInformation1", .open = &openOwnCaption<TServerInformationForm>},
     {.component = "ServerControl",
      .open = [](const EditorContext& c) { openForm<TfrmACCServerCtrl>(c, "ACC Server Control Table : ", true); }},
+    {.component = "DiagnosticsInformation1", .open = &openOwnCaption<TDiagnosticsInformationForm>},
+    {.component = "StatisticTable1", .open = &openOwnCaption<TMacStatisticTableForm>},
+    {.component = "MD5Information1",
+     .open = [](const EditorContext& c) { openForm<TMd5InformationForm>(c, "MD5 Information Table : ", true); }},
+    {.component = "BOOTPCtrlTable1",
+     .open = [](const EditorContext& c) { openForm<TBOOTCtrlTableForm>(c, "BOOTP Ctrl Table : ", true); }},
+    {.component = "RouteRedistributionTable1", .open = &openOwnCaption<TRouteRedistributForm>},
+    {.component = "MemberSwitch1",
+     .open = [](const EditorContext& c) { openForm<TMSInformationForm>(c, "Member Switch Information Table"); }},
 };
 
 } // namespace
