@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "editors/AccessEditorEntries.h"
+#include "editors/MiscEditorEntries.h"
 #include "editors/VlanEditorEntries.h"
 
 namespace {
@@ -14,6 +15,7 @@ std::vector<EditorEntry> joinFamilies()
     const std::span<const EditorEntry> families[] = {
         accessEditorEntries(),
         vlanEditorEntries(),
+        miscEditorEntries(),
     };
     for (const auto& family : families)
         entries.insert(entries.end(), family.begin(), family.end());
