@@ -32,6 +32,7 @@ public:
 private:
     void process(void* reqinfo, void* requests, const Oid& root);
     bool delayOnce(long transid);
+    const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
     const SimOptions& m_options;
     ObjectStore& m_store;

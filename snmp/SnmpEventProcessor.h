@@ -8,8 +8,10 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -28,6 +30,10 @@ public:
     // One tick now; nothing while a tick is running.
     void tick();
 
+    // Runs f from a tick as soon as the event loop turns: for replies that
+    // are already at hand, so they reach their handlers like any other.
+    void post(std::function<void()> f);
+
     // Number of ticks so far (for benchmarks).
     quint64 tickCount() const { return m_ticks; }
 
@@ -43,4 +49,5 @@ private:
     bool m_started = false;
     bool m_inTick = false;
     quint64 m_ticks = 0;
+    std::vector<std::function<void()>> m_posted;
 };
