@@ -147,14 +147,14 @@ void FaultSwitches::registerControls(ObjectStore& store)
     add(6, ValueKind::Integer, std::to_string(walkMode), 0, 2);
     add(7, ValueKind::Integer, "0", 0, 12);
     add(8, ValueKind::Integer, std::to_string(ledLimit(0)), -1, 65535);
-    add(20, ValueKind::Integer, std::to_string(bulkMode), 0, 4);
-    add(21, ValueKind::Integer, std::to_string(bulkLimit), 0, 65535);
+    add(9, ValueKind::Integer, std::to_string(bulkMode), 0, 4);
+    add(10, ValueKind::Integer, std::to_string(bulkLimit), 0, 65535);
 }
 
 // The control scalars: 1 delay (ms), 2 drop every Nth request, 3 error object,
 // 4 error status, 5 walk column, 6 walk mode (0 normal, 1 repeat, 2 back),
-// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 20 GETBULK
-// mode (BulkMode), 21 its repetition limit.
+// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 9 GETBULK
+// mode (BulkMode), 10 its repetition limit.
 void FaultSwitches::syncFromStore(bool leds)
 {
     auto num = [&](std::uint32_t n) {
@@ -172,8 +172,8 @@ void FaultSwitches::syncFromStore(bool leds)
     errorStatus = static_cast<int>(num(4));
     walkOid = oid(5);
     walkMode = static_cast<int>(num(6));
-    bulkMode = static_cast<int>(num(20));
-    bulkLimit = static_cast<int>(num(21));
+    bulkMode = static_cast<int>(num(9));
+    bulkLimit = static_cast<int>(num(10));
     if (!leds)
         return;
     int unit = static_cast<int>(num(7));

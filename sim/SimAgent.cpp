@@ -124,6 +124,20 @@ void ledAlarm(unsigned int, void* clientarg)
     static_cast<SimAgent*>(clientarg)->ledTick();
 }
 
+// An answer made at once and sent when the delay fault says.
+struct LateAnswer {
+    netsnmp_session* session;
+    netsnmp_pdu* pdu;
+};
+
+void sendLateAnswer(unsigned int, void* clientarg)
+{
+    auto* late = static_cast<LateAnswer*>(clientarg);
+    if (!snmp_send(late->session, late->pdu))
+        snmp_free_pdu(late->pdu);
+    delete late;
+}
+
 int packetFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
 {
     if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && g_agent) {
@@ -309,7 +323,9 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
         }
     }
     const int bulkMode = bulk ? m_faults.bulkMode : FaultSwitches::BulkNormal;
-    if (!hit && bulkMode == FaultSwitches::BulkNormal)
+    // The library cannot hold a GETBULK back (a delegated repetition ends its
+    // view), so a delayed GETBULK is answered here too.
+    if (!hit && bulkMode == FaultSwitches::BulkNormal && !(bulk && m_faults.delayMs > 0))
         return false;
     if (pdu->variables && m_faults.isControl(toOid(pdu->variables->name, pdu->variables->name_length)))
         return false;
@@ -370,6 +386,14 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
                     setVar(vb, e->second.value);
             }
         }
+    }
+    if (m_faults.delayMs > 0) {
+        auto* late = new LateAnswer{session, resp};
+        struct timeval tv;
+        tv.tv_sec = m_faults.delayMs / 1000;
+        tv.tv_usec = (m_faults.delayMs % 1000) * 1000;
+        snmp_alarm_register_hr(tv, 0, sendLateAnswer, late);
+        return true;
     }
     if (!snmp_send(session, resp))
         snmp_free_pdu(resp);

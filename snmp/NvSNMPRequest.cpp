@@ -311,6 +311,7 @@ void NvSNMPRequest::sendAsync(Purpose purpose, NvSNMPReplyHandler handler)
     if (status != 0)
         raiseStatus(status);
     ++m_pending;
+    _SnmpEventProcessor::instance().wake();
 }
 
 void NvSNMPRequest::onReply(int reason, const NvSnmpPdu& reply, const std::string& agent, bool store,
@@ -464,6 +465,7 @@ void NvSNMPRequest::sendWalkStep(const NvSnmpPdu& pdu, const NvSnmpTarget& targe
     if (status != 0)
         raiseStatus(status);
     ++m_pending;
+    _SnmpEventProcessor::instance().wake();
 }
 
 void NvSNMPRequest::onWalkReply(int reason, const NvSnmpPdu& reply, const NvSnmpPdu& asked,

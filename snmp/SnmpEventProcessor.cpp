@@ -74,9 +74,17 @@ void _SnmpEventProcessor::tick()
         f();
     m_inTick = false;
     if (m_started) {
-        m_timer.start();
+        NvSnmpAdapter* adapter = NvSnmpAdapter::instance();
+        if ((adapter && adapter->outstanding() > 0) || !m_posted.empty())
+            m_timer.start();
         syncNotifiers();
     }
+}
+
+void _SnmpEventProcessor::wake()
+{
+    if (m_started && !m_inTick && !m_timer.isActive())
+        m_timer.start();
 }
 
 void _SnmpEventProcessor::post(std::function<void()> f)

@@ -4,7 +4,9 @@
 // a session socket becomes readable, so a walk pays one round trip per row.
 // A tick disables the timer and the socket notifiers, processes pending events
 // once and enables them again: it never re-enters, even when a reply handler
-// runs a nested event loop.
+// runs a nested event loop. With no request outstanding the timer rests (there
+// is no retry or time-out to run) until the next send wakes it; the socket
+// notifiers stay on.
 #include <QObject>
 #include <QTimer>
 
@@ -29,6 +31,9 @@ public:
 
     // One tick now; nothing while a tick is running.
     void tick();
+
+    // A request was sent: the timer runs again until nothing is outstanding.
+    void wake();
 
     // Runs f from a tick as soon as the event loop turns: for replies that
     // are already at hand, so they reach their handlers like any other.

@@ -113,7 +113,7 @@ protected:
     }
     void TearDown() override
     {
-        control({{"20", "i", "0"}, {"21", "i", "0"}, {"3", "o", "0.0"}, {"4", "i", "0"}, {"5", "o", "0.0"},
+        control({{"9", "i", "0"}, {"10", "i", "0"}, {"3", "o", "0.0"}, {"4", "i", "0"}, {"5", "o", "0.0"},
                  {"6", "i", "0"}});
     }
     static void control(const std::vector<std::vector<std::string>>& settings)
@@ -157,12 +157,12 @@ TEST_F(BulkWalkTest, AnswersTheAgentSpoilsGiveTheRowsOfGetNext)
     };
     const Case cases[] = {
         {.name = "full answers", .faults = {}, .fewestRequests = 2, .mostRequests = kRows / 4},
-        {.name = "answers cut to 3 rows", .faults = {{"20", "i", "1"}, {"21", "i", "3"}},
+        {.name = "answers cut to 3 rows", .faults = {{"9", "i", "1"}, {"10", "i", "3"}},
          .fewestRequests = kRows / 3, .mostRequests = kRows / 3 + 2},
-        {.name = "tooBig above 4 rows", .faults = {{"20", "i", "2"}, {"21", "i", "4"}},
+        {.name = "tooBig above 4 rows", .faults = {{"9", "i", "2"}, {"10", "i", "4"}},
          .fewestRequests = kRows / 4, .mostRequests = kRows / 4 + 8},
         // Answered by the simulator itself, which ends its view there.
-        {.name = "endOfMibView after the last column", .faults = {{"20", "i", "1"}, {"21", "i", "100"}},
+        {.name = "endOfMibView after the last column", .faults = {{"9", "i", "1"}, {"10", "i", "100"}},
          .fewestRequests = 1, .mostRequests = 2, .table = kCommunityTable, .rows = 2},
         {.name = "one column goes back", .faults = {{"5", "o", column2}, {"6", "i", "2"}},
          .fewestRequests = 2, .mostRequests = kRows + 2},
@@ -196,7 +196,7 @@ TEST_F(BulkWalkTest, AnAgentThatFailsGetBulkIsWalkedWithGetNextFromThenOn)
         for (bool async : {false, true}) {
             SCOPED_TRACE(std::string(mode) + (async ? " (asynchronous)" : " (blocking)"));
             NvBulkWalk::forgetAgents();
-            control({{"20", "i", mode}});
+            control({{"9", "i", mode}});
             const Walked first = walk(async);
             EXPECT_EQ(first.code, 0);
             EXPECT_EQ(first.rows, reference.rows);
