@@ -164,7 +164,7 @@ std::vector<int> NvSNMPRequest2Edits::lineLayout() const
 void NvSNMPRequest2Edits::appendLine()
 {
     QStringList cells;
-    for (int r : lineLayout())
+    for (int r : m_lineLayout)
         cells << QString::fromStdString(request.varList.row(r).value);
     m_listView->addTopLevelItem(new QTreeWidgetItem(cells));
     // The list grows visibly during a long walk.
@@ -182,7 +182,7 @@ void NvSNMPRequest2Edits::selectedLineToRows()
     // Cells are read back in the order the line was built, so every row gets
     // its own cell whatever the order of hidden and listed rows.
     int cell = 0;
-    for (int r : lineLayout()) {
+    for (int r : m_lineLayout.empty() ? lineLayout() : m_lineLayout) {
         request.varList.row(r).value = item->text(cell).toStdString();
         ++cell;
     }
@@ -457,6 +457,8 @@ void NvSNMPRequest2Edits::beforeGet()
     buildColumns();
     m_lastSelected = nullptr;
     m_listView->clear();
+    // The lines keep this layout even when a write later excludes rows.
+    m_lineLayout = lineLayout();
 }
 
 void NvSNMPRequest2Edits::rowReceived()

@@ -80,6 +80,7 @@ private:
 
     QPointer<QTreeWidget> m_listView;
     QTreeWidgetItem* m_lastSelected = nullptr;
+    std::vector<int> m_lineLayout;  // rows in the cell order of the lines of the last walk
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;
     std::unique_ptr<NvEditConstraint> m_constraints;
 };
