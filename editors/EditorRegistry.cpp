@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "editors/AccessEditorEntries.h"
 #include "editors/MiscEditorEntries.h"
+#include "editors/VlanEditorEntries.h"
 
 namespace {
 
@@ -11,6 +13,8 @@ std::vector<EditorEntry> joinFamilies()
 {
     std::vector<EditorEntry> entries;
     const std::span<const EditorEntry> families[] = {
+        accessEditorEntries(),
+        vlanEditorEntries(),
         miscEditorEntries(),
     };
     for (const auto& family : families)

@@ -1,31 +1,28 @@
 #include "tests/editors/EditorAgentTest.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QPushButton>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QEventLoop>
 #include <QLocale>
-#include <QTimer>
-
+#include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
 
 #include "snmp/NvSNMPSession.h"
 
 SimulatorProcess* EditorAgentTest::sim = nullptr;
-QTemporaryDir* EditorAgentTest::dir = nullptr;
 std::string EditorAgentTest::startError;
-std::string EditorAgentTest::setLogPath;
+QTemporaryDir* EditorAgentTest::counterDir = nullptr;
+std::string EditorAgentTest::setLog;
 
 void EditorAgentTest::SetUpTestSuite()
 {
-    dir = new QTemporaryDir();
-    setLogPath = dir->filePath(QStringLiteral("sets.log")).toStdString();
     sim = new SimulatorProcess();
-    if (!sim->start({"--quiet", "--set-log", setLogPath}))
+    setLog = sim->dir() + "/sets.log";
+    if (!sim->start({"--quiet", "--set-log", setLog}))
         startError = sim->log();
-    startSnmpSession(dir->path().toStdString());
+    counterDir = new QTemporaryDir();
+    startSnmpSession(counterDir->path().toStdString());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
@@ -33,8 +30,8 @@ void EditorAgentTest::TearDownTestSuite()
 {
     delete sim;
     sim = nullptr;
-    delete dir;
-    dir = nullptr;
+    delete counterDir;
+    counterDir = nullptr;
 }
 
 void EditorAgentTest::SetUp()
@@ -47,77 +44,65 @@ void EditorAgentTest::SetUp()
     NvSNMPSecurity.readCommunity = "quorel";
     NvSNMPSecurity.writeCommunity = "tessany";
     NvSNMPScope = NvSNMPScopeRecord{};
-    requestTimeout = 200;
-    takeSets();
-    // Caption = unit, then status, MAC, start port, port range, LED status, mode, version, model.
-    const char* units[][9] = {{"1", "exist", "", "1", "26", "", "master", "1.20.005", "HV-720"},
-                              {"2", "exist", "", "1", "50", "", "slave", "1.20.005", "HV-710"},
-                              {"3", "exist", "", "1", "24", "", "slave", "1.20.005", "HV-640"}};
-    unitList.setColumnCount(9);
-    for (const auto& unit : units) {
-        auto* line = new QTreeWidgetItem(&unitList);
+    requestTimeout = 300;
+
+    // The simulator's default stack: an HV-720, an HV-710 and an HV-640.
+    settings.addressText = "127.0.0.1";
+    units.setColumnCount(9);
+    const char* rows[][9] = {
+        {"1", "exist", "00-80-C8-72-00-01", "1", "26", "", "master", "1.20.005", "HV-720"},
+        {"2", "exist", "00-80-C8-72-00-02", "65", "50", "", "slave", "1.20.005", "HV-710"},
+        {"3", "exist", "00-80-C8-72-00-03", "129", "24", "", "slave", "1.20.005", "HV-640"},
+    };
+    for (const auto& row : rows) {
+        auto* item = new QTreeWidgetItem(&units);
         for (int c = 0; c < 9; ++c)
-            line->setText(c, QString::fromLatin1(unit[c]));
+            item->setText(c, QString::fromLatin1(row[c]));
     }
-    context.unitListView = &unitList;
+    context.settings = &settings;
+    context.unitListView = &units;
 }
 
-std::vector<std::string> EditorAgentTest::takeSets()
+bool EditorAgentTest::waitFor(const std::function<bool()>& done, int timeoutMs)
 {
-    std::vector<std::string> sets;
-    std::ifstream log(setLogPath);
-    for (std::string line; std::getline(log, line);)
-        sets.push_back(line);
-    log.close();
-    std::ofstream(setLogPath, std::ios::trunc);
-    return sets;
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+std::vector<std::map<std::string, std::string>> EditorAgentTest::sets()
+{
+    std::vector<std::map<std::string, std::string>> all;
+    std::ifstream in(setLog);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::map<std::string, std::string> vbs;
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) {
+            const auto eq = word.find('=');
+            vbs[word.substr(0, eq)] = eq == std::string::npos ? "" : word.substr(eq + 1);
+        }
+        all.push_back(vbs);
+    }
+    return all;
+}
+
+std::map<std::string, std::string> EditorAgentTest::waitForSet(size_t count)
+{
+    waitFor([&] { return sets().size() >= count; });
+    const auto all = sets();
+    return all.size() >= count ? all[count - 1] : std::map<std::string, std::string>{};
 }
 
 std::string EditorAgentTest::agentValue(const std::string& oid)
 {
     std::string out = sim->get({oid}).out;
-    const size_t at = out.find(" = ");
-    if (at == std::string::npos)
-        return {};
-    out = out.substr(at + 3);
+    const auto colon = out.find(": ");
+    out = colon == std::string::npos ? out : out.substr(colon + 2);
     while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
         out.pop_back();
-    if (out.rfind("No Such", 0) == 0)
-        return {};
     return out;
-}
-
-ModalAnswerer::ModalAnswerer(QMessageBox::StandardButton answer)
-    : answer(answer)
-{
-    QTimer::singleShot(0, &m_guard, [this] { poll(); });
-}
-
-ModalAnswerer::~ModalAnswerer() = default;
-
-void ModalAnswerer::poll()
-{
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts << box->text();
-        QAbstractButton* button = box->button(answer);
-        if (!button)
-            button = box->defaultButton();
-        if (!button && !box->buttons().isEmpty())
-            button = box->buttons().first();
-        if (button)
-            button->click();
-    }
-    QTimer::singleShot(5, &m_guard, [this] { poll(); });
-}
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
 }

@@ -1,20 +1,21 @@
 #pragma once
-// Fixture of the editor tests: one hv720-sim on 127.0.0.1 per test suite,
-// started with a set log so that a test sees exactly which variables a write
-// carried; the session records point at it (SNMPv2c). ModalAnswerer answers
-// the message boxes an editor shows and keeps their texts.
-#include <QMessageBox>
-#include <QObject>
-#include <QStringList>
-#include <QTemporaryDir>
+// Fixture of the editor tests: hv720-sim with the default three-unit stack on a
+// free loopback port, logging every set it commits; the session pointed at it;
+// an editor context whose unit list mirrors the simulator's stack.
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/MainSettings.h"
 #include "editors/EditorRegistry.h"
 #include "tests/common/SimulatorProcess.h"
+
+class QTemporaryDir;
 
 class EditorAgentTest : public ::testing::Test {
 protected:
@@ -22,37 +23,21 @@ protected:
     static void TearDownTestSuite();
     void SetUp() override;
 
-    // The set requests the simulator received since the last call, one string
-    // each: "oid=value oid=value" (octet strings as 0xHEX).
-    std::vector<std::string> takeSets();
-    // The value the simulator holds for a full identifier, as snmpget prints it
-    // ("INTEGER: 3"); empty when there is none.
+    // Processes events until done() holds or timeoutMs passes; returns done().
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+    // The committed set requests so far, one map (OID -> value text) per request.
+    static std::vector<std::map<std::string, std::string>> sets();
+    // Waits for the count-th committed set and returns it (empty when none came).
+    static std::map<std::string, std::string> waitForSet(size_t count);
+    // Value of one object as the snmp tools print it (type stripped).
     static std::string agentValue(const std::string& oid);
 
-    // The main window's unit list as the simulator's default stack fills it,
-    // for the port grids.
-    QTreeWidget unitList;
-    EditorContext context;
-
     static SimulatorProcess* sim;
-    static QTemporaryDir* dir;
     static std::string startError;
-    static std::string setLogPath;
+    static QTemporaryDir* counterDir;
+    static std::string setLog;
+
+    TMainSettings settings;
+    QTreeWidget units;
+    EditorContext context;
 };
-
-// While it lives, every modal message box is answered with `answer` (or, when a
-// box lacks it, with its default button) and its text recorded.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok);
-    ~ModalAnswerer();
-    QStringList texts;
-    QMessageBox::StandardButton answer;
-
-private:
-    void poll();
-    QObject m_guard;  // timers queued by poll() die with the answerer
-};
-
-// Processes events until the condition holds or the time (ms) is up.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);

@@ -13,7 +13,7 @@
 #include "editors/LoginMethodListFormUnit.h"
 #include "editors/ServerInformationFormUnit.h"
 #include "editors/frmACCServerCtrlUnit.h"
-#include "tests/editors/EditorAgentTest.h"
+#include "tests/editors/ServiceEditorTest.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void setMethods(TMethodListForm& form, std::initializer_list<const char*> types)
         pick(form.typeCombos[k++], type);
 }
 
-using AuthForms = EditorAgentTest;
+using AuthForms = ServiceEditorTest;
 
 TEST_F(AuthForms, MethodOrderQuestionDecidesWhatAnAddSends)
 {

@@ -19,7 +19,7 @@
 #include "editors/PortGrid.h"
 #include "editors/TpGroupDestinationForwardedFormUnit.h"
 #include "editors/UnicastFilterInformationFormUnit.h"
-#include "tests/editors/EditorAgentTest.h"
+#include "tests/editors/ServiceEditorTest.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ bool idle(const NvSNMPRequest2Controls* binding)
     return waitFor([binding] { return !binding->busy; });
 }
 
-using ForwardingForms = EditorAgentTest;
+using ForwardingForms = ServiceEditorTest;
 
 TEST_F(ForwardingForms, GateKeepsASecondWalkFromStartingBeforeTheFirstHasEnded)
 {

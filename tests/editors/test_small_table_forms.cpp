@@ -19,7 +19,7 @@
 #include "editors/Md5InformationFormUnit.h"
 #include "editors/NewBootpCtrlFormUnit.h"
 #include "editors/RouteRedistributFormUnit.h"
-#include "tests/editors/EditorAgentTest.h"
+#include "tests/editors/ServiceEditorTest.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ bool idle(const NvSNMPRequest2Controls* binding)
     return waitFor([binding] { return !binding->busy; });
 }
 
-using SmallTables = EditorAgentTest;
+using SmallTables = ServiceEditorTest;
 
 TEST_F(SmallTables, RouteMetricBoundsAndTypeChoicesFollowTheProtocols)
 {

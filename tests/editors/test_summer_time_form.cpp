@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/SummerTimeConfigFormUnit.h"
-#include "tests/editors/EditorAgentTest.h"
+#include "tests/editors/ServiceEditorTest.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ QStringList shown(std::initializer_list<const QComboBox*> boxes)
     return texts;
 }
 
-using SummerTimeForm = EditorAgentTest;
+using SummerTimeForm = ServiceEditorTest;
 
 TEST_F(SummerTimeForm, AnnualValuesAreDecodedIntoTheAnnualBoxes)
 {
