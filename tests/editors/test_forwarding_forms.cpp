@@ -74,8 +74,9 @@ TEST_F(ForwardingForms, UnicastDeleteSendsOnlyTheStatusAndMakesThePortListWritab
         form.listView()->setCurrentItem(form.listView()->topLevelItem(0));
         EXPECT_TRUE(form.grids()[0]->anyChecked());
         EXPECT_FALSE(form.control("UStatus")->isEnabled());
-        if (agentRefuses)  // the agent answers genErr for the status column from now on
+        if (agentRefuses) {  // the agent answers genErr for the status column from now on
             ASSERT_EQ(sim->set({kFaultOid, "o", kUnicast + "4", kFaultStatus, "i", "5"}).exitCode, 0);
+        }
         takeSets();
         form.DeleteClick();
         ASSERT_TRUE(idle(form.binding()));
