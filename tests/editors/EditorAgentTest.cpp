@@ -97,12 +97,10 @@ std::map<std::string, std::string> EditorAgentTest::waitForSet(size_t count)
     return all.size() >= count ? all[count - 1] : std::map<std::string, std::string>{};
 }
 
-std::string EditorAgentTest::agentValue(const std::string& oid)
+QTreeWidgetItem* EditorAgentTest::lineWithCaption(QTreeWidget* list, const QString& caption)
 {
-    std::string out = sim->get({oid}).out;
-    const auto colon = out.find(": ");
-    out = colon == std::string::npos ? out : out.substr(colon + 2);
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(0) == caption)
+            return list->topLevelItem(i);
+    return nullptr;
 }

@@ -29,8 +29,8 @@ protected:
     static std::vector<std::map<std::string, std::string>> sets();
     // Waits for the count-th committed set and returns it (empty when none came).
     static std::map<std::string, std::string> waitForSet(size_t count);
-    // Value of one object as the snmp tools print it (type stripped).
-    static std::string agentValue(const std::string& oid);
+    // The first line of list whose caption is the text, or nullptr.
+    static QTreeWidgetItem* lineWithCaption(QTreeWidget* list, const QString& caption);
 
     static SimulatorProcess* sim;
     static std::string startError;
