@@ -29,6 +29,7 @@
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvValueText.h"
 #include "tests/common/SimulatorProcess.h"
+#include "tests/common/SimulatorSession.h"
 
 namespace {
 
@@ -82,13 +83,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(startError.empty()) << startError;
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-        NvSNMPSecurity = NvSNMPSecurityRecord{};
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "quorel";
-        NvSNMPSecurity.writeCommunity = "tessany";
-        NvSNMPScope = NvSNMPScopeRecord{};
+        useSimulatorAsAgent(*sim);
         requestTimeout = 200;
         form = std::make_unique<QWidget>();
     }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/SimulatorSession.h"
 
 SimulatorProcess* EditorAgentTest::sim = nullptr;
 std::string EditorAgentTest::startError;
@@ -37,13 +38,7 @@ void EditorAgentTest::TearDownTestSuite()
 void EditorAgentTest::SetUp()
 {
     ASSERT_TRUE(startError.empty()) << startError;
-    NvSNMPDevice.address = "127.0.0.1";
-    NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-    NvSNMPSecurity = NvSNMPSecurityRecord{};
-    NvSNMPSecurity.version = 1;
-    NvSNMPSecurity.readCommunity = "quorel";
-    NvSNMPSecurity.writeCommunity = "tessany";
-    NvSNMPScope = NvSNMPScopeRecord{};
+    useSimulatorAsAgent(*sim);
     requestTimeout = 300;
 
     // The simulator's default stack: an HV-720, an HV-710 and an HV-640.
