@@ -34,6 +34,7 @@ private:
     void process(void* reqinfo, void* requests, const Oid& root);
     bool delayOnce(long transid);
     void logSet(const std::vector<ObjectStore::SetItem>& items) const;
+    const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
     const SimOptions& m_options;
     ObjectStore& m_store;

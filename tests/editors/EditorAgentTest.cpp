@@ -3,42 +3,22 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QLocale>
-#include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
 
 #include "snmp/NvSNMPSession.h"
-#include "tests/common/SimulatorSession.h"
 
-SimulatorProcess* EditorAgentTest::sim = nullptr;
-std::string EditorAgentTest::startError;
-QTemporaryDir* EditorAgentTest::counterDir = nullptr;
 std::string EditorAgentTest::setLog;
 
 void EditorAgentTest::SetUpTestSuite()
 {
-    sim = new SimulatorProcess();
-    setLog = sim->dir() + "/sets.log";
-    if (!sim->start({"--quiet", "--set-log", setLog}))
-        startError = sim->log();
-    counterDir = new QTemporaryDir();
-    startSnmpSession(counterDir->path().toStdString());
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void EditorAgentTest::TearDownTestSuite()
-{
-    delete sim;
-    sim = nullptr;
-    delete counterDir;
-    counterDir = nullptr;
+    setLog = suiteFile("sets.log");
+    startSuite({"--set-log", setLog});
 }
 
 void EditorAgentTest::SetUp()
 {
-    ASSERT_TRUE(startError.empty()) << startError;
-    useSimulatorAsAgent(*sim);
+    SimulatorSuite::SetUp();
     requestTimeout = 300;
 
     // The simulator's default stack: an HV-720, an HV-710 and an HV-640.

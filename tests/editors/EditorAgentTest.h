@@ -14,13 +14,11 @@
 #include "app/MainSettings.h"
 #include "editors/EditorRegistry.h"
 #include "tests/common/SimulatorProcess.h"
+#include "tests/common/SimulatorSuite.h"
 
-class QTemporaryDir;
-
-class EditorAgentTest : public ::testing::Test {
+class EditorAgentTest : public SimulatorSuite {
 protected:
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
     void SetUp() override;
 
     // Processes events until done() holds or timeoutMs passes; returns done().
@@ -32,9 +30,6 @@ protected:
     // The first line of list whose caption is the text, or nullptr.
     static QTreeWidgetItem* lineWithCaption(QTreeWidget* list, const QString& caption);
 
-    static SimulatorProcess* sim;
-    static std::string startError;
-    static QTemporaryDir* counterDir;
     static std::string setLog;
 
     TMainSettings settings;

@@ -14,7 +14,6 @@
 #include "panels/PanelHV710FormUnit.h"
 #include "panels/PanelHV720FormUnit.h"
 #include "tests/common/SimulatorProcess.h"
-#include "tests/common/SimulatorSession.h"
 
 namespace {
 
@@ -51,7 +50,11 @@ protected:
         if (!sim.start(options))
             return false;
         startSnmpSession(dir.path().toStdString());
-        useSimulatorAsAgent(sim);
+        NvSNMPDevice.address = "127.0.0.1";
+        NvSNMPDevice.port = static_cast<uint16_t>(sim.port());
+        NvSNMPSecurity.version = 1;
+        NvSNMPSecurity.readCommunity = "quorel";
+        NvSNMPSecurity.writeCommunity = "tessany";
         return true;
     }
 
