@@ -386,7 +386,7 @@ TEST_F(ConstraintForm, ClickingAButtonOrComboBoxOutOfARefusedEditDoesNotActOnIt)
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         first->setFocus();
         first->setText("99");
-        BoxCloser boxes;
+        MessageBoxCloser boxes;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
         QCoreApplication::processEvents();
         EXPECT_EQ(boxes.texts, QStringList({"(NvCommon) Please enter a number between 1 and 10!"}));
