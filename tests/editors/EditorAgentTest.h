@@ -22,7 +22,7 @@ protected:
     void SetUp() override;
 
     // Processes events until done() holds or timeoutMs passes; returns done().
-    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 15000);
     // The committed set requests so far, one map (OID -> value text) per request.
     static std::vector<std::map<std::string, std::string>> sets();
     // Waits for the count-th committed set and returns it (empty when none came).
