@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <exception>
 
+#include "app/MenuDispatcher.h"
 #include "panels/ExpansionModuleFormUnit.h"
 #include "catalogue/NvCatalogueTables.h"
 #include "snmp/NvSNMPError.h"
@@ -68,6 +69,7 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, const Registry& 
 {
     setObjectName(QStringLiteral("MainForm"));
     buildWindow();
+    m_menu->setRegistry(registry);
     TStartup::run(settings, arguments, screenDpi(), registry, startSession);
     identify();
 }
@@ -131,31 +133,18 @@ void TMainForm::buildWindow()
 
 void TMainForm::buildMenus()
 {
-    Configuration1 = menuBar()->addMenu(QStringLiteral("Basic Configuration"));
-    Configuration1->setObjectName(QStringLiteral("Configuration1"));
-    Exit1 = Configuration1->addAction(QStringLiteral("Exit"));
-    Exit1->setObjectName(QStringLiteral("Exit1"));
-    connect(Exit1, &QAction::triggered, this, &QWidget::close);
-
-    Menu_RMON = menuBar()->addMenu(QStringLiteral("RMON"));
-    Menu_RMON->setObjectName(QStringLiteral("Menu_RMON"));
-    RMONSetting1 = Menu_RMON->addAction(QStringLiteral("RMON Control"));
-    RMONSetting1->setObjectName(QStringLiteral("RMONSetting1"));
-    Statistics1 = Menu_RMON->addAction(QStringLiteral("Statistics"));
-    Statistics1->setObjectName(QStringLiteral("Statistics1"));
-    History1 = Menu_RMON->addAction(QStringLiteral("History"));
-    History1->setObjectName(QStringLiteral("History1"));
-    AlarmEvent1 = Menu_RMON->addAction(QStringLiteral("Alarm/Event"));
-    AlarmEvent1->setObjectName(QStringLiteral("AlarmEvent1"));
-
-    PortInfoPopupMenu = new QMenu(this);
-    PortInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));
-    PortInformation2 = PortInfoPopupMenu->addAction(QStringLiteral("Port Information"));
-    PortInformation2->setObjectName(QStringLiteral("PortInformation2"));
-    PortConfiguration1 = PortInfoPopupMenu->addAction(QStringLiteral("Port Configuration"));
-    PortConfiguration1->setObjectName(QStringLiteral("PortConfiguration1"));
-    connect(PortInformation2, &QAction::triggered, this, &TMainForm::portInformation);
-    connect(PortConfiguration1, &QAction::triggered, this, &TMainForm::portConfiguration);
+    m_menu = new TMenuDispatcher(this);
+    m_menu->build();
+    Configuration1 = m_menu->menu("Configuration1");
+    Exit1 = m_menu->action("Exit1");
+    Menu_RMON = m_menu->menu("Menu_RMON");
+    RMONSetting1 = m_menu->action("RMONSetting1");
+    Statistics1 = m_menu->action("Statistics1");
+    History1 = m_menu->action("History1");
+    AlarmEvent1 = m_menu->action("AlarmEvent1");
+    PortInfoPopupMenu = m_menu->menu("PortInfoPopupMenu");
+    PortInformation2 = m_menu->action("PortInformation2");
+    PortConfiguration1 = m_menu->action("PortConfiguration1");
 }
 
 void TMainForm::setClientSize(int width, int height)

@@ -24,6 +24,7 @@ class Registry;
 class NvSNMPRequest2Controls;
 class NvSNMPRequest2Edits;
 class TExpansionModuleForm;
+class TMenuDispatcher;
 class TPortButtonList;
 class TUnitPanelForm;
 
@@ -94,6 +95,8 @@ public:
     const std::vector<TExpansionModuleForm*>& modulePanels() const { return m_modulePanels; }
 
     QString viewTitle;  // title of the last generic view opened
+    // Builds the menus and runs their entries.
+    TMenuDispatcher* menuDispatcher() const { return m_menu; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,10 +118,8 @@ private:
     void showIdentificationProgress(const char* caption);
     void noteIdentificationError(const std::string& text);
 
-    void portInformation() {}
-    void portConfiguration() {}
-
     QWidget* m_content = nullptr;  // the scroll box's content
+    TMenuDispatcher* m_menu = nullptr;
     int m_clientWidth = 987;
     int m_clientHeight = 137;
     bool m_centred = false;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 
 extern "C" {
@@ -551,9 +552,30 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
                 items.push_back(it);
         }
         m_store.apply(items);
+        logSet(items);
         break;
     }
     default:
         break;
     }
+}
+
+// One line per committed set: OID=VALUE pairs separated by blanks; numbers in
+// decimal, octet strings and addresses as 0x followed by hexadecimal digits.
+void SimAgent::logSet(const std::vector<ObjectStore::SetItem>& items) const
+{
+    if (m_options.setLogPath.empty())
+        return;
+    std::ofstream out(m_options.setLogPath, std::ios::app);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const SimValue& v = items[i].value;
+        out << (i ? " " : "") << oidutil::format(items[i].oid) << '=';
+        if (v.isNumeric())
+            out << v.number;
+        else if (v.kind == ValueKind::ObjectId)
+            out << oidutil::format(v.oid);
+        else
+            out << "0x" << valuetext::hex(v.bytes);
+    }
+    out << '\n';
 }

@@ -20,6 +20,7 @@
 #include "panels/PortButton.h"
 #include "panels/PortButtonList.h"
 #include "platform/Registry.h"
+#include "tests/app/ModuleUnderTest.h"
 #include "tests/common/SimulatorProcess.h"
 #include "panels/UnitPanelFormUnit.h"
 #include "tests/common/TestFiles.h"
@@ -38,18 +39,7 @@ protected:
             ADD_FAILURE() << sim.log();
             return nullptr;
         }
-        const QString conf = dir.filePath("conf/");
-        QDir().mkpath(conf);
-        writeTestFile(dir.filePath("registry.ini"),
-                  "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + QByteArray(NV_BIN_DIR) +
-                      "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n");
-        writeTestFile(conf + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port()) +
-                                              "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
-                                              "AuthProtocol=0\nPrivProtocol=0\n");
-        const std::string counterDir = dir.path().toStdString();
-        return std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", "/Rquorel", "/Wtessany"},
-                                           Registry(dir.filePath("registry.ini")),
-                                           [counterDir](const std::string&) { startSnmpSession(counterDir); });
+        return openModule(dir, {.agentPort = sim.port()});
     }
 
     QTemporaryDir dir;
