@@ -7,10 +7,8 @@
 //
 //   bench-freeze [--runs N] [--delay MS]
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -25,6 +23,7 @@
 #include "snmp/NvSNMPSession.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SnmpdFixture.h"
+#include "tests/common/TestFiles.h"
 
 namespace {
 
@@ -77,25 +76,14 @@ struct StartUp {
 
 StartUp startUp(const SimulatorProcess& sim, const QTemporaryDir& work)
 {
-    const QString conf = work.filePath("conf/");
-    QDir().mkpath(conf);
-    {
-        QFile reg(work.filePath("registry.ini"));
-        reg.open(QIODevice::WriteOnly);
-        reg.write("[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + QByteArray(NV_BIN_DIR) +
-                  "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n");
-        QFile cfg(conf + "127.0.0.1.cfg");
-        cfg.open(QIODevice::WriteOnly);
-        cfg.write("[Program Information]\nAgentPort=" + QByteArray::number(sim.port()) +
-                  "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
-    }
+    const QString registry = writeModuleFiles(work.path(), sim.port(), NV_BIN_DIR);
     const std::string counterDir = work.path().toStdString();
     StartUp result;
     QElapsedTimer total;
     total.start();
     Heartbeat heartbeat;
     {
-        TMainForm form({"/I127.0.0.1", "/Rquorel", "/Wtessany"}, Registry(work.filePath("registry.ini")),
+        TMainForm form({"/I127.0.0.1", "/Rquorel", "/Wtessany"}, Registry(registry),
                        [counterDir](const std::string&) { startSnmpSession(counterDir); });
         result.total = static_cast<double>(total.nsecsElapsed()) / 1e6;
         runEvents(500);  // the first LED answers

@@ -24,6 +24,7 @@
 
 #include "app/MainUnit.h"
 #include "tests/common/SimulatorProcess.h"
+#include "tests/common/TestFiles.h"
 
 namespace {
 
@@ -137,23 +138,12 @@ int main(int argc, char** argv)
         return 1;
     }
     QTemporaryDir work;
-    const QString conf = work.filePath("conf/");
-    QDir().mkpath(conf);
     QDir().mkpath(work.filePath("cwd"));
     QDir().mkpath(work.filePath("xdg"));
     QFile::setPermissions(work.filePath("xdg"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    {
-        QFile reg(work.filePath("registry.ini"));
-        reg.open(QIODevice::WriteOnly);
-        reg.write("[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + QByteArray(NV_BIN_DIR) +
-                  "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n");
-        QFile cfg(conf + "127.0.0.1.cfg");
-        cfg.open(QIODevice::WriteOnly);
-        cfg.write("[Program Information]\nAgentPort=" + QByteArray::number(sim.port()) +
-                  "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
-    }
+    const QString registry = writeModuleFiles(work.path(), sim.port(), NV_BIN_DIR);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("NORVANE_REGISTRY", work.filePath("registry.ini"));
+    env.insert("NORVANE_REGISTRY", registry);
     env.insert("XDG_RUNTIME_DIR", work.filePath("xdg"));
     env.insert("MIBS", "");
     if (!env.contains("DISPLAY") && !env.contains("QT_QPA_PLATFORM"))
