@@ -511,7 +511,10 @@ TEST_F(ConfigFormAgent, EditTakesTheStatusValuesOutAndPutsThemBack)
 
 TEST_F(ConfigFormAgent, RefreshDuringAWalkIsIgnoredTheCountGrowsAndClosingWaits)
 {
+    // One line per answer, so that the count can be seen growing.
+    walkMaxRepetitions = 0;
     open("System Log Host Table", true, kHostStatusRow);
+    walkMaxRepetitions = kAutomaticRepetitions;
     ASSERT_EQ(sim->set({kDelayControl, "i", "150"}).exitCode, 0);
     int walks = 0;
     binding().onGetDone = [&](NvSNMPRequest2Controls&, const NvSNMPError&) { ++walks; };
