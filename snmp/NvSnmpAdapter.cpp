@@ -440,6 +440,9 @@ Agent* NvSnmpAdapter::Impl::agentFor(const NvSnmpTarget& t, int& status)
     a->target = t;
     a->sessp = sessp;
     a->ss = snmp_sess_session(sessp);
+    // The library does not keep the flag from the template: without it the
+    // first send to an unknown engine would probe, blocking, inside the send.
+    a->ss->flags |= SNMP_FLAGS_DONT_PROBE;
     a->engine = v3 ? Agent::Unknown : Agent::NotV3;
     Agent* raw = a.get();
     agents.emplace(key, std::move(a));
