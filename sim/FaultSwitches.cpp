@@ -111,6 +111,36 @@ bool FaultSwitches::countRequest()
     return stopAfter <= 0 || m_requests - m_stopBase <= static_cast<unsigned long>(stopAfter);
 }
 
+bool FaultSwitches::parseBulk(const std::string& text, std::string& err)
+{
+    static const struct { const char* name; int mode; bool counted; } modes[] = {
+        {"short", BulkShort, true}, {"toobig", BulkTooBig, true}, {"generr", BulkGenErr, false},
+        {"drop", BulkDrop, false}, {"normal", BulkNormal, false},
+    };
+    const auto eq = text.find('=');
+    const std::string name = text.substr(0, eq);
+    for (const auto& m : modes) {
+        if (strcasecmp(name.c_str(), m.name) != 0 || m.counted != (eq != std::string::npos))
+            continue;
+        int limit = 0;
+        try {
+            if (m.counted) {
+                std::size_t used = 0;
+                limit = std::stoi(text.substr(eq + 1), &used);
+                if (used != text.size() - eq - 1 || limit < 0)
+                    break;
+            }
+        } catch (...) {
+            break;
+        }
+        bulkMode = m.mode;
+        bulkLimit = limit;
+        return true;
+    }
+    err = "expected short=N, toobig=N, generr or drop: " + text;
+    return false;
+}
+
 int FaultSwitches::ledLimit(int unit) const
 {
     auto it = ledLength.find(unit);
@@ -157,6 +187,8 @@ void FaultSwitches::registerControls(ObjectStore& store)
     add(24, ValueKind::ObjectId, longStringOid.empty() ? "0.0" : oidutil::format(longStringOid), 0, 0);
     add(25, ValueKind::Integer, std::to_string(longStringLength), 0, 65000);
     add(26, ValueKind::Integer, std::to_string(stopAfter), 0, 1000000);
+    add(9, ValueKind::Integer, std::to_string(bulkMode), 0, 4);
+    add(10, ValueKind::Integer, std::to_string(bulkLimit), 0, 65535);
 }
 
 // The control scalars: 1 delay (ms), 2 drop every Nth request, 3 error object,
@@ -165,6 +197,8 @@ void FaultSwitches::registerControls(ObjectStore& store)
 // delay (ms), 21 wrong request id every Nth answer, 22 garbage every Nth answer,
 // 23 wrong-type subtree, 24 long-string subtree, 25 long-string octets, 26 stop
 // answering after N further requests.
+// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 9 GETBULK
+// mode (BulkMode), 10 its repetition limit.
 void FaultSwitches::syncFromStore(bool leds)
 {
     auto num = [&](std::uint32_t n) {
@@ -192,6 +226,8 @@ void FaultSwitches::syncFromStore(bool leds)
     if (stop != stopAfter)
         m_stopBase = m_requests;
     stopAfter = stop;
+    bulkMode = static_cast<int>(num(9));
+    bulkLimit = static_cast<int>(num(10));
     if (!leds)
         return;
     int unit = static_cast<int>(num(7));

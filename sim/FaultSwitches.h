@@ -2,8 +2,9 @@
 // Faults the simulator can play for tests: slow or lost replies, a chosen error
 // status for a chosen object, a walk that repeats or goes back, LED values too
 // short or too long, duplicated answers, answers with a wrong request id,
-// undecodable answers, values of the wrong type, overlong strings, and an agent
-// that stops answering after a number of requests.
+// undecodable answers, values of the wrong type, overlong strings, an agent
+// that stops answering after a number of requests, and shortened or refused
+// GETBULK answers.
 // Set from the command line and at run time through control scalars under
 // 1.3.6.1.4.1.497.999.1 (see README.md).
 #include "sim/ObjectStore.h"
@@ -14,6 +15,9 @@
 class FaultSwitches {
 public:
     enum WalkMode { WalkNormal = 0, WalkRepeat = 1, WalkBack = 2 };
+    // How GETBULK requests are answered: normally, with at most bulkLimit
+    // repetitions, tooBig when more than bulkLimit are asked, genErr, or not at all.
+    enum BulkMode { BulkNormal = 0, BulkShort = 1, BulkTooBig = 2, BulkGenErr = 3, BulkDrop = 4 };
 
     static const Oid& controlArc();
 
@@ -31,6 +35,8 @@ public:
     Oid longStringOid;          // octet strings under it are served longStringLength octets long
     int longStringLength = 0;
     int stopAfter = 0;          // answers this many further requests, then none (0: no limit)
+    int bulkMode = BulkNormal;
+    int bulkLimit = 0;
 
     // Command-line forms: OID=STATUS (status as number or name), OID=repeat|back,
     // UNIT=N.
@@ -38,6 +44,8 @@ public:
     bool parseWalk(const std::string& text, std::string& err);
     bool parseLeds(const std::string& text, std::string& err);
     bool parseLongStrings(const std::string& text, std::string& err);
+    // short=N, toobig=N, generr or drop.
+    bool parseBulk(const std::string& text, std::string& err);
     static bool statusFromText(const std::string& text, int& status);
 
     // Adds the control scalars (with the current settings) to the store; writes to

@@ -11,6 +11,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 class SimAgent {
 public:
@@ -49,6 +50,8 @@ private:
         std::string bytes;
         std::string opaque;
     };
+    void logSet(const std::vector<ObjectStore::SetItem>& items) const;
+    const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
     const SimOptions& m_options;
     ObjectStore& m_store;

@@ -165,8 +165,12 @@ bool SimOptions::apply(const std::string& name, const std::string& value, std::s
         }
     } else if (name == "long-strings") {
         return faults.parseLongStrings(value, error);
+    } else if (name == "bulk-fault") {
+        return faults.parseBulk(value, error);
     } else if (name == "config") {
         return readConfig(value, error);
+    } else if (name == "set-log") {
+        setLogPath = value;
     } else if (name == "quiet") {
         quiet = true;
     } else if (name == "help") {
@@ -266,6 +270,8 @@ std::string SimOptions::usage()
   --wrong-type OID          serve the values under OID with another type
   --long-strings OID=N      serve the octet strings under OID N octets long
   --stop-after N            answer N requests, then none
+  --bulk-fault short=N|toobig=N|generr|drop   misanswer GETBULK requests
+  --set-log FILE            append every committed set request to FILE, one line each
   --quiet                   no start-up line
 )";
 }
