@@ -60,8 +60,8 @@ struct NvSnmpTarget {
     std::string writeCommunity;
     int32_t securityModel = 3;
     std::string securityName;
-    int32_t authProtocol = 1;  // 1 none, 2 MD5, 3 SHA
-    int32_t privProtocol = 1;  // 1 none, 2 DES
+    int32_t authProtocol = 1;  // NvSnmpProtocol: 1 none, 2 MD5, 3 SHA, 4..7 SHA-224..SHA-512
+    int32_t privProtocol = 1;  // NvSnmpProtocol: 1 none, 2 DES, 19..21 AES-128..AES-256
     std::string authPassword;
     std::string privPassword;
 
