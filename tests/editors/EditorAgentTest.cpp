@@ -79,3 +79,13 @@ QTreeWidgetItem* EditorAgentTest::lineWithCaption(QTreeWidget* list, const QStri
             return list->topLevelItem(i);
     return nullptr;
 }
+
+std::string EditorAgentTest::agentValue(const std::string& oid)
+{
+    std::string out = sim->get({oid}).out;
+    const auto colon = out.find(": ");
+    out = colon == std::string::npos ? out : out.substr(colon + 2);
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
+        out.pop_back();
+    return out;
+}

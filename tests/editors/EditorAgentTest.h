@@ -29,6 +29,8 @@ protected:
     static std::map<std::string, std::string> waitForSet(size_t count);
     // The first line of list whose caption is the text, or nullptr.
     static QTreeWidgetItem* lineWithCaption(QTreeWidget* list, const QString& caption);
+    // Value of one object as the snmp tools print it (type stripped).
+    static std::string agentValue(const std::string& oid);
 
     static std::string setLog;
 
