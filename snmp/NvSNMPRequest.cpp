@@ -549,8 +549,12 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
         const bool exception = vb.type == AsnEndOfMibView || vb.type == AsnNoSuchObject || vb.type == AsnNoSuchInstance;
         if (isEndOfColumn(base, row.lastOid, received) || (table && exception)) {
             ++ended;
+            // The next step asks again from the last identifier received in
+            // this column. (An instance rebuilt from the index values could
+            // restart the walk: an index column that ended is no value.)
+            if (row.lastOid.empty())
+                row.lastOid = join(base, instanceSuffix());
             row.value = kNotDone;
-            row.lastOid = join(base, instanceSuffix());
             continue;
         }
         storeValue(r, vb);

@@ -352,8 +352,13 @@ public:
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(w);
-            if (form && form->StatusPanel && (texts.isEmpty() || texts.last() != form->StatusPanel->text()))
-                texts << form->StatusPanel->text();
+            if (!form)
+                continue;
+            // The status bar shows the kept identification error in front of the status line.
+            for (QLabel* label : {form->IdentificationError, form->StatusPanel}) {
+                if (label && !label->text().isEmpty() && !texts.contains(label->text()))
+                    texts << label->text();
+            }
         }
     }
     bool saw(const QString& fragment) const
