@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "editors/AccessEditorSpec.h"
+#include "editors/AccessEditorRecord.h"
 #include "editors/TAccessEditorForm.h"
 
 namespace {
@@ -13,7 +13,7 @@ constexpr std::size_t MaskCount = 8;
 constexpr std::size_t RuleCount = 8;
 
 // Editor n of the sixteen: the masks, then the rules.
-const AccessEditorSpec& accessEditor(std::size_t n)
+const AccessEditorRecord& accessEditor(std::size_t n)
 {
     return n < MaskCount ? accessMaskEditors()[n] : accessRuleEditors()[n - MaskCount];
 }

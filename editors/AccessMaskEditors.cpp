@@ -1,7 +1,7 @@
 // The eight access-profile (mask) editors: for each family its controls (with
 // the CPU twin's variants beside them), its checks and its column rules, and at
 // the end the one table of the eight editors.
-#include "editors/AccessEditorSpec.h"
+#include "editors/AccessEditorRecord.h"
 
 #include "catalogue/NvCatalogueTables.h"
 
@@ -234,7 +234,7 @@ constexpr AccessOperationSpec kCpuIpv6Add = {.checks = kCpuIpv6AddIdCheck, .more
 constexpr AccessOperationSpec kIpv6Modify = {.redirects = kIpv6ModifyRedirects, .checks = kIpv6ModifyChecks,
                                              .rules = kIpv6ModifyRules};
 
-const AccessEditorSpec kMaskEditors[] = {
+const AccessEditorRecord kMaskEditors[] = {
     {.component = "EthernetMask1", .className = "TEthernetMaskInformationForm",
      .designedCaption = "Ethernet Mask Information Form", .addressTitle = "Ethernet Mask Information :",
      .table = EthernetMaskVars, .indexCount = 1, .cpu = false, .mainWindowOwner = false,
@@ -279,7 +279,7 @@ const AccessEditorSpec kMaskEditors[] = {
 
 } // namespace
 
-std::span<const AccessEditorSpec> accessMaskEditors()
+std::span<const AccessEditorRecord> accessMaskEditors()
 {
     return kMaskEditors;
 }

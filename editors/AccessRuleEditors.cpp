@@ -5,7 +5,7 @@
 // What every rule editor does alike (only checked columns are sent, "deny"
 // leaves out the priority columns, the port list, the Row Status on Add) is
 // TAccessEditorForm's.
-#include "editors/AccessEditorSpec.h"
+#include "editors/AccessEditorRecord.h"
 
 #include "catalogue/NvCatalogueTables.h"
 
@@ -241,7 +241,7 @@ constexpr AccessButtonNames kButtons = {"GetButton", "EditButton", "Edit", "AddB
 constexpr AccessButtonNames kEthernetButtons = {"GetButton", "EditButton", "Edit", "AddButton", "DeleteButton",
                                                 "AddCheckButton", "CleanCheButton"};
 
-const AccessEditorSpec kRuleEditors[] = {
+const AccessEditorRecord kRuleEditors[] = {
     {.component = "RuleOfEthernetInformation1", .className = "TEthernetInformationRuleForm",
      .designedCaption = "Ethernet Rule", .addressTitle = nullptr, .table = EthernetRuleVars, .indexCount = 2,
      .cpu = false, .mainWindowOwner = false, .controls = kEthernetControls, .buttons = kEthernetButtons,
@@ -297,7 +297,7 @@ const AccessEditorSpec kRuleEditors[] = {
 
 } // namespace
 
-std::span<const AccessEditorSpec> accessRuleEditors()
+std::span<const AccessEditorRecord> accessRuleEditors()
 {
     return kRuleEditors;
 }

@@ -36,7 +36,7 @@ bool contains(ColumnSet set, int column)
 
 } // namespace
 
-TAccessEditorForm::TAccessEditorForm(const AccessEditorSpec& spec, const EditorContext& context, QWidget* owner)
+TAccessEditorForm::TAccessEditorForm(const AccessEditorRecord& spec, const EditorContext& context, QWidget* owner)
     : QDialog(owner)
     , m_spec(spec)
 {
@@ -59,7 +59,7 @@ TAccessEditorForm::~TAccessEditorForm()
     NvSNMPRequest2Controls::close(m_binding);
 }
 
-void TAccessEditorForm::open(const AccessEditorSpec& spec, const EditorContext& context)
+void TAccessEditorForm::open(const AccessEditorRecord& spec, const EditorContext& context)
 {
     TAccessEditorForm form(spec, context, spec.mainWindowOwner ? context.mainWindow : nullptr);
     form.exec();

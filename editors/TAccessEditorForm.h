@@ -1,6 +1,6 @@
 #pragma once
 // The one form of the sixteen access-profile (mask) and access-rule editors.
-// An AccessEditorSpec record says which table it edits, which controls it has,
+// An AccessEditorRecord record says which table it edits, which controls it has,
 // which checks guard each write and which columns each write leaves out; this
 // form builds the controls from it, binds them to the table and runs the one
 // write procedure: checks, save the access flags, leave columns out, force the
@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "editors/AccessEditorSpec.h"
+#include "editors/AccessEditorRecord.h"
 
 class NvSNMPRequest2Edits;
 class QCheckBox;
@@ -26,18 +26,18 @@ class TAccessEditorForm : public QDialog {
 public:
     // Builds the form, reads the table and enters the no-selection state; a
     // failure is written into the status bar and the form still opens.
-    TAccessEditorForm(const AccessEditorSpec& spec, const EditorContext& context, QWidget* owner);
+    TAccessEditorForm(const AccessEditorRecord& spec, const EditorContext& context, QWidget* owner);
     ~TAccessEditorForm() override;
 
     // The menu's way in: creates the editor, shows it modally, frees it.
-    static void open(const AccessEditorSpec& spec, const EditorContext& context);
+    static void open(const AccessEditorRecord& spec, const EditorContext& context);
 
     // The button handlers.
     void refresh();
     void runOperation(AccessOperation operation);
     void setAllColumnChecks(bool checked);
 
-    const AccessEditorSpec& spec() const { return m_spec; }
+    const AccessEditorRecord& spec() const { return m_spec; }
     NvSNMPRequest2Edits& binding() { return *m_binding; }
     // The edit or combo box of a column, in the family's column numbers (the
     // forwarding table's); nullptr when the editor has no such control.
@@ -84,7 +84,7 @@ private:
     void showFailure(const std::string& message);
     void selectRowStatus(const char* text);
 
-    const AccessEditorSpec& m_spec;
+    const AccessEditorRecord& m_spec;
     std::array<ColumnSlot, MaxColumns> m_slots{};
     int m_rowStatusColumn = 0;  // family column of the Row Status
     std::unique_ptr<NvSNMPRequest2Edits> m_binding;

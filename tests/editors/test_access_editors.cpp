@@ -21,7 +21,7 @@
 
 #include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
-#include "editors/AccessEditorSpec.h"
+#include "editors/AccessEditorRecord.h"
 #include "editors/EditorRegistry.h"
 #include "editors/TAccessEditorForm.h"
 #include "editors/PortGrid.h"
@@ -31,10 +31,10 @@
 
 namespace {
 
-const AccessEditorSpec& editorNamed(const std::string& className)
+const AccessEditorRecord& editorNamed(const std::string& className)
 {
     for (const auto list : {accessMaskEditors(), accessRuleEditors()}) {
-        for (const AccessEditorSpec& spec : list) {
+        for (const AccessEditorRecord& spec : list) {
             if (className == spec.className)
                 return spec;
         }
@@ -51,7 +51,7 @@ protected:
 
     // The table columns the last set request wrote (with the instance it wrote
     // and the value of each column).
-    static std::set<int> lastSetColumns(const AccessEditorSpec& spec, std::string* instance = nullptr,
+    static std::set<int> lastSetColumns(const AccessEditorRecord& spec, std::string* instance = nullptr,
                                         std::map<int, std::string>* values = nullptr)
     {
         const auto all = sets();
@@ -71,12 +71,12 @@ protected:
         return result;
     }
     // The agent's value of a column of a row, with a separate get.
-    static std::string rowValue(const AccessEditorSpec& spec, int column, const std::string& instance)
+    static std::string rowValue(const AccessEditorRecord& spec, int column, const std::string& instance)
     {
         return agentValue(columnBase(spec) + std::to_string(column) + "." + instance);
     }
     // The table's column identifiers without the column number: "...1.1.".
-    static std::string columnBase(const AccessEditorSpec& spec)
+    static std::string columnBase(const AccessEditorRecord& spec)
     {
         const std::string first = spec.table[0].oid;
         return first.substr(0, first.rfind('.') + 1);
@@ -224,7 +224,7 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
 {
     const RoundCase& c = roundCases()[GetParam()];
     SCOPED_TRACE(c.editor);
-    const AccessEditorSpec& spec = editorNamed(c.editor);
+    const AccessEditorRecord& spec = editorNamed(c.editor);
     const std::string instance = c.accessId ? std::string(c.id) + "." + c.accessId : c.id;
     const int rowStatus = [&] { int n = 0; while (spec.table[n].oid) ++n; return n; }();
     MessageBoxCloser boxes;
@@ -330,7 +330,7 @@ TEST_F(AccessEditors, EveryRefusalOfTheIpv6RuleEditorSendsNothing)
          },
          "Row State must choose createAndGo.", "cbxRowStatus"},
     };
-    const AccessEditorSpec& spec = editorNamed("TIPv6RuleForm");
+    const AccessEditorRecord& spec = editorNamed("TIPv6RuleForm");
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.what);
         auto form = open("TIPv6RuleForm");
@@ -355,7 +355,7 @@ TEST_F(AccessEditors, EveryRefusalOfTheIpv6RuleEditorSendsNothing)
 
 TEST_F(AccessEditors, EthernetMaskAddSendsTheMasksOfItsState)
 {
-    const AccessEditorSpec& spec = editorNamed("TEthernetMaskInformationForm");
+    const AccessEditorRecord& spec = editorNamed("TEthernetMaskInformationForm");
     struct {
         const char* state;
         const char* source;
@@ -385,7 +385,7 @@ TEST_F(AccessEditors, EthernetMaskAddSendsTheMasksOfItsState)
 
 TEST_F(AccessEditors, Ipv4MaskAddSendsTheColumnsOfItsProtocol)
 {
-    const AccessEditorSpec& spec = editorNamed("TIPMaskInformationForm");
+    const AccessEditorRecord& spec = editorNamed("TIPMaskInformationForm");
     struct {
         const char* protocol;
         const char* icmp;
@@ -423,7 +423,7 @@ TEST_F(AccessEditors, Ipv4MaskAddSendsTheColumnsOfItsProtocol)
 
 TEST_F(AccessEditors, UserMaskAddWithEveryPieceEmptySendsOnlyTheRowStatus)
 {
-    const AccessEditorSpec& spec = editorNamed("TUserMaskInfoForm");
+    const AccessEditorRecord& spec = editorNamed("TUserMaskInfoForm");
     auto form = open(spec.className);
     setText(*form, 1, "9");
     form->runOperation(AccessOperation::Add);
@@ -436,7 +436,7 @@ TEST_F(AccessEditors, UserMaskAddWithEveryPieceEmptySendsOnlyTheRowStatus)
 
 TEST_F(AccessEditors, Ipv6MaskSetRunsAsAddOrDeleteByTheRowStatus)
 {
-    const AccessEditorSpec& spec = editorNamed("TIPv6MaskInformationForm");
+    const AccessEditorRecord& spec = editorNamed("TIPv6MaskInformationForm");
     auto form = open(spec.className);
     setText(*form, 1, "8");
     setText(*form, 7, "createAndGo");
@@ -467,7 +467,7 @@ TEST_F(AccessEditors, Ipv6MaskSetRunsAsAddOrDeleteByTheRowStatus)
 
 TEST_F(AccessEditors, RuleAddWithNoBoxCheckedSendsOnlyTheRowStatus)
 {
-    const AccessEditorSpec& spec = editorNamed("TEthernetInformationRuleForm");
+    const AccessEditorRecord& spec = editorNamed("TEthernetInformationRuleForm");
     auto form = open(spec.className);
     setText(*form, 1, "9");
     setText(*form, 2, "9");
@@ -480,7 +480,7 @@ TEST_F(AccessEditors, RuleAddWithNoBoxCheckedSendsOnlyTheRowStatus)
 
 TEST_F(AccessEditors, DenyDisablesAndLeavesOutThePriorityColumns)
 {
-    const AccessEditorSpec& spec = editorNamed("TIPRuleForm");
+    const AccessEditorRecord& spec = editorNamed("TIPRuleForm");
     auto form = open(spec.className);
     setText(*form, 1, "9");
     setText(*form, 2, "9");
@@ -512,7 +512,7 @@ TEST_F(AccessEditors, DenyDisablesAndLeavesOutThePriorityColumns)
 
 TEST_F(AccessEditors, EditAlwaysSendsThePortListWithUnit2Port5AsBit68)
 {
-    const AccessEditorSpec& spec = editorNamed("TEthernetInformationRuleForm");
+    const AccessEditorRecord& spec = editorNamed("TEthernetInformationRuleForm");
     auto form = open(spec.className);
     for (int port : {0, PortGrid::portNumber(2, 5)}) {
         SCOPED_TRACE(port);
@@ -532,7 +532,7 @@ TEST_F(AccessEditors, EditAlwaysSendsThePortListWithUnit2Port5AsBit68)
 
 TEST_F(AccessEditors, AtMostFourOffsetsGoIntoOneRequest)
 {
-    const AccessEditorSpec& spec = editorNamed("TUserDefinedInformationRuleForm");
+    const AccessEditorRecord& spec = editorNamed("TUserDefinedInformationRuleForm");
     auto form = open(spec.className);
     setText(*form, 1, "9");
     setText(*form, 2, "9");
@@ -559,7 +559,7 @@ TEST_F(AccessEditors, AtMostFourOffsetsGoIntoOneRequest)
 // every other editor's, and leaves the column selection and the list as they were.
 TEST_F(AccessEditors, Ipv4MaskWriteFailureIsReported)
 {
-    const AccessEditorSpec& spec = editorNamed("TIPMaskInformationForm");
+    const AccessEditorRecord& spec = editorNamed("TIPMaskInformationForm");
     auto form = open(spec.className);
     const int rows = form->ListView1->topLevelItemCount();
     ASSERT_EQ(sim->set({"1.3.6.1.4.1.497.999.1.3.0", "o", "1.3.6.1.4.1.497.12.9.2.2.1", "1.3.6.1.4.1.497.999.1.4.0",
@@ -579,7 +579,7 @@ TEST_F(AccessEditors, Ipv4MaskWriteFailureIsReported)
 TEST_F(AccessEditors, TheMenuFindsEverySixteenEditors)
 {
     for (const auto list : {accessMaskEditors(), accessRuleEditors()}) {
-        for (const AccessEditorSpec& spec : list) {
+        for (const AccessEditorRecord& spec : list) {
             const EditorEntry* entry = findEditor(spec.component);
             ASSERT_NE(entry, nullptr) << spec.component;
             EXPECT_NE(entry->open, nullptr);

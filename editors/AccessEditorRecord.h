@@ -133,7 +133,7 @@ struct AccessButtonNames {
     const char* clearChecks = nullptr;
 };
 
-struct AccessEditorSpec {
+struct AccessEditorRecord {
     const char* component = nullptr;        // menu entry
     const char* className = nullptr;        // the form's object name
     const char* designedCaption = nullptr;
@@ -159,5 +159,5 @@ struct AccessEditorSpec {
 };
 
 // The sixteen editors, masks first.
-std::span<const AccessEditorSpec> accessMaskEditors();
-std::span<const AccessEditorSpec> accessRuleEditors();
+std::span<const AccessEditorRecord> accessMaskEditors();
+std::span<const AccessEditorRecord> accessRuleEditors();
