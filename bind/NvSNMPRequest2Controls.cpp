@@ -23,11 +23,6 @@ namespace {
 
 const char* const kNull = "(NULL)";
 
-bool isTableKind(uint8_t kind)
-{
-    return kind == NvSNMPVarList::Table || kind == NvSNMPVarList::EditableTable;
-}
-
 // Decimal reading: optional sign, digits up to the first other character; no
 // digits give 0. Wraps modulo 2^32 like the 32-bit image it fills.
 uint32_t readDecimal(const std::string& text)
@@ -227,10 +222,9 @@ void NvSNMPRequest2Controls::get()
     beforeGet();
     rowCount = 0;
     busy = true;
-    const uint8_t kind = request.varList.listKind;
     if (!asynchronous) {
         try {
-            if (!isTableKind(kind)) {
+            if (!request.varList.isTable()) {
                 request.getSync(true);
                 if (request.matchesCondition("")) {
                     rowReceived();
@@ -281,7 +275,7 @@ void NvSNMPRequest2Controls::getReply(const NvSNMPError& reply)
         return;
     }
     try {
-        if (!isTableKind(request.varList.listKind)) {
+        if (!request.varList.isTable()) {
             if (request.matchesCondition("")) {
                 rowReceived();
                 ++rowCount;
@@ -343,7 +337,7 @@ void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std:
         busy = false;
         if (hasStatusTarget())
             showStatus(textOfCode(0));
-        if (isTableKind(request.varList.listKind) && rereadAfterSet)
+        if (request.varList.isTable() && rereadAfterSet)
             get();
         return;
     }
@@ -376,7 +370,7 @@ void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
             showStatus(textOfCode(0));
         if (onSetDone)
             onSetDone(*this, reply);
-        if (isTableKind(request.varList.listKind) && rereadAfterSet)
+        if (request.varList.isTable() && rereadAfterSet)
             get();
     } catch (const std::exception& x) {
         // Nothing above the event pump could report it.
@@ -414,42 +408,42 @@ bool NvSNMPRequest2Controls::closeNowOrDefer(NvSNMPRequest2Controls& binding)
 // ---------------------------------------------------------------------------
 // Value codec
 
-std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, uint32_t syntax)
+std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, NvSyntax syntax)
 {
     if (text == kNull)
         return {};
     switch (syntax) {
-    case 1:
+    case SyntaxBoolean:
         return le32(text == "true" ? 1u : 0u);
-    case 2:
-    case 65:
-    case 66:
-    case 71:
+    case SyntaxInteger:
+    case SyntaxCounter:
+    case SyntaxGauge:
+    case SyntaxUInteger:
         return le32(readDecimal(text));
-    case 3:
-    case 4:
-    case 68:
-    case 73:
-    case 77:
+    case SyntaxBits:
+    case SyntaxOctets:
+    case SyntaxOpaque:
+    case SyntaxMacAddress:
+    case SyntaxAddress16:
         return hexToOctets(text);
-    case 5:
+    case SyntaxNull:
         return {};
-    case 6: {
+    case SyntaxOid: {
         std::string out;
         for (uint32_t part : dottedParts(text))
             out += le32(part);
         return out;
     }
-    case 64:
-    case 69: {
+    case SyntaxIpAddress:
+    case SyntaxNsapAddress: {
         std::string out;
         for (uint32_t part : dottedParts(text))
             out.push_back(static_cast<char>(part & 0xFF));
         return out;
     }
-    case 67:
+    case SyntaxTimeTicks:
         return le32(textToTimeTicks(text));
-    case 70: {
+    case SyntaxCounter64: {
         const double real = textToReal(text);
         uint64_t counter = 0;
         if (real >= 18446744073709551615.0)
@@ -458,62 +452,62 @@ std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, uint32
             counter = static_cast<uint64_t>(real);
         return le32(static_cast<uint32_t>(counter & 0xFFFFFFFFu)) + le32(static_cast<uint32_t>(counter >> 32));
     }
-    case 72:
+    case SyntaxReal:
         return doubleToOctets(textToReal(text));
-    case 74:
+    case SyntaxDateAndTime:
         return NvDateTime(text).toOctets();
-    case 75: {
+    case SyntaxCalendarTime: {
         const std::optional<double> days = textToCalendarTime(text);
         return doubleToOctets(days.value_or(0.0));
     }
-    case 76:
+    case SyntaxDisplayString:
         return text;
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
 }
 
-std::string NvSNMPRequest2Controls::octetsToText(const std::string& octets, uint32_t syntax)
+std::string NvSNMPRequest2Controls::octetsToText(const std::string& octets, NvSyntax syntax)
 {
     size_t minimum = 0;
     switch (syntax) {
-    case 1: case 2: case 64: case 69: case 65: case 66: case 71: case 67:
+    case SyntaxBoolean: case SyntaxInteger: case SyntaxIpAddress: case SyntaxNsapAddress: case SyntaxCounter: case SyntaxGauge: case SyntaxUInteger: case SyntaxTimeTicks:
         minimum = 4;
         break;
-    case 3: case 4: case 68: case 6: case 76:
+    case SyntaxBits: case SyntaxOctets: case SyntaxOpaque: case SyntaxOid: case SyntaxDisplayString:
         minimum = 1;
         break;
-    case 5:
+    case SyntaxNull:
         return kNull;
-    case 70: case 72: case 75:
+    case SyntaxCounter64: case SyntaxReal: case SyntaxCalendarTime:
         minimum = 8;
         break;
-    case 73:
+    case SyntaxMacAddress:
         minimum = 6;
         break;
-    case 74:
+    case SyntaxDateAndTime:
         minimum = 11;
         break;
-    case 77:
+    case SyntaxAddress16:
         minimum = 16;
         break;
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
     if (octets.empty())
-        return syntax == 76 ? std::string() : std::string(kNull);
+        return syntax == SyntaxDisplayString ? std::string() : std::string(kNull);
     if (octets.size() < minimum)
-        raise(-518);
+        raise(ErrBadPartialValue);
     switch (syntax) {
-    case 1:
+    case SyntaxBoolean:
         return readLe32(octets) != 0 ? "true" : "false";
-    case 2:
+    case SyntaxInteger:
         return std::to_string(static_cast<int32_t>(readLe32(octets)));
-    case 65: case 66: case 71:
+    case SyntaxCounter: case SyntaxGauge: case SyntaxUInteger:
         return std::to_string(readLe32(octets));
-    case 3: case 4: case 68: case 73: case 77:
+    case SyntaxBits: case SyntaxOctets: case SyntaxOpaque: case SyntaxMacAddress: case SyntaxAddress16:
         return octetsToHex(octets);
-    case 6: {
+    case SyntaxOid: {
         std::string out;
         for (size_t at = 0; at < octets.size(); at += 4) {
             uint32_t v = 0;
@@ -526,25 +520,25 @@ std::string NvSNMPRequest2Controls::octetsToText(const std::string& octets, uint
         }
         return out;
     }
-    case 64: case 69:
+    case SyntaxIpAddress: case SyntaxNsapAddress:
         return std::to_string(static_cast<uint8_t>(octets[0])) + '.' + std::to_string(static_cast<uint8_t>(octets[1]))
                + '.' + std::to_string(static_cast<uint8_t>(octets[2])) + '.'
                + std::to_string(static_cast<uint8_t>(octets[3]));
-    case 67:
+    case SyntaxTimeTicks:
         return timeTicksToText(readLe32(octets));
-    case 70: {
+    case SyntaxCounter64: {
         const uint64_t counter = static_cast<uint64_t>(readLe32(octets)) | (static_cast<uint64_t>(readLe32(octets, 4)) << 32);
         return std::to_string(counter);
     }
-    case 72:
+    case SyntaxReal:
         return realToText(*octetsToDouble(octets));
-    case 74:
+    case SyntaxDateAndTime:
         return NvDateTime::fromOctets(octets).toText();
-    case 75:
+    case SyntaxCalendarTime:
         return calendarTimeToText(*octetsToDouble(octets));
-    case 76:
+    case SyntaxDisplayString:
         return displayStringOfOctets(octets);
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
 }

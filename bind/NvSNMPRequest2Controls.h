@@ -64,8 +64,8 @@ public:
 
     // Value codec: the binding's own octet image of a value text and back.
     // -511 for an unknown syntax, -518 for octets too short.
-    static std::string textToOctets(const std::string& text, uint32_t syntax);
-    static std::string octetsToText(const std::string& octets, uint32_t syntax);
+    static std::string textToOctets(const std::string& text, NvSyntax syntax);
+    static std::string octetsToText(const std::string& octets, NvSyntax syntax);
 
     // The wall clock of status lines; replaceable (e.g. by a fixed time).
     static std::function<QTime()> clock;

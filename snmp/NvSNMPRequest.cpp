@@ -33,12 +33,7 @@ constexpr const char* kNotDone = "(NOTDONE)";
     throw errorOfCode(mapSnmpStatus(status).code);
 }
 
-bool isTableKind(uint8_t kind)
-{
-    return kind == NvSNMPVarList::Table || kind == NvSNMPVarList::EditableTable;
-}
-
-bool isOctetSyntax(uint32_t syntax)
+bool isOctetSyntax(NvSyntax syntax)
 {
     return syntax == SyntaxBits || syntax == SyntaxOctets || syntax == SyntaxOpaque || syntax == SyntaxMacAddress
            || syntax == SyntaxAddress16;
@@ -185,7 +180,7 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
 {
     NvSnmpPdu pdu;
     scopePdu(pdu, *this);
-    const uint8_t kind = varList.listKind;
+    const NvSNMPVarList::Kind kind = varList.listKind;
     for (int r = 0; r < varList.count(); ++r) {
         NvSNMPVarRow& row = varList.row(r);
         std::string oidText;
@@ -200,12 +195,12 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
         case Purpose::NextGet:
             if (!varList.isReadable(r))
                 continue;
-            if (!isTableKind(kind))
-                raise(-510);
+            if (!varList.isTable())
+                raise(ErrNextOnSingleValue);
             oidText = row.lastOid.empty() ? baseOid(r) : row.lastOid;
             break;
         case Purpose::Set:
-            if (isTableKind(kind) && r < varList.indexCount)
+            if (varList.isTable() && r < varList.indexCount)
                 continue;
             if (!varList.isWritable(r))
                 continue;
@@ -213,10 +208,10 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
                 oidText = baseOid(r) + ".0";
             else if (kind == NvSNMPVarList::SingleInstance)
                 oidText = baseOid(r);
-            else if (isTableKind(kind))
+            else if (varList.isTable())
                 oidText = join(baseOid(r), instanceSuffix());
             else
-                raise(-515);
+                raise(ErrBadListKind);
             computeValue(r, true);
             loadValue(r, vb);
             break;
@@ -237,12 +232,12 @@ bool NvSNMPRequest::getSync(bool first)
         return false;
     const NvSnmpTarget target = buildTarget(*this);
     NvSnmpPdu pdu = buildPdu(first ? Purpose::FirstGet : Purpose::NextGet);
-    const uint8_t kind = varList.listKind;
+    const NvSNMPVarList::Kind kind = varList.listKind;
     if (kind > NvSNMPVarList::EditableTable)
-        raise(-515);
+        raise(ErrBadListKind);
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
-        raise(-506);
+        raise(ErrNoGlobalSession);
     const int status = session->send(kind <= NvSNMPVarList::SingleInstance ? NvSnmpAdapter::Get : NvSnmpAdapter::GetNext,
                                      pdu, target);
     if (status != 0)
@@ -250,7 +245,7 @@ bool NvSNMPRequest::getSync(bool first)
     const NvSNMPError e = processReply(pdu, pdu.errorStatus, target.addressText(), true);
     if (e.code != 0)
         raise(e.code);
-    return isTableKind(kind) && !e.finished;
+    return varList.isTable() && !e.finished;
 }
 
 void NvSNMPRequest::getAsync(NvSNMPReplyHandler handler, bool first)
@@ -266,7 +261,7 @@ void NvSNMPRequest::setSync()
     NvSnmpPdu pdu = buildPdu(Purpose::Set);
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
-        raise(-506);
+        raise(ErrNoGlobalSession);
     const int status = session->send(NvSnmpAdapter::Set, pdu, target);
     if (status != 0)
         raiseStatus(status);
@@ -285,12 +280,12 @@ void NvSNMPRequest::sendAsync(Purpose purpose, NvSNMPReplyHandler handler)
         return;
     const NvSnmpTarget target = buildTarget(*this);
     NvSnmpPdu pdu = buildPdu(purpose);
-    const uint8_t kind = varList.listKind;
+    const NvSNMPVarList::Kind kind = varList.listKind;
     if (kind > NvSNMPVarList::EditableTable)
-        raise(-515);
+        raise(ErrBadListKind);
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
-        raise(-506);
+        raise(ErrNoGlobalSession);
     NvSnmpAdapter::Command command = NvSnmpAdapter::Set;
     if (purpose != Purpose::Set)
         command = kind <= NvSNMPVarList::SingleInstance ? NvSnmpAdapter::Get : NvSnmpAdapter::GetNext;
@@ -351,7 +346,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
     e.agentAddress = agent.substr(0, slash);
     e.agentPort = slash == std::string::npos ? 0 : std::atoi(agent.c_str() + slash + 1);
 
-    const bool table = isTableKind(varList.listKind);
+    const bool table = varList.isTable();
     // A failed set is never turned into success: the walk rule below is for gets.
     if (!((e.code == 0 && store) || (e.code == -102 && table && store))) {
         e.finished = true;
@@ -411,7 +406,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
 
 bool NvSNMPRequest::isEndOfColumn(const std::string& base, const std::string& lastOid, const std::string& received)
 {
-    if (!isTableKind(varList.listKind))
+    if (!varList.isTable())
         return false;
     // Still inside the column: the base followed by "." and an instance. (A bare
     // text prefix would let column 1 run on into column 10.)
@@ -445,7 +440,7 @@ void NvSNMPRequest::parseInstance(const std::string& suffix)
     std::string rest = suffix;
     for (int r = 0; r < varList.indexCount && r < varList.count(); ++r) {
         if (rest.empty())
-            raise(-514);
+            raise(ErrBadKeyCount);
         if (!varList.isReadable(r))
             varList.row(r).lastOid = baseOid(r) + "." + suffix;
         decodeIndex(r, rest);
@@ -457,12 +452,12 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
     NvSNMPVarRow& row = varList.row(r);
     NvOid s;
     if (!suffix.empty() && !oidFromText(suffix, s))
-        raise(-514);
+        raise(ErrBadKeyCount);
     const bool lastImplied = varList.indexCount == r + 1 && varList.isImplied(r);
     size_t used = 0;
     auto need = [&](size_t n) {
         if (s.size() < n)
-            raise(-514);
+            raise(ErrBadKeyCount);
     };
     std::string value;
     switch (row.syntax) {
@@ -561,7 +556,7 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
         }
         break;
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
     if (row.options)
         value = row.options->labelOfValue(value);
@@ -633,7 +628,7 @@ std::string NvSNMPRequest::encodeIndex(int r)
             return arcsOfOctets(octets);
         return octets.size() < 16 ? std::string() : arcsOfOctets(octets.substr(0, 16));
     }
-    default: raise(-511);
+    default: raise(ErrBadSyntax);
     }
 }
 
@@ -644,10 +639,10 @@ void NvSNMPRequest::storeValue(int r, const NvSnmpVb& vb)
 {
     NvSNMPVarRow& row = varList.row(r);
     std::string text;
-    const uint32_t syntax = row.syntax;
+    const NvSyntax syntax = row.syntax;
     if (!isOctetSyntax(syntax) && syntax != SyntaxNull && printsEmpty(vb)) {
-        if (syntax != SyntaxDisplayString && !(syntax >= 1 && syntax <= 6) && !(syntax >= 64 && syntax <= 77))
-            raise(-511);
+        if (!isKnownSyntax(syntax))
+            raise(ErrBadSyntax);
         text = syntax == SyntaxDisplayString ? "" : kNull;
     } else {
         switch (syntax) {
@@ -681,7 +676,7 @@ void NvSNMPRequest::storeValue(int r, const NvSnmpVb& vb)
             break;
         }
         case SyntaxDisplayString: text = displayStringOfOctets(vb.octets); break;
-        default: raise(-511);
+        default: raise(ErrBadSyntax);
         }
     }
     if (row.options)
@@ -693,10 +688,9 @@ void NvSNMPRequest::loadValue(int r, NvSnmpVb& vb)
 {
     const NvSNMPVarRow& row = varList.row(r);
     const std::string text = row.options ? row.options->valueOfLabel(row.value) : row.value;
-    const uint32_t syntax = row.syntax;
-    const bool known = (syntax >= 1 && syntax <= 6) || (syntax >= 64 && syntax <= 77);
-    if (!known)
-        raise(-511);
+    const NvSyntax syntax = row.syntax;
+    if (!isKnownSyntax(syntax))
+        raise(ErrBadSyntax);
     if (text == kNull) {
         vb.type = AsnNull;
         return;
@@ -764,7 +758,7 @@ void NvSNMPRequest::loadValue(int r, NvSnmpVb& vb)
         vb.type = AsnOctetString;
         vb.octets = text;
         break;
-    default: raise(-511);
+    default: raise(ErrBadSyntax);
     }
 }
 

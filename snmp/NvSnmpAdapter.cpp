@@ -407,15 +407,15 @@ Agent* NvSnmpAdapter::Impl::agentFor(const NvSnmpTarget& t, int& status)
         s.securityNameLen = name.size();
         s.securityModel = t.securityModel;
         s.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
-        if (t.authProtocol == 2 || t.authProtocol == 3) {
-            s.securityAuthProto = t.authProtocol == 2 ? usmHMACMD5AuthProtocol : usmHMACSHA1AuthProtocol;
+        if (t.authProtocol == AuthHmacMd5 || t.authProtocol == AuthHmacSha) {
+            s.securityAuthProto = t.authProtocol == AuthHmacMd5 ? usmHMACMD5AuthProtocol : usmHMACSHA1AuthProtocol;
             s.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
             s.securityAuthKeyLen = USM_AUTH_KU_LEN;
             if (generate_Ku(s.securityAuthProto, static_cast<u_int>(s.securityAuthProtoLen),
                             reinterpret_cast<const u_char*>(t.authPassword.data()), t.authPassword.size(),
                             s.securityAuthKey, &s.securityAuthKeyLen) != SNMPERR_SUCCESS)
                 s.securityAuthKeyLen = 0;
-            if (t.privProtocol == 2) {
+            if (t.privProtocol == PrivDes) {
                 s.securityPrivProto = usmDESPrivProtocol;
                 s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
                 s.securityPrivKeyLen = USM_PRIV_KU_LEN;

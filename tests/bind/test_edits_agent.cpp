@@ -94,7 +94,7 @@ protected:
     }
     void TearDown() override { NvSNMPRequest2Controls::close(binding); }
 
-    void makeBinding(const NvSNMPVarDescriptor* table, uint8_t kind, int indexCount)
+    void makeBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind kind, int indexCount)
     {
         binding = std::make_unique<NvSNMPRequest2Edits>(form.get());
         binding->request.varList.assign(NvSNMPVarList(table, kind, indexCount));
@@ -161,7 +161,7 @@ TEST_F(EditsAgent, ScalarGroupReadAndWrittenBackInBothModes)
 
 TEST_F(EditsAgent, TableWalkIntoAListViewAndSelectedLineToControls)
 {
-    for (uint8_t kind : {NvSNMPVarList::Table, NvSNMPVarList::EditableTable}) {
+    for (NvSNMPVarList::Kind kind : {NvSNMPVarList::Table, NvSNMPVarList::EditableTable}) {
         SCOPED_TRACE(static_cast<int>(kind));
         ASSERT_EQ(sim->set({"1.3.6.1.2.1.17.7.1.4.3.1.1.10", "s", "VLAN10"}).exitCode, 0);
         makeBinding(kVlans, kind, 1);
@@ -344,7 +344,7 @@ TEST_F(EditsAgent, HookSequences)
     struct Case {
         const char* name;
         const NvSNMPVarDescriptor* table;
-        uint8_t kind;
+        NvSNMPVarList::Kind kind;
         bool asynchronous;
         bool isSet;
         std::vector<std::string> calls;

@@ -103,7 +103,7 @@ protected:
         requestTimeout = 100;
     }
 
-    static std::unique_ptr<NvSNMPRequest> request(const NvSNMPVarDescriptor* table, uint8_t kind, int indexCount)
+    static std::unique_ptr<NvSNMPRequest> request(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind kind, int indexCount)
     {
         auto r = std::make_unique<NvSNMPRequest>();
         r->varList.assign(NvSNMPVarList(table, kind, indexCount));
