@@ -15,6 +15,7 @@
 
 #include "panels/ExpansionModuleFormUnit.h"
 #include "catalogue/NvCatalogueTables.h"
+#include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPError.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "bind/NvSNMPRequest2Leds.h"
@@ -174,14 +175,6 @@ std::unique_ptr<NvSNMPRequest2Edits> TMainForm::tableBinding(const NvSNMPVarDesc
     return binding;
 }
 
-void TMainForm::waitWhileBusy(NvSNMPRequest2Controls& binding)
-{
-    // Sleeps until the next event (the SNMP pump ticks every 20 ms), so the
-    // wait costs no processor time.
-    while (binding.busy)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
 void TMainForm::identify()
 {
     try {
@@ -196,8 +189,8 @@ void TMainForm::identify()
             m_unitBinding->get();
             m_portBinding = tableBinding(PortInfoVars, lvPortIndex);
             m_portBinding->get();
-            waitWhileBusy(*m_portBinding);
-            waitWhileBusy(*m_unitBinding);
+            waitUntilIdle(m_portBinding->busy);
+            waitUntilIdle(m_unitBinding->busy);
         } catch (const std::exception&) {
             setStatusText("Get Unit Information Failed");
         }
@@ -205,7 +198,7 @@ void TMainForm::identify()
         try {
             m_subUnitBinding = tableBinding(SubUnitVars, lvSubUnit);
             m_subUnitBinding->get();
-            waitWhileBusy(*m_subUnitBinding);
+            waitUntilIdle(m_subUnitBinding->busy);
         } catch (const std::exception&) {
             setStatusText("Get SubUnit Information Failed");
         }
@@ -257,7 +250,7 @@ void TMainForm::placePanel(const QString& unitText, const QString& moduleName, i
     panel->hide();
     const int h = panel->height();
     const int w = panel->width();
-    m_unitPanels.push_back(panel);  // owned from here on, freed on close
+    m_unitPanels.push_back(panel);
 
     const int unit = TStartup::toInteger(unitText.toStdString());
     panel->setUnitNumber(unit);
@@ -374,19 +367,12 @@ void TMainForm::shutDown()
     NvSNMPRequest2Controls::close(m_portBinding);
     NvSNMPRequest2Controls::close(m_rmonBinding);
 
-    // Each form stops its own polling and waits for its last read.
-    for (TExpansionModuleForm* module : m_modulePanels) {
+    // Each form stops its own polling and waits for its last read; the forms
+    // themselves belong to the scroll box's content and go with the window.
+    for (TExpansionModuleForm* module : m_modulePanels)
         module->FormClose();
-        delete module;
-    }
-    for (TUnitPanelForm* panel : m_unitPanels) {
+    for (TUnitPanelForm* panel : m_unitPanels)
         panel->FormClose();
-        delete panel;
-    }
-    m_modulePanels.clear();
-    m_unitPanels.clear();
-    m_lastPanel = nullptr;
-    m_portButtons.reset();
 }
 
 void TMainForm::showEvent(QShowEvent* event)

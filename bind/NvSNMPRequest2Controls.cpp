@@ -13,6 +13,7 @@
 
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvDateTime.h"
+#include "snmp/NvEventWait.h"
 #include "snmp/NvValueText.h"
 
 int NvSNMPRequest2Controls::s_handlerDepth = 0;
@@ -21,7 +22,7 @@ std::function<QTime()> NvSNMPRequest2Controls::clock = [] { return QTime::curren
 
 namespace {
 
-const char* const kNull = "(NULL)";
+constexpr const char* kNull = kNullValueText;
 
 // Decimal reading: optional sign, digits up to the first other character; no
 // digits give 0. Wraps modulo 2^32 like the 32-bit image it fills.
@@ -171,7 +172,17 @@ void NvSNMPRequest2Controls::reportFailure(const std::string& message)
         return;
     }
     const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    QMessageBox::warning(owner, caption, QString::fromStdString(message), QMessageBox::Ok);
+    const QString text = QString::fromStdString(message);
+    if (s_handlerDepth == 0) {
+        QMessageBox::warning(owner, caption, text, QMessageBox::Ok);
+        return;
+    }
+    // Inside a reply handler a modal box would hold the event pump's tick, and
+    // with it every other reply (LED polls), until it is closed: it opens once
+    // the tick has returned.
+    QTimer::singleShot(0, QCoreApplication::instance(), [box = owner, caption, text] {
+        QMessageBox::warning(box, caption, text, QMessageBox::Ok);
+    });
 }
 
 void NvSNMPRequest2Controls::getFailed(const NvSNMPError& reply)
@@ -223,31 +234,20 @@ void NvSNMPRequest2Controls::get()
     rowCount = 0;
     busy = true;
     if (!asynchronous) {
-        try {
-            if (!request.varList.isTable()) {
-                request.getSync(true);
+        clearBusyOnThrow([this] {
+            const bool table = request.varList.isTable();
+            // A scalar or single instance has its one row; a walk has a row
+            // for every step that says more may follow.
+            for (bool more = request.getSync(true); !table || more; more = request.getSync(false)) {
                 if (request.matchesCondition("")) {
                     rowReceived();
                     ++rowCount;
                 }
-            } else {
-                bool more = request.getSync(true);
-                while (more) {
-                    if (request.matchesCondition("")) {
-                        rowReceived();
-                        ++rowCount;
-                    }
-                    more = request.getSync(false);
-                }
+                if (!table)
+                    break;
             }
             afterGet();
-        } catch (const NvSNMPException& x) {
-            busy = false;
-            throw NvSNMPException(x.what(), x.code());
-        } catch (...) {
-            busy = false;
-            throw;
-        }
+        });
         busy = false;
         if (hasStatusTarget())
             showStatus(textOfCode(0));
@@ -257,12 +257,7 @@ void NvSNMPRequest2Controls::get()
         busy = false;
         return;
     }
-    try {
-        request.getAsync(getHandler(), true);
-    } catch (const NvSNMPException& x) {
-        busy = false;
-        throw NvSNMPException(x.what(), x.code());
-    }
+    clearBusyOnThrow([this] { request.getAsync(getHandler(), true); });
 }
 
 void NvSNMPRequest2Controls::getReply(const NvSNMPError& reply)
@@ -324,16 +319,10 @@ void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std:
         collectValues();
     busy = true;
     if (!asynchronous) {
-        try {
+        clearBusyOnThrow([this] {
             request.setSync();
             afterSet();
-        } catch (const NvSNMPException& x) {
-            busy = false;
-            throw NvSNMPException(x.what(), x.code());
-        } catch (...) {
-            busy = false;
-            throw;
-        }
+        });
         busy = false;
         if (hasStatusTarget())
             showStatus(textOfCode(0));
@@ -345,12 +334,7 @@ void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std:
         busy = false;
         return;
     }
-    try {
-        request.setAsync(setHandler());
-    } catch (const NvSNMPException& x) {
-        busy = false;
-        throw NvSNMPException(x.what(), x.code());
-    }
+    clearBusyOnThrow([this] { request.setAsync(setHandler()); });
 }
 
 void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
@@ -379,30 +363,61 @@ void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
     }
 }
 
+namespace {
+
+// Bindings closed while they could not be waited for. Never destroyed itself,
+// so that nothing in it is freed after the application object has gone.
+std::vector<std::unique_ptr<NvSNMPRequest2Controls>>& closingList()
+{
+    static auto* list = new std::vector<std::unique_ptr<NvSNMPRequest2Controls>>;
+    return *list;
+}
+
+}  // namespace
+
 void NvSNMPRequest2Controls::handlerDone()
 {
     --m_handlerDepth;
-    if (m_destroyWhenDone && !busy && m_handlerDepth == 0 && !m_destroyScheduled) {
-        // Outside the event pump, so that the request is no longer in a reply.
-        m_destroyScheduled = true;
-        QTimer::singleShot(0, QCoreApplication::instance(), [this] { delete this; });
-    }
+    if (!m_closing || busy || m_handlerDepth > 0)
+        return;
+    m_closing = false;
+    // Outside the event pump, so that the request is no longer in a reply.
+    QTimer::singleShot(0, QCoreApplication::instance(), [this] {
+        auto& list = closingList();
+        std::erase_if(list, [this](const auto& held) { return held.get() == this; });
+    });
 }
 
-bool NvSNMPRequest2Controls::closeNowOrDefer(NvSNMPRequest2Controls& binding)
+void NvSNMPRequest2Controls::shutDown()
 {
-    binding.request.alive = false;
+    request.alive = false;
+}
+
+void NvSNMPRequest2Controls::closeBinding(std::unique_ptr<NvSNMPRequest2Controls> binding)
+{
+    if (!binding)
+        return;
+    binding->shutDown();
     // Inside a reply handler no further reply is delivered until it returns,
     // so waiting here would never end.
-    if (binding.m_handlerDepth > 0 || (s_handlerDepth > 0 && binding.busy)) {
-        binding.onGetDone = nullptr;
-        binding.onSetDone = nullptr;
-        binding.m_destroyWhenDone = true;
-        return false;
+    if (binding->m_handlerDepth > 0 || (s_handlerDepth > 0 && binding->busy)) {
+        binding->onGetDone = nullptr;
+        binding->onSetDone = nullptr;
+        binding->m_closing = true;
+        closingList().push_back(std::move(binding));
+        return;
     }
-    while (binding.busy)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return true;
+    waitUntilIdle(binding->busy);
+}
+
+void NvSNMPRequest2Controls::clearBusyOnThrow(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (...) {
+        busy = false;
+        throw;
+    }
 }
 
 // ---------------------------------------------------------------------------

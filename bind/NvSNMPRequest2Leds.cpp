@@ -77,24 +77,7 @@ bool NvSNMPRequest2Leds::ledsSettled() const
 void NvSNMPRequest2Leds::shutDown()
 {
     stopPolling();
-    request.alive = false;
-}
-
-void NvSNMPRequest2Leds::closeOwned(std::unique_ptr<NvSNMPLedGroup>& binding)
-{
-    if (!binding)
-        return;
-    auto* leds = dynamic_cast<NvSNMPRequest2Leds*>(binding.get());
-    if (!leds) {
-        binding->stopPolling();
-        binding.reset();
-        return;
-    }
-    leds->shutDown();
-    if (NvSNMPRequest2Controls::closeNowOrDefer(*leds))
-        binding.reset();
-    else
-        (void)binding.release();
+    NvSNMPRequest2Controls::shutDown();
 }
 
 void NvSNMPRequest2Leds::rowReceived()

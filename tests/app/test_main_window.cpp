@@ -232,9 +232,12 @@ TEST_F(MainWindowTest, ExitAsksAndCancelKeepsThePollsRunning)
         BoxAnswer answer(QMessageBox::Ok);
         EXPECT_TRUE(form->close());
     }
-    EXPECT_TRUE(form->unitPanels().empty());
-    EXPECT_TRUE(form->modulePanels().empty());
+    // Closing ends every binding; the panel forms go with the window.
+    for (auto* p : form->unitPanels())
+        EXPECT_EQ(p->ledRequest(), nullptr);
+    EXPECT_EQ(form->modulePanels()[0]->ledRequest(), nullptr);
     EXPECT_EQ(form->unitTableBinding(), nullptr);
+    form.reset();
     for (const auto& f : forms)
         EXPECT_TRUE(f.isNull());
 }

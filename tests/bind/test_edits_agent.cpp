@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "snmp/NvEventWait.h"
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvOptionList.h"
 #include "bind/NvSNMPRequest2Edits.h"
@@ -99,11 +100,7 @@ protected:
         binding = std::make_unique<NvSNMPRequest2Edits>(form.get());
         binding->request.varList.assign(NvSNMPVarList(table, kind, indexCount));
     }
-    void waitIdle()
-    {
-        while (binding->busy)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    void waitIdle() { waitUntilIdle(binding->busy); }
     static std::string agentValue(const std::string& oid) { return compact(sim->get({oid}).out); }
 
     static SimulatorProcess* sim;
@@ -262,32 +259,48 @@ TEST_F(EditsAgent, TimeOutOnTheStatusLine)
     NvSNMPRequest2Controls::clock = saved;
 }
 
+// The box of a failure without status target opens from a reply; while it is
+// open, other bindings' replies (LED polls, here a second read) still arrive.
 TEST_F(EditsAgent, FailureWithoutStatusTargetOpensAMessageBox)
 {
     makeBinding(kScalars, NvSNMPVarList::ScalarGroup, 0);
     QLineEdit name(form.get());
     binding->bindEdit(1, "%s", &name);
     name.setText(QString(300, 'x'));  // longer than the agent accepts
+    auto other = std::make_unique<NvSNMPRequest2Edits>(form.get());
+    other->request.varList.assign(NvSNMPVarList(kScalars, NvSNMPVarList::ScalarGroup, 0));
+    QPlainTextEdit memo(form.get());
+    other->setStatusTarget(&memo);
     QString caption, text;
+    bool otherDone = false;
+    bool boxClosed = false;
     std::function<void()> closeBox = [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            caption = box->windowTitle();
-            text = box->text();
-            box->accept();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, closeBox);
             return;
         }
-        QTimer::singleShot(10, closeBox);
+        caption = box->windowTitle();
+        text = box->text();
+        other->get();
+        waitUntil([&] { return !other->busy; }, 5000);
+        otherDone = !other->busy;
+        box->accept();
+        boxClosed = true;
     };
     QTimer::singleShot(0, closeBox);
     std::vector<int> codes;
     binding->onSetDone = [&](NvSNMPRequest2Controls&, const NvSNMPError& reply) { codes.push_back(reply.code); };
     binding->set(false, true);
     waitIdle();
+    waitUntil([&] { return boxClosed; }, 10000);
+    EXPECT_TRUE(otherDone) << "a reply waited for the box";
     ASSERT_EQ(codes.size(), 1u);
     EXPECT_NE(codes[0], 0);
     EXPECT_EQ(text.toStdString(), textOfCode(codes[0]));
     EXPECT_EQ(caption, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     EXPECT_EQ(binding->lastOperation, NvSNMPRequest2Controls::SetOperation);
+    NvSNMPRequest2Controls::close(other);
 }
 
 TEST_F(EditsAgent, ClearingAliveEndsAWalkAfterTheReplyInFlight)
@@ -371,8 +384,7 @@ TEST_F(EditsAgent, HookSequences)
             recorder->set(true, true);
         else
             recorder->get();
-        while (recorder->busy)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitUntilIdle(recorder->busy);
         EXPECT_EQ(recorder->calls, c.calls);
         EXPECT_EQ(recorder->rowCount, c.rows);
         EXPECT_NE(memo.toPlainText().indexOf("Ok!"), -1) << memo.toPlainText().toStdString();
@@ -422,8 +434,7 @@ TEST_F(EditsAgent, ClosingFromInsideAReplyDoesNotHang)
         else
             raw->onFirstRow = closeIt;
         raw->get();
-        while (!destroyed)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitUntil([&] { return destroyed; });
         EXPECT_TRUE(closed);
         EXPECT_EQ(owned, nullptr);
         EXPECT_GE(list.topLevelItemCount(), 1);
