@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "snmp/NvEventWait.h"
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvDateTime.h"
 #include "snmp/NvOptionList.h"
@@ -18,9 +19,12 @@
 
 namespace {
 
+// SNMPv1 error status noSuchName.
+constexpr int kNoSuchNameStatus = 2;
+
 constexpr int kDestructorWaitMs = 6000;
-constexpr const char* kNull = "(NULL)";
-constexpr const char* kNotDone = "(NOTDONE)";
+constexpr const char* kNull = kNullValueText;
+constexpr const char* kNotDone = kNotDoneValueText;
 
 [[noreturn]] void raise(int code)
 {
@@ -152,19 +156,7 @@ NvSNMPRequest::~NvSNMPRequest()
 
 bool NvSNMPRequest::waitForReplies(int ms)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (m_pending > 0 && timer.elapsed() < ms) {
-        if (QCoreApplication::instance()) {
-            // The pump timer wakes the wait at least every 20 ms.
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        } else {
-            _SnmpEventProcessor::instance().tick();
-            struct timespec pause{0, 5 * 1000 * 1000};
-            nanosleep(&pause, nullptr);
-        }
-    }
-    return m_pending == 0;
+    return waitUntil([this] { return m_pending == 0; }, ms);
 }
 
 std::string NvSNMPRequest::baseOid(int r) const
@@ -327,6 +319,8 @@ void NvSNMPRequest::onReply(int reason, const NvSnmpPdu& reply, const std::strin
         // Nothing above the pump could catch it; the handler's owner has lost
         // this reply either way.
         qWarning("SNMP reply handler failed: %s", x.what());
+    } catch (...) {
+        qWarning("SNMP reply handler failed with an exception of unknown type");
     }
     if (!life.expired())
         --m_pending;
@@ -378,10 +372,24 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
         }
         ++processed;
         const bool exception = vb.type == AsnEndOfMibView || vb.type == AsnNoSuchObject || vb.type == AsnNoSuchInstance;
+        if (exception && !table) {
+            // SNMPv2c/v3 say "no such object" in the value; report it as SNMPv1's
+            // noSuchName, not as an empty value read successfully.
+            const NvMappedStatus noSuchName = mapSnmpStatus(kNoSuchNameStatus);
+            e.code = noSuchName.code;
+            e.message = noSuchName.text;
+            e.errorIndex = static_cast<int32_t>(k);
+            e.finished = true;
+            return e;
+        }
         if (isEndOfColumn(base, row.lastOid, received) || (table && exception)) {
             ++ended;
+            // The next step asks again from the last identifier received in
+            // this column. (An instance rebuilt from the index values could
+            // restart the walk: an index column that ended is no value.)
+            if (row.lastOid.empty())
+                row.lastOid = join(base, instanceSuffix());
             row.value = kNotDone;
-            row.lastOid = join(base, instanceSuffix());
             continue;
         }
         storeValue(r, vb);
@@ -459,6 +467,12 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
         if (s.size() < n)
             raise(ErrBadKeyCount);
     };
+    // A length sub-identifier and that many more; computed in 64 bits so that
+    // a length of 4294967295 cannot wrap round to a short need.
+    auto needCounted = [&] {
+        need(1);
+        need(1 + static_cast<size_t>(s[0]));
+    };
     std::string value;
     switch (row.syntax) {
     case SyntaxBoolean:
@@ -480,10 +494,9 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
             octets = octetsOfArcs(s, 0, s.size());
             used = s.size();
         } else {
-            need(1);
-            need(1 + s[0]);
+            needCounted();
             octets = octetsOfArcs(s, 1, s[0]);
-            used = 1 + s[0];
+            used = 1 + static_cast<size_t>(s[0]);
         }
         value = row.syntax == SyntaxDisplayString ? octets : octetsToHex(octets);
         break;
@@ -496,10 +509,9 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
             value = oidToText(s);
             used = s.size();
         } else {
-            need(1);
-            need(1 + s[0]);
+            needCounted();
             value = oidToText(NvOid(s.begin() + 1, s.begin() + 1 + s[0]));
-            used = 1 + s[0];
+            used = 1 + static_cast<size_t>(s[0]);
         }
         break;
     case SyntaxIpAddress:

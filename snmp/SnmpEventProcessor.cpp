@@ -65,8 +65,14 @@ void _SnmpEventProcessor::tick()
     m_timer.stop();
     setNotifiersEnabled(false);
     ++m_ticks;
-    if (NvSnmpAdapter* adapter = NvSnmpAdapter::instance())
-        adapter->processPendingEvents();
+    try {
+        if (NvSnmpAdapter* adapter = NvSnmpAdapter::instance())
+            adapter->processPendingEvents();
+    } catch (...) {
+        // Reply handlers report their own failures; whatever still gets here
+        // must not leave the pump marked as running with its timer stopped.
+        qWarning("SNMP event pump: a reply raised an exception");
+    }
     m_inTick = false;
     if (m_started) {
         m_timer.start();

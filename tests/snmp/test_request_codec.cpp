@@ -91,6 +91,9 @@ TEST(IndexCoding, ShortSuffixAndUnknownSyntaxFail)
         {{{SyntaxIpAddress, AccessIndex}}, "10.0"},
         {{{SyntaxMacAddress, AccessIndex}}, "1.2.3"},
         {{{SyntaxInteger, AccessIndex}}, ""},
+        // a length sub-identifier of 2^32 - 1 must not wrap round to "enough"
+        {{{SyntaxOctets, AccessIndex}}, "4294967295.1"},
+        {{{SyntaxOid, AccessIndex}}, "4294967295.1.3"},
     };
     for (const auto& [columns, suffix] : shortCases) {
         NvSNMPRequest r;
