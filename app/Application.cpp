@@ -52,6 +52,8 @@ int TApplication::runModule(int argc, char** argv)
         showError(QString::fromLocal8Bit(e.what()));
         return 1;
     }
+    if (mainForm->isShutDown())
+        return 0;  // closed while the stack was being identified
     mainForm->show();
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <exception>
 
+#include "app/MenuDispatcher.h"
 #include "panels/ExpansionModuleFormUnit.h"
 #include "catalogue/NvCatalogueTables.h"
 #include "snmp/NvEventWait.h"
@@ -69,6 +70,7 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, const Registry& 
 {
     setObjectName(QStringLiteral("MainForm"));
     buildWindow();
+    m_menu->setRegistry(registry);
     TStartup::run(settings, arguments, screenDpi(), registry, startSession);
     identify();
 }
@@ -120,6 +122,10 @@ void TMainForm::buildWindow()
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setMinimumWidth(50);
     StatusBar->addWidget(StatusPanel, 1);
+    IdentificationError = new QLabel(StatusBar);
+    IdentificationError->setObjectName(QStringLiteral("IdentificationError"));
+    IdentificationError->hide();
+    StatusBar->addPermanentWidget(IdentificationError);
 
     buildMenus();
     setClientSize(987, 137);
@@ -127,31 +133,18 @@ void TMainForm::buildWindow()
 
 void TMainForm::buildMenus()
 {
-    Configuration1 = menuBar()->addMenu(QStringLiteral("Basic Configuration"));
-    Configuration1->setObjectName(QStringLiteral("Configuration1"));
-    Exit1 = Configuration1->addAction(QStringLiteral("Exit"));
-    Exit1->setObjectName(QStringLiteral("Exit1"));
-    connect(Exit1, &QAction::triggered, this, &QWidget::close);
-
-    Menu_RMON = menuBar()->addMenu(QStringLiteral("RMON"));
-    Menu_RMON->setObjectName(QStringLiteral("Menu_RMON"));
-    RMONSetting1 = Menu_RMON->addAction(QStringLiteral("RMON Control"));
-    RMONSetting1->setObjectName(QStringLiteral("RMONSetting1"));
-    Statistics1 = Menu_RMON->addAction(QStringLiteral("Statistics"));
-    Statistics1->setObjectName(QStringLiteral("Statistics1"));
-    History1 = Menu_RMON->addAction(QStringLiteral("History"));
-    History1->setObjectName(QStringLiteral("History1"));
-    AlarmEvent1 = Menu_RMON->addAction(QStringLiteral("Alarm/Event"));
-    AlarmEvent1->setObjectName(QStringLiteral("AlarmEvent1"));
-
-    PortInfoPopupMenu = new QMenu(this);
-    PortInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));
-    PortInformation2 = PortInfoPopupMenu->addAction(QStringLiteral("Port Information"));
-    PortInformation2->setObjectName(QStringLiteral("PortInformation2"));
-    PortConfiguration1 = PortInfoPopupMenu->addAction(QStringLiteral("Port Configuration"));
-    PortConfiguration1->setObjectName(QStringLiteral("PortConfiguration1"));
-    connect(PortInformation2, &QAction::triggered, this, &TMainForm::portInformation);
-    connect(PortConfiguration1, &QAction::triggered, this, &TMainForm::portConfiguration);
+    m_menu = new TMenuDispatcher(this);
+    m_menu->build();
+    Configuration1 = m_menu->menu("Configuration1");
+    Exit1 = m_menu->action("Exit1");
+    Menu_RMON = m_menu->menu("Menu_RMON");
+    RMONSetting1 = m_menu->action("RMONSetting1");
+    Statistics1 = m_menu->action("Statistics1");
+    History1 = m_menu->action("History1");
+    AlarmEvent1 = m_menu->action("AlarmEvent1");
+    PortInfoPopupMenu = m_menu->menu("PortInfoPopupMenu");
+    PortInformation2 = m_menu->action("PortInformation2");
+    PortConfiguration1 = m_menu->action("PortConfiguration1");
 }
 
 void TMainForm::setClientSize(int width, int height)
@@ -175,32 +168,88 @@ std::unique_ptr<NvSNMPRequest2Edits> TMainForm::tableBinding(const NvSNMPVarDesc
     return binding;
 }
 
+bool TMainForm::waitWhileBusy(NvSNMPRequest2Controls& binding, const char* caption)
+{
+    waitUntil([&] {
+        if (caption)
+            showIdentificationProgress(caption);
+        return !binding.busy || m_closeRequested;
+    });
+    return !m_closeRequested;
+}
+
+void TMainForm::showIdentificationProgress(const char* caption)
+{
+    int modules = 0;
+    for (int r = 0; r < lvSubUnit->topLevelItemCount(); ++r)
+        if (lvSubUnit->topLevelItem(r)->text(kSubUnitModuleNameColumn) != QStringLiteral("-"))
+            ++modules;
+    setStatusText(QStringLiteral("%1: %2 units, %3 ports, %4 modules")
+                      .arg(QString::fromLatin1(caption))
+                      .arg(UnitListView->topLevelItemCount())
+                      .arg(lvPortIndex->topLevelItemCount())
+                      .arg(modules)
+                      .toStdString());
+}
+
+void TMainForm::noteIdentificationError(const std::string& text)
+{
+    if (!m_identificationError.empty())
+        return;
+    m_identificationError = text;
+    IdentificationError->setText(QString::fromStdString(text));
+    IdentificationError->show();
+}
+
 void TMainForm::identify()
 {
+    static const char* const kReadingStack = "Reading the stack";
+    static const char* const kReadingModules = "Reading the expansion modules";
+    m_identifying = true;
     try {
         setWindowTitle(QStringLiteral("HV720 : ") + QString::fromStdString(settings.addressText));
         m_portButtons = std::make_unique<TPortButtonList>();
         m_unitPanels.clear();
         m_modulePanels.clear();
         m_lastPanel = nullptr;
+        // The window shows itself before anything is read, so that a slow or
+        // silent agent is seen for what it is and Exit can be used.
+        show();
+        showIdentificationProgress(kReadingStack);
+        const auto keepFailure = [this](NvSNMPRequest2Controls& binding, const NvSNMPError& reply) {
+            if (reply.code != 0)
+                noteIdentificationError(binding.statusLine(reply.message));
+        };
 
         try {
             m_unitBinding = tableBinding(MainUnitTableVars, UnitListView);
+            m_unitBinding->onGetDone = keepFailure;
             m_unitBinding->get();
             m_portBinding = tableBinding(PortInfoVars, lvPortIndex);
+            m_portBinding->onGetDone = keepFailure;
             m_portBinding->get();
-            waitUntilIdle(m_portBinding->busy);
-            waitUntilIdle(m_unitBinding->busy);
+            waitWhileBusy(*m_portBinding, kReadingStack);
+            waitWhileBusy(*m_unitBinding, kReadingStack);
         } catch (const std::exception&) {
             setStatusText("Get Unit Information Failed");
+            noteIdentificationError("Get Unit Information Failed");
         }
 
         try {
-            m_subUnitBinding = tableBinding(SubUnitVars, lvSubUnit);
-            m_subUnitBinding->get();
-            waitUntilIdle(m_subUnitBinding->busy);
+            if (!m_closeRequested) {
+                m_subUnitBinding = tableBinding(SubUnitVars, lvSubUnit);
+                m_subUnitBinding->onGetDone = keepFailure;
+                m_subUnitBinding->get();
+                waitWhileBusy(*m_subUnitBinding, kReadingModules);
+            }
         } catch (const std::exception&) {
             setStatusText("Get SubUnit Information Failed");
+            noteIdentificationError("Get SubUnit Information Failed");
+        }
+        if (m_closeRequested) {
+            m_identifying = false;
+            shutDown();
+            return;
         }
 
         try {
@@ -213,6 +262,7 @@ void TMainForm::identify()
             m_portButtons->setPopupMenu(PortInfoPopupMenu);
         } catch (const std::exception& e) {
             setStatusText(e.what());
+            noteIdentificationError(e.what());
         }
 
         m_portButtons->makeGroup();
@@ -225,7 +275,17 @@ void TMainForm::identify()
         refreshRmonState();
     } catch (const std::exception& e) {
         setStatusText(e.what());
+        noteIdentificationError(e.what());
     }
+    // The RMON read's "Ok!" does not hide what went wrong before it.
+    if (m_unitPanels.empty()) {
+        const std::string why = m_identificationError;
+        m_identificationError.clear();
+        noteIdentificationError(why.empty() ? "No unit identified" : "No unit identified: " + why);
+    }
+    if (!m_identificationError.empty())
+        setStatusText(m_identificationError);
+    m_identifying = false;
 }
 
 void TMainForm::placePanel(const QString& unitText, const QString& moduleName, int row)
@@ -344,6 +404,23 @@ bool TMainForm::confirmClose()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (m_closeRequested) {
+        event->ignore();
+        return;
+    }
+    if (m_identifying && !m_shutDown) {
+        // Identification is waiting on its bindings: it ends the module
+        // itself once its wait returns; the window goes at once.
+        if (confirmClose()) {
+            m_closeRequested = true;
+            for (NvSNMPRequest2Edits* b : {m_unitBinding.get(), m_portBinding.get(), m_subUnitBinding.get()})
+                if (b)
+                    b->request.alive = false;
+            hide();
+        }
+        event->ignore();
+        return;
+    }
     if (m_shutDown || !confirmClose()) {
         if (!m_shutDown)
             event->ignore();

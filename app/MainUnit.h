@@ -24,6 +24,7 @@ class Registry;
 class NvSNMPRequest2Controls;
 class NvSNMPRequest2Edits;
 class TExpansionModuleForm;
+class TMenuDispatcher;
 class TPortButtonList;
 class TUnitPanelForm;
 
@@ -43,7 +44,12 @@ public:
     TMainSettings settings;
 
     // Reads the stack and places the panels; run once, from the construction.
+    // The window is shown first: the status line follows the reading, Exit
+    // works throughout, and the first identification error stays on the
+    // status bar afterwards.
     void identify();
+    // Whether the window was closed (it may be while identification runs).
+    bool isShutDown() const { return m_shutDown; }
     // Reads the RMON state (blocking) and enables or disables the RMON views.
     void refreshRmonState();
 
@@ -54,7 +60,8 @@ public:
 
     // The window's data stores and shared objects.
     QStatusBar* StatusBar = nullptr;
-    QLabel* StatusPanel = nullptr;  // the status bar's first (only) panel
+    QLabel* StatusPanel = nullptr;  // the status bar's first panel, the status line of every binding
+    QLabel* IdentificationError = nullptr;  // right of it: the first identification error, kept
     QScrollArea* ScrollBox1 = nullptr;
     QTreeWidget* UnitListView = nullptr;
     QTreeWidget* lvPortIndex = nullptr;
@@ -88,6 +95,8 @@ public:
     const std::vector<TExpansionModuleForm*>& modulePanels() const { return m_modulePanels; }
 
     QString viewTitle;  // title of the last generic view opened
+    // Builds the menus and runs their entries.
+    TMenuDispatcher* menuDispatcher() const { return m_menu; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,15 +112,21 @@ private:
     void shutDown();
     void centre();
     void setStatusText(const std::string& text);
-
-    void portInformation() {}
-    void portConfiguration() {}
+    // Waits for the binding; the status line shows what has been read so far
+    // under the caption. False when the window was closed meanwhile.
+    bool waitWhileBusy(NvSNMPRequest2Controls& binding, const char* caption = nullptr);
+    void showIdentificationProgress(const char* caption);
+    void noteIdentificationError(const std::string& text);
 
     QWidget* m_content = nullptr;  // the scroll box's content
+    TMenuDispatcher* m_menu = nullptr;
     int m_clientWidth = 987;
     int m_clientHeight = 137;
     bool m_centred = false;
     bool m_shutDown = false;
+    bool m_identifying = false;
+    bool m_closeRequested = false;  // Exit confirmed while identification runs
+    std::string m_identificationError;
 
     std::unique_ptr<NvSNMPRequest2Edits> m_unitBinding;
     std::unique_ptr<NvSNMPRequest2Edits> m_portBinding;

@@ -43,6 +43,18 @@ void applyOneBased(const std::string& text, int32_t& field)
         field = TStartup::toInteger(text) + 1;
 }
 
+// "MaxRepetitions": 0 walks tables with get-next only, a positive count asks
+// that many rows per GETBULK; absent (or anything else) lets the engine choose.
+int32_t repetitionsOf(const std::string& text)
+{
+    try {
+        const int n = TStartup::toInteger(text);
+        return n >= 0 ? n : kAutomaticRepetitions;
+    } catch (const std::runtime_error&) {
+        return kAutomaticRepetitions;
+    }
+}
+
 void applyConfigurationFile(TMainSettings& settings, const std::string& path)
 {
     const NvIni ini(path);
@@ -64,6 +76,7 @@ void applyConfigurationFile(TMainSettings& settings, const std::string& path)
         NvSNMPSecurity.authPassword = pass;
     if (const std::string pass = read("PrivPassword"); !pass.empty())
         NvSNMPSecurity.privPassword = pass;
+    walkMaxRepetitions = repetitionsOf(read("MaxRepetitions"));
 }
 
 void applyArgument(TMainSettings& settings, const std::string& argument, const std::string& configurationDirectory)

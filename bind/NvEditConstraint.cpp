@@ -1,14 +1,22 @@
 #include "bind/NvEditConstraint.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QValidator>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <cstring>
 #include <locale.h>
 #include <stdlib.h>
@@ -22,22 +30,93 @@ namespace {
 
 // Limits what the user types to a number of characters, while text set by code
 // is kept whole (a too long value then shows and is refused on exit, instead of
-// being cut silently, as the edit's own maximum length would do).
+// being cut silently, as the edit's own maximum length would do). A paste that
+// does not fit is cut to the room left, as a maximum length cuts it, rather than
+// refused as a whole.
 class TypingLengthLimit : public QValidator {
 public:
-    TypingLengthLimit(int maxLength, QObject* parent)
-        : QValidator(parent)
+    TypingLengthLimit(int maxLength, QLineEdit* edit)
+        : QValidator(edit)
         , m_maxLength(maxLength)
+        , m_edit(edit)
     {
         setObjectName(QStringLiteral("NvTypingLengthLimit"));
+        edit->installEventFilter(this);
     }
     State validate(QString& input, int&) const override
     {
         return input.length() <= m_maxLength ? Acceptable : Invalid;
     }
 
+protected:
+    // The edit's pastes (keys, middle button, context menu) go through pasteCut.
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (m_edit->isReadOnly())
+                return false;
+            if (key->matches(QKeySequence::Paste)
+                || (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ShiftModifier)) {
+                pasteCut(QClipboard::Clipboard);
+                return true;
+            }
+            return false;
+        }
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton && !m_edit->isReadOnly()
+                && QGuiApplication::clipboard()->supportsSelection()) {
+                pasteCut(QClipboard::Selection);
+                return true;
+            }
+            return false;
+        case QEvent::ContextMenu: {
+            std::unique_ptr<QMenu> menu(m_edit->createStandardContextMenu());
+            for (QAction* action : menu->actions())
+                if (action->objectName() == QLatin1String("edit-paste")) {
+                    disconnect(action, &QAction::triggered, nullptr, nullptr);
+                    connect(action, &QAction::triggered, this, [this] { pasteCut(QClipboard::Clipboard); });
+                }
+            menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
 private:
+    void pasteCut(QClipboard::Mode mode)
+    {
+        const QString text = QGuiApplication::clipboard()->text(mode);
+        const int room = m_maxLength - static_cast<int>(m_edit->text().size() - m_edit->selectedText().size());
+        if (room > 0 || m_edit->hasSelectedText())
+            m_edit->insert(text.left(std::max(room, 0)));
+    }
+
     int m_maxLength;
+    QLineEdit* m_edit;
+};
+
+// Eats the mouse press that is still on its way when a refusal box closes: the
+// click that left the refused edit must not go on to press a button or open a
+// combo box behind the box. It lives until the current event has been handled.
+class PendingClickEater : public QObject {
+public:
+    static void install()
+    {
+        auto* eater = new PendingClickEater;
+        qApp->installEventFilter(eater);
+        QTimer::singleShot(0, eater, [eater] { eater->deleteLater(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    }
 };
 
 // Set while a refusal shows its box and gives the focus back, so that the focus
@@ -508,6 +587,7 @@ void NvEditConstraint::refuse(QLineEdit* edit, const QString& message)
             guard->setText(rec->lastAccepted);
         guard->setFocus(Qt::OtherFocusReason);
     }
+    PendingClickEater::install();
     s_refusing = false;
 }
 

@@ -117,6 +117,7 @@ void NvSNMPRequest2Edits::attachListView(QTreeWidget* view, bool enable)
     // The connection lives with the constraint object, which the binding owns.
     QObject::connect(view, &QTreeWidget::itemSelectionChanged, m_constraints.get(), [this] { onSelectionChanged(); });
     buildColumns();
+    m_lineRows = lineLayout();
 }
 
 void NvSNMPRequest2Edits::buildColumns()
@@ -164,7 +165,7 @@ std::vector<int> NvSNMPRequest2Edits::lineLayout() const
 void NvSNMPRequest2Edits::appendLine()
 {
     QStringList cells;
-    for (int r : lineLayout())
+    for (int r : m_lineRows)
         cells << QString::fromStdString(request.varList.row(r).value);
     m_listView->addTopLevelItem(new QTreeWidgetItem(cells));
     // The list grows visibly during a long walk.
@@ -180,9 +181,10 @@ void NvSNMPRequest2Edits::selectedLineToRows()
         return;
     QTreeWidgetItem* item = selected.first();
     // Cells are read back in the order the line was built, so every row gets
-    // its own cell whatever the order of hidden and listed rows.
+    // its own cell whatever the order of hidden and listed rows, and whatever
+    // rows were hidden or excluded since.
     int cell = 0;
-    for (int r : lineLayout()) {
+    for (int r : m_lineRows) {
         request.varList.row(r).value = item->text(cell).toStdString();
         ++cell;
     }
@@ -457,6 +459,7 @@ void NvSNMPRequest2Edits::beforeGet()
     buildColumns();
     m_lastSelected = nullptr;
     m_listView->clear();
+    m_lineRows = lineLayout();
 }
 
 void NvSNMPRequest2Edits::rowReceived()

@@ -62,11 +62,14 @@ public:
 
     // Copies the selected line's cells into the rows' values.
     void selectedLineToRows();
+    // Empties every row's value, copies the selected line (table mode) and
+    // then the controls into the rows; the panels call it before a set they
+    // prepare themselves.
+    void collectValues() override;
 
 protected:
     void beforeGet() override;
     void rowReceived() override;
-    void collectValues() override;
     void afterGet() override;
     // The list view's selection handler.
     virtual void itemSelected(QTreeWidget* sender, QTreeWidgetItem* item, bool selected);
@@ -80,6 +83,10 @@ private:
 
     QPointer<QTreeWidget> m_listView;
     QTreeWidgetItem* m_lastSelected = nullptr;
+    // The rows of the current lines' cells, fixed when the lines were cleared:
+    // rows hidden or excluded later (by the dialogs and Delete) still get
+    // their own cells back.
+    std::vector<int> m_lineRows;
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;
     std::unique_ptr<NvEditConstraint> m_constraints;
 };

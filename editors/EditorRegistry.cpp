@@ -2,6 +2,10 @@
 
 #include <vector>
 
+#include "editors/AccessEditorEntries.h"
+#include "editors/MiscEditorEntries.h"
+#include "editors/VlanEditorEntries.h"
+
 namespace {
 
 // One line per editor family: each family keeps its own table of entries.
@@ -9,6 +13,9 @@ std::vector<EditorEntry> joinFamilies()
 {
     std::vector<EditorEntry> entries;
     const std::span<const EditorEntry> families[] = {
+        accessEditorEntries(),
+        vlanEditorEntries(),
+        miscEditorEntries(),
     };
     for (const auto& family : families)
         entries.insert(entries.end(), family.begin(), family.end());

@@ -221,21 +221,52 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         }
         if (columns.empty())
             continue;
-        // Rows: one per port for a port-indexed table, VLANs or units where the
-        // index says so, otherwise a few.
+        // Rows follow the stack: a table whose first index is a port has a row per
+        // port of the stack, one indexed by unit a row per unit, one indexed by VLAN
+        // the VLANs 1, 10 and 20; further integer index components take 1 and 2
+        // (a port's priorities, a unit's fans). Other tables get three rows.
         const std::string firstLabel = lower(rows.front().label);
         const Oid& firstOid = rows.front().oid;
-        const bool single = index.size() == 1 && index[0] == IndexKind::Integer;
-        if (single && (firstLabel.find("port") != std::string::npos
-                       || firstOid == Oid{1, 3, 6, 1, 2, 1, 17, 1, 4, 1, 1}
-                       || firstOid == Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, 1}
-                       || firstLabel.find("ifindex") != std::string::npos))
-            rowsText = "ports";
-        else if (single && firstLabel.find("vlan") != std::string::npos)
-            rowsText = "vlans";
-        else if (single && firstLabel.find("unit") != std::string::npos)
-            rowsText = "units";
-        else {
+        std::string follows;
+        if (index[0] == IndexKind::Integer) {
+            // dot1dBasePort, ifIndex and the port control table's index are ports too.
+            if (firstLabel.find("port") != std::string::npos || firstOid == Oid{1, 3, 6, 1, 2, 1, 17, 1, 4, 1, 1}
+                || firstOid == Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, 1}
+                || firstOid == Oid{1, 3, 6, 1, 4, 1, 497, 11, 59, 7, 2, 3, 2, 1, 1}
+                || firstLabel.find("ifindex") != std::string::npos)
+                follows = "ports";
+            else if (firstLabel.find("vlan") != std::string::npos)
+                follows = "vlans";
+            else if (firstLabel.find("unit") != std::string::npos)
+                follows = "units";
+        }
+        // A port-indexed table's unit column names the unit the port lies on.
+        if (follows == "ports") {
+            for (const Row& r : rows) {
+                if (lower(r.label).find("unit") == std::string::npos)
+                    continue;
+                for (ColumnSpec& c : columns)
+                    if (c.oid == r.oid && c.kind == ValueKind::Integer && c.enumValues.empty())
+                        c.defaultText = "%u";
+            }
+        }
+        const bool restIntegers = std::all_of(index.begin() + 1, index.end(),
+                                              [](IndexKind k) { return k == IndexKind::Integer; });
+        if (!follows.empty() && index.size() == 1) {
+            rowsText = follows;
+        } else if (!follows.empty() && restIntegers) {
+            const std::vector<int> vlans{1, 10, 20};
+            const std::vector<int>& firsts =
+                follows == "ports" ? m_store.ports() : follows == "units" ? m_store.units() : vlans;
+            for (int first : firsts) {
+                for (int r = 1; r <= 2; ++r) {
+                    std::string item = std::to_string(first);
+                    for (std::size_t k = 1; k < index.size(); ++k)
+                        item += ',' + std::to_string(r);
+                    rowsText += (rowsText.empty() ? "" : ";") + item;
+                }
+            }
+        } else {
             for (int r = 1; r <= 3; ++r) {
                 std::string item;
                 for (std::size_t k = 0; k < index.size(); ++k) {

@@ -357,7 +357,7 @@ col +18 int ro def=0
 col +19 int ro def=0
 col +20 bits ro len=1 def=0x85
 col +21 bits ro len=1 def=0x45
-col +22 bits ro len=1 def=0x02
+col +22 bits ro len=1 def=0xA0
 col +23 bits ro len=1 def=0x03
 col +24 int ro enum=1,2 def=1
 

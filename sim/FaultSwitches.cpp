@@ -78,6 +78,36 @@ bool FaultSwitches::parseLeds(const std::string& text, std::string& err)
     return true;
 }
 
+bool FaultSwitches::parseBulk(const std::string& text, std::string& err)
+{
+    static const struct { const char* name; int mode; bool counted; } modes[] = {
+        {"short", BulkShort, true}, {"toobig", BulkTooBig, true}, {"generr", BulkGenErr, false},
+        {"drop", BulkDrop, false}, {"normal", BulkNormal, false},
+    };
+    const auto eq = text.find('=');
+    const std::string name = text.substr(0, eq);
+    for (const auto& m : modes) {
+        if (strcasecmp(name.c_str(), m.name) != 0 || m.counted != (eq != std::string::npos))
+            continue;
+        int limit = 0;
+        try {
+            if (m.counted) {
+                std::size_t used = 0;
+                limit = std::stoi(text.substr(eq + 1), &used);
+                if (used != text.size() - eq - 1 || limit < 0)
+                    break;
+            }
+        } catch (...) {
+            break;
+        }
+        bulkMode = m.mode;
+        bulkLimit = limit;
+        return true;
+    }
+    err = "expected short=N, toobig=N, generr or drop: " + text;
+    return false;
+}
+
 int FaultSwitches::ledLimit(int unit) const
 {
     auto it = ledLength.find(unit);
@@ -117,11 +147,14 @@ void FaultSwitches::registerControls(ObjectStore& store)
     add(6, ValueKind::Integer, std::to_string(walkMode), 0, 2);
     add(7, ValueKind::Integer, "0", 0, 12);
     add(8, ValueKind::Integer, std::to_string(ledLimit(0)), -1, 65535);
+    add(9, ValueKind::Integer, std::to_string(bulkMode), 0, 4);
+    add(10, ValueKind::Integer, std::to_string(bulkLimit), 0, 65535);
 }
 
 // The control scalars: 1 delay (ms), 2 drop every Nth request, 3 error object,
 // 4 error status, 5 walk column, 6 walk mode (0 normal, 1 repeat, 2 back),
-// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all).
+// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 9 GETBULK
+// mode (BulkMode), 10 its repetition limit.
 void FaultSwitches::syncFromStore(bool leds)
 {
     auto num = [&](std::uint32_t n) {
@@ -139,6 +172,8 @@ void FaultSwitches::syncFromStore(bool leds)
     errorStatus = static_cast<int>(num(4));
     walkOid = oid(5);
     walkMode = static_cast<int>(num(6));
+    bulkMode = static_cast<int>(num(9));
+    bulkLimit = static_cast<int>(num(10));
     if (!leds)
         return;
     int unit = static_cast<int>(num(7));

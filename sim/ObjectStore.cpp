@@ -323,7 +323,7 @@ SimValue ObjectStore::defaultValue(const ColumnSpec& spec, const Oid& instance) 
         case ValueKind::Counter: case ValueKind::Counter64:
             return SimValue::integer((first * 7919u + last * 104729u) % 100000u, spec.kind);
         case ValueKind::Mac: {
-            std::string b = "\x00\x80\xc8";
+            std::string b("\x00\x80\xc8", 3);  // the length: a literal NUL would end the text
             b += static_cast<char>(first >> 16);
             b += static_cast<char>(first >> 8);
             b += static_cast<char>(first ^ last);

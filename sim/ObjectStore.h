@@ -40,6 +40,7 @@ public:
     // port-list defaults; unit numbers for rows "units".
     void setStack(std::vector<int> ports, std::vector<int> units);
     const std::vector<int>& ports() const { return m_ports; }
+    const std::vector<int>& units() const { return m_units; }
 
     // Adds a scalar (served at oid.0) with its initial value from the column's template.
     ColumnSpec* addScalar(const ColumnSpec& spec);

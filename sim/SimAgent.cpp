@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 
 extern "C" {
@@ -122,6 +123,20 @@ void delayedReply(unsigned int, void* clientarg)
 void ledAlarm(unsigned int, void* clientarg)
 {
     static_cast<SimAgent*>(clientarg)->ledTick();
+}
+
+// An answer made at once and sent when the delay fault says.
+struct LateAnswer {
+    netsnmp_session* session;
+    netsnmp_pdu* pdu;
+};
+
+void sendLateAnswer(unsigned int, void* clientarg)
+{
+    auto* late = static_cast<LateAnswer*>(clientarg);
+    if (!snmp_send(late->session, late->pdu))
+        snmp_free_pdu(late->pdu);
+    delete late;
 }
 
 int packetFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
@@ -290,20 +305,30 @@ bool SimAgent::dropThis(void* p)
 }
 
 // The library refuses get-next answers that do not move forward, so a walk that
-// repeats or goes back is answered here, before the library sees the request.
+// repeats or goes back is answered here, before the library sees the request;
+// so are GETBULK requests while a GETBULK fault is set.
 bool SimAgent::answerFaultyWalk(void* s, void* p)
 {
     auto* session = static_cast<netsnmp_session*>(s);
     auto* pdu = static_cast<netsnmp_pdu*>(p);
-    const Oid& w = m_faults.walkOid;
-    if (!pdu || pdu->command != SNMP_MSG_GETNEXT || m_faults.walkMode == FaultSwitches::WalkNormal || w.empty())
+    if (!pdu || (pdu->command != SNMP_MSG_GETNEXT && pdu->command != SNMP_MSG_GETBULK))
         return false;
+    const bool bulk = pdu->command == SNMP_MSG_GETBULK;
+    const Oid& w = m_faults.walkOid;
     bool hit = false;
-    for (auto* vb = pdu->variables; vb; vb = vb->next_variable) {
-        Oid o = toOid(vb->name, vb->name_length);
-        hit = hit || (oidutil::startsWith(o, w) && o.size() > w.size());
+    if (m_faults.walkMode != FaultSwitches::WalkNormal && !w.empty()) {
+        for (auto* vb = pdu->variables; vb; vb = vb->next_variable) {
+            Oid o = toOid(vb->name, vb->name_length);
+            // A GETBULK from the column's start runs into the fault inside its answer.
+            hit = hit || (oidutil::startsWith(o, w) && (bulk || o.size() > w.size()));
+        }
     }
-    if (!hit)
+    const int bulkMode = bulk ? m_faults.bulkMode : FaultSwitches::BulkNormal;
+    // The library cannot hold a GETBULK back (a delegated repetition ends its
+    // view), so a delayed GETBULK is answered here too.
+    if (!hit && bulkMode == FaultSwitches::BulkNormal && !(bulk && m_faults.delayMs > 0))
+        return false;
+    if (pdu->variables && m_faults.isControl(toOid(pdu->variables->name, pdu->variables->name_length)))
         return false;
     if (pdu->version != SNMP_VERSION_3) {
         std::string community(reinterpret_cast<const char*>(pdu->community), pdu->community_len);
@@ -313,39 +338,86 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
             && std::find(wr.begin(), wr.end(), community) == wr.end())
             return false;  // the library drops it as any request with a wrong community
     }
+    if (bulkMode == FaultSwitches::BulkDrop)
+        return true;
+    // Non-repeaters (errstat) and max-repetitions (errindex) of a GETBULK.
+    const long nonRepeaters = bulk ? std::max(0L, pdu->errstat) : 0;
+    long repetitions = bulk ? std::max(0L, pdu->errindex) : 1;
+    int status = SNMP_ERR_NOERROR;
+    if (bulkMode == FaultSwitches::BulkGenErr)
+        status = SNMP_ERR_GENERR;
+    else if (bulkMode == FaultSwitches::BulkTooBig && repetitions > m_faults.bulkLimit)
+        status = SNMP_ERR_TOOBIG;
+    else if (bulkMode == FaultSwitches::BulkShort)
+        repetitions = std::min<long>(repetitions, m_faults.bulkLimit);
+
     netsnmp_pdu* resp = snmp_clone_pdu(pdu);
     if (!resp)
         return false;
     resp->command = SNMP_MSG_RESPONSE;
-    resp->errstat = 0;
-    resp->errindex = 0;
+    resp->errstat = status;
+    resp->errindex = status == SNMP_ERR_GENERR ? 1 : 0;
     resp->securityStateRef = pdu->securityStateRef;
     pdu->securityStateRef = nullptr;
-    for (auto* vb = resp->variables; vb; vb = vb->next_variable) {
-        Oid o = toOid(vb->name, vb->name_length);
-        const ObjectStore::Map::value_type* e = m_store.next(o, false);
-        if (oidutil::startsWith(o, w) && o.size() > w.size()) {
-            if (m_faults.walkMode == FaultSwitches::WalkRepeat) {
-                auto it = m_store.objects().find(o);
-                if (it != m_store.objects().end())
-                    e = &*it;
-            } else {
-                const auto* first = m_store.next(w, false);
-                if (first && oidutil::startsWith(first->first, w) && first->first < o)
-                    e = first;
+    if (status == SNMP_ERR_NOERROR) {
+        std::vector<Oid> asked;
+        for (auto* vb = pdu->variables; vb; vb = vb->next_variable)
+            asked.push_back(toOid(vb->name, vb->name_length));
+        snmp_free_varbind(resp->variables);
+        resp->variables = nullptr;
+        const size_t fixed = std::min(asked.size(), static_cast<size_t>(nonRepeaters));
+        // Non-repeaters once, then the repeaters repetition after repetition,
+        // each from where the previous repetition of its column stood.
+        std::vector<Oid> at = asked;
+        std::vector<bool> ended(asked.size(), false);
+        const long rounds = asked.size() > fixed ? repetitions : 0;
+        for (long round = -1; round < rounds; ++round) {
+            for (size_t i = round < 0 ? 0 : fixed; i < (round < 0 ? fixed : asked.size()); ++i) {
+                const ObjectStore::Map::value_type* e = ended[i] ? nullptr : nextForWalk(at[i]);
+                if (!e) {
+                    ended[i] = true;
+                    std::vector<oid> name(at[i].begin(), at[i].end());
+                    snmp_pdu_add_variable(resp, name.data(), name.size(), SNMP_ENDOFMIBVIEW, nullptr, 0);
+                    continue;
+                }
+                at[i] = e->first;
+                std::vector<oid> name(e->first.begin(), e->first.end());
+                netsnmp_variable_list* vb = snmp_add_null_var(resp, name.data(), name.size());
+                if (vb)
+                    setVar(vb, e->second.value);
             }
         }
-        if (!e) {
-            snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
-            continue;
-        }
-        std::vector<oid> name(e->first.begin(), e->first.end());
-        snmp_set_var_objid(vb, name.data(), name.size());
-        setVar(vb, e->second.value);
+    }
+    if (m_faults.delayMs > 0) {
+        auto* late = new LateAnswer{session, resp};
+        struct timeval tv;
+        tv.tv_sec = m_faults.delayMs / 1000;
+        tv.tv_usec = (m_faults.delayMs % 1000) * 1000;
+        snmp_alarm_register_hr(tv, 0, sendLateAnswer, late);
+        return true;
     }
     if (!snmp_send(session, resp))
         snmp_free_pdu(resp);
     return true;
+}
+
+// The object after o as a get-next step sees it, with the walk fault applied.
+const ObjectStore::Map::value_type* SimAgent::nextForWalk(const Oid& o) const
+{
+    const ObjectStore::Map::value_type* e = m_store.next(o, false);
+    const Oid& w = m_faults.walkOid;
+    if (m_faults.walkMode == FaultSwitches::WalkNormal || w.empty() || !oidutil::startsWith(o, w) || o.size() <= w.size())
+        return e;
+    if (m_faults.walkMode == FaultSwitches::WalkRepeat) {
+        auto it = m_store.objects().find(o);
+        if (it != m_store.objects().end())
+            return &*it;
+        return e;
+    }
+    const auto* first = m_store.next(w, false);
+    if (first && oidutil::startsWith(first->first, w) && first->first < o)
+        return first;
+    return e;
 }
 
 bool SimAgent::delayOnce(long transid)
@@ -480,9 +552,30 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
                 items.push_back(it);
         }
         m_store.apply(items);
+        logSet(items);
         break;
     }
     default:
         break;
     }
+}
+
+// One line per committed set: OID=VALUE pairs separated by blanks; numbers in
+// decimal, octet strings and addresses as 0x followed by hexadecimal digits.
+void SimAgent::logSet(const std::vector<ObjectStore::SetItem>& items) const
+{
+    if (m_options.setLogPath.empty())
+        return;
+    std::ofstream out(m_options.setLogPath, std::ios::app);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const SimValue& v = items[i].value;
+        out << (i ? " " : "") << oidutil::format(items[i].oid) << '=';
+        if (v.isNumeric())
+            out << v.number;
+        else if (v.kind == ValueKind::ObjectId)
+            out << oidutil::format(v.oid);
+        else
+            out << "0x" << valuetext::hex(v.bytes);
+    }
+    out << '\n';
 }

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <deque>
 #include <string>
+#include <vector>
 
 class SimAgent {
 public:
@@ -32,6 +33,8 @@ public:
 private:
     void process(void* reqinfo, void* requests, const Oid& root);
     bool delayOnce(long transid);
+    void logSet(const std::vector<ObjectStore::SetItem>& items) const;
+    const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
     const SimOptions& m_options;
     ObjectStore& m_store;

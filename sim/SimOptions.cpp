@@ -143,8 +143,12 @@ bool SimOptions::apply(const std::string& name, const std::string& value, std::s
         return faults.parseWalk(value, error);
     } else if (name == "short-leds") {
         return faults.parseLeds(value, error);
+    } else if (name == "bulk-fault") {
+        return faults.parseBulk(value, error);
     } else if (name == "config") {
         return readConfig(value, error);
+    } else if (name == "set-log") {
+        setLogPath = value;
     } else if (name == "quiet") {
         quiet = true;
     } else if (name == "help") {
@@ -237,6 +241,8 @@ std::string SimOptions::usage()
   --error OID=STATUS        answer STATUS for OID and everything below it
   --walk-fault OID=repeat|back   misbehave during a walk of the column OID
   --short-leds UNIT=N       serve only N LED octets for UNIT (0: every unit)
+  --bulk-fault short=N|toobig=N|generr|drop   misanswer GETBULK requests
+  --set-log FILE            append every committed set request to FILE, one line each
   --quiet                   no start-up line
 )";
 }

@@ -27,6 +27,7 @@ public:
     unsigned seed = 720;
     int rmonState = 3;
     bool quiet = false;
+    std::string setLogPath;                       // empty: sets are not logged
     FaultSwitches faults;
 
     // Parses argv; a --config file is read where it appears.

@@ -1,5 +1,6 @@
 // hv720-sim: an SNMP agent that plays a stack of HV-710/720/630/640 switches.
 #include "sim/CatalogueLoader.h"
+#include "sim/CurrentVlanFollower.h"
 #include "sim/DeviceTables.h"
 #include "sim/FaultSwitches.h"
 #include "sim/ObjectStore.h"
@@ -72,6 +73,8 @@ int main(int argc, char** argv)
         return 1;
     }
     stack.populate(store);
+    CurrentVlanFollower vlanFollower(store);
+    vlanFollower.install();
     store.put(Oid{1, 3, 6, 1, 4, 1, 497, 11, 59, 7, 2, 1, 2, 3, 0}, SimValue::integer(options.rmonState));
 
     FaultSwitches& faults = options.faults;

@@ -222,6 +222,8 @@ bool NvSNMPRequest::getSync(bool first)
 {
     if (!alive)
         return false;
+    if (varList.isTable())
+        return walkSync(first);
     const NvSnmpTarget target = buildTarget(*this);
     NvSnmpPdu pdu = buildPdu(first ? Purpose::FirstGet : Purpose::NextGet);
     const NvSNMPVarList::Kind kind = varList.listKind;
@@ -242,7 +244,10 @@ bool NvSNMPRequest::getSync(bool first)
 
 void NvSNMPRequest::getAsync(NvSNMPReplyHandler handler, bool first)
 {
-    sendAsync(first ? Purpose::FirstGet : Purpose::NextGet, std::move(handler));
+    if (varList.isTable())
+        walkAsync(std::move(handler), first);
+    else
+        sendAsync(first ? Purpose::FirstGet : Purpose::NextGet, std::move(handler));
 }
 
 void NvSNMPRequest::setSync()
@@ -293,6 +298,7 @@ void NvSNMPRequest::sendAsync(Purpose purpose, NvSNMPReplyHandler handler)
     if (status != 0)
         raiseStatus(status);
     ++m_pending;
+    _SnmpEventProcessor::instance().wake();
 }
 
 void NvSNMPRequest::onReply(int reason, const NvSnmpPdu& reply, const std::string& agent, bool store,
@@ -311,6 +317,13 @@ void NvSNMPRequest::onReply(int reason, const NvSnmpPdu& reply, const std::strin
         e.message = x.what();
         e.finished = true;
     }
+    if (e.finished || e.code != 0)
+        m_bulk.clear();
+    deliver(e, handler);
+}
+
+void NvSNMPRequest::deliver(const NvSNMPError& e, const NvSNMPReplyHandler& handler)
+{
     std::weak_ptr<int> life = m_life;
     try {
         if (handler)
@@ -324,6 +337,157 @@ void NvSNMPRequest::onReply(int reason, const NvSnmpPdu& reply, const std::strin
     }
     if (!life.expired())
         --m_pending;
+}
+
+// ---------------------------------------------------------------------------
+// Table walks
+
+std::vector<NvBulkWalk::Column> NvSNMPRequest::walkColumns() const
+{
+    std::vector<NvBulkWalk::Column> columns;
+    for (int r = 0; r < varList.count(); ++r) {
+        if (!varList.isReadable(r))
+            continue;
+        std::string base = baseOid(r);
+        const std::string& last = varList.row(r).lastOid;
+        columns.push_back({base, last.empty() ? base : last});
+    }
+    return columns;
+}
+
+NvSNMPRequest::BulkOutcome NvSNMPRequest::judgeBulkAnswer(int status, const NvSnmpPdu& reply, NvSnmpPdu& step)
+{
+    constexpr int kTooBig = 1;
+    if (status == 0 && reply.errorStatus == 0 && m_bulk.takeAnswer(reply, walkColumns(), step))
+        return BulkOutcome::Step;
+    if (status == 0 && reply.errorStatus == kTooBig && m_bulk.halve())
+        return BulkOutcome::Halved;
+    return BulkOutcome::FallBack;
+}
+
+bool NvSNMPRequest::walkSync(bool first)
+{
+    const NvSnmpTarget target = buildTarget(*this);
+    NvSnmpPdu reply;
+    bool kept = false;  // the step comes from the answer kept from the last GETBULK
+    if (first)
+        m_bulk.start(*this, target, varList);
+    else
+        kept = m_bulk.active() && m_bulk.nextStep(walkColumns(), reply);
+    if (!kept) {
+        const NvSnmpPdu asked = buildPdu(first ? Purpose::FirstGet : Purpose::NextGet);
+        NvSnmpAdapter* session = NvSnmpAdapter::instance();
+        if (!session)
+            raise(-506);
+        bool fallBack = false;
+        for (bool sent = false; !sent;) {
+            reply = asked;
+            if (!m_bulk.active() || fallBack) {
+                const int status = session->send(NvSnmpAdapter::GetNext, reply, target);
+                if (status != 0)
+                    raiseStatus(status);
+                if (fallBack && reply.errorStatus == 0)
+                    m_bulk.refuseAgent();
+                break;
+            }
+            reply.maxRepetitions = m_bulk.repetitions();
+            const int status = session->send(NvSnmpAdapter::GetBulk, reply, target);
+            NvSnmpPdu step;
+            switch (judgeBulkAnswer(status, reply, step)) {
+            case BulkOutcome::Step:
+                reply = std::move(step);
+                sent = true;
+                break;
+            case BulkOutcome::Halved: break;
+            case BulkOutcome::FallBack: fallBack = true; break;
+            }
+        }
+    }
+    const NvSNMPError e = processReply(reply, reply.errorStatus, target.addressText(), true);
+    if (e.code != 0 || e.finished)
+        m_bulk.clear();
+    if (e.code != 0)
+        raise(e.code);
+    return !e.finished;
+}
+
+void NvSNMPRequest::walkAsync(NvSNMPReplyHandler handler, bool first)
+{
+    if (!alive)
+        return;
+    const NvSnmpTarget target = buildTarget(*this);
+    if (first) {
+        m_bulk.start(*this, target, varList);
+    } else if (NvSnmpPdu step; m_bulk.active() && m_bulk.nextStep(walkColumns(), step)) {
+        // The step is already here; it is handed over from the event pump like
+        // any reply, so the handler never runs inside this call.
+        std::weak_ptr<int> life = m_life;
+        const std::string agent = target.addressText();
+        ++m_pending;
+        _SnmpEventProcessor::instance().post(
+            [this, life, step = std::move(step), agent, handler = std::move(handler)] {
+                if (!life.expired())
+                    onReply(NvSnmpStatus::AsyncResponse, step, agent, true, handler);
+            });
+        return;
+    }
+    sendWalkStep(buildPdu(first ? Purpose::FirstGet : Purpose::NextGet), target, m_bulk.active(), false,
+                 std::move(handler));
+}
+
+void NvSNMPRequest::sendWalkStep(const NvSnmpPdu& pdu, const NvSnmpTarget& target, bool bulk, bool fallBack,
+                                 NvSNMPReplyHandler handler)
+{
+    NvSnmpAdapter* session = NvSnmpAdapter::instance();
+    if (!session)
+        raise(-506);
+    NvSnmpPdu asked = pdu;
+    asked.maxRepetitions = bulk ? m_bulk.repetitions() : 0;
+    std::weak_ptr<int> life = m_life;
+    const int status = session->sendAsync(
+        bulk ? NvSnmpAdapter::GetBulk : NvSnmpAdapter::GetNext, asked, target,
+        [this, life, asked, bulk, fallBack, handler = std::move(handler)](int reason, NvSnmpPdu& reply,
+                                                                           const NvSnmpTarget& t) {
+            if (!life.expired())
+                onWalkReply(reason, reply, asked, t, bulk, fallBack, handler);
+        });
+    if (status != 0)
+        raiseStatus(status);
+    ++m_pending;
+    _SnmpEventProcessor::instance().wake();
+}
+
+void NvSNMPRequest::onWalkReply(int reason, const NvSnmpPdu& reply, const NvSnmpPdu& asked,
+                                const NvSnmpTarget& target, bool bulk, bool fallBack,
+                                const NvSNMPReplyHandler& handler)
+{
+    const int status = reason == NvSnmpStatus::Timeout ? NvSnmpStatus::Timeout : reply.errorStatus;
+    // A request whose owner wants no more is not asked again: the failure stands.
+    if (reason != NvSnmpStatus::SessionDestroyed && bulk && alive) {
+        NvSnmpPdu step;
+        const BulkOutcome outcome = judgeBulkAnswer(reason == NvSnmpStatus::Timeout ? reason : 0, reply, step);
+        if (outcome == BulkOutcome::Step) {
+            onReply(NvSnmpStatus::AsyncResponse, step, target.addressText(), true, handler);
+            return;
+        }
+        // Asked again (this request stays counted until the new one is sent).
+        try {
+            sendWalkStep(asked, target, outcome == BulkOutcome::Halved, outcome == BulkOutcome::FallBack, handler);
+        } catch (const NvSNMPException& x) {
+            NvSNMPError e;
+            e.code = x.code();
+            e.message = x.what();
+            e.finished = true;
+            m_bulk.clear();
+            deliver(e, handler);
+            return;
+        }
+        --m_pending;
+        return;
+    }
+    if (fallBack && reason == NvSnmpStatus::AsyncResponse && status == 0)
+        m_bulk.refuseAgent();
+    onReply(reason, reply, target.addressText(), true, handler);
 }
 
 // ---------------------------------------------------------------------------

@@ -22,7 +22,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "snmp/NvBulkWalk.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
@@ -89,11 +91,31 @@ public:
 
 private:
     enum class Purpose { FirstGet, NextGet, Set };
+    // What a GETBULK answer leads to: a walk step, the same request again with
+    // M halved, or the step asked again with get-next.
+    enum class BulkOutcome { Step, Halved, FallBack };
     NvSnmpPdu buildPdu(Purpose purpose);
     void sendAsync(Purpose purpose, NvSNMPReplyHandler handler);
     void onReply(int reason, const NvSnmpPdu& reply, const std::string& agent, bool store,
                  const NvSNMPReplyHandler& handler);
+    // Calls the handler with the record; the request counts one reply fewer.
+    void deliver(const NvSNMPError& e, const NvSNMPReplyHandler& handler);
+
+    // Table walks: each step is one get-next, or one repetition of a GETBULK
+    // answer, processed alike.
+    bool walkSync(bool first);
+    void walkAsync(NvSNMPReplyHandler handler, bool first);
+    // Sends one walk step; fallBack marks a get-next that stands in for a
+    // failed GETBULK.
+    void sendWalkStep(const NvSnmpPdu& pdu, const NvSnmpTarget& target, bool bulk, bool fallBack,
+                      NvSNMPReplyHandler handler);
+    void onWalkReply(int reason, const NvSnmpPdu& reply, const NvSnmpPdu& asked, const NvSnmpTarget& target,
+                     bool bulk, bool fallBack, const NvSNMPReplyHandler& handler);
+    BulkOutcome judgeBulkAnswer(int status, const NvSnmpPdu& reply, NvSnmpPdu& step);
+    // The asked columns as the walk stands.
+    std::vector<NvBulkWalk::Column> walkColumns() const;
 
     int m_pending = 0;
+    NvBulkWalk m_bulk;
     std::shared_ptr<int> m_life = std::make_shared<int>(0);
 };

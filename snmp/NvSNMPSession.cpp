@@ -15,6 +15,7 @@ NvSNMPDeviceRecord NvSNMPDevice;
 NvSNMPScopeRecord NvSNMPScope;
 NvSNMPSecurityRecord NvSNMPSecurity;
 uint32_t requestTimeout = 0;
+int32_t walkMaxRepetitions = kAutomaticRepetitions;
 
 void startSnmpSession(const std::string& bootCounterDirectory)
 {
@@ -46,6 +47,7 @@ void startSnmpSession(const std::string& bootCounterDirectory)
     NvSNMPSecurity.authProtocol = AuthNone;
     NvSNMPSecurity.privProtocol = PrivNone;
     requestTimeout = 100;
+    walkMaxRepetitions = kAutomaticRepetitions;
 
     _SnmpEventProcessor::instance().start();
 }
@@ -69,6 +71,7 @@ NvSNMPSettings currentSnmpSettings()
     s.privProtocol = NvSNMPSecurity.privProtocol;
     s.timeout = requestTimeout;
     s.retries = 1;
+    s.maxRepetitions = walkMaxRepetitions;
     return s;
 }
 

@@ -36,6 +36,12 @@ extern NvSNMPSecurityRecord NvSNMPSecurity;
 // Request time-out in hundredths of a second; copied by every request.
 extern uint32_t requestTimeout;
 
+// Table walks over SNMPv2c and v3: kAutomaticRepetitions lets the engine choose
+// how many rows one GETBULK answer carries, 0 walks with get-next only, and a
+// positive value is the most rows asked for at once. Copied by every request.
+inline constexpr int32_t kAutomaticRepetitions = -1;
+extern int32_t walkMaxRepetitions;
+
 // Name of the boot-counter file and the local SNMPv3 engine id.
 inline constexpr const char* kBootCounterFileName = "NvSNMP_PP_BootCounter";
 inline constexpr const char* kLocalEngineId = "NvSNMP_PP_Application";
@@ -65,6 +71,7 @@ struct NvSNMPSettings {
     int32_t privProtocol = PrivNone;
     uint32_t timeout = 100;  // hundredths of a second
     uint32_t retries = 1;
+    int32_t maxRepetitions = kAutomaticRepetitions;
 };
 
 // The three records and requestTimeout as they are now, with one retry.

@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -268,6 +269,7 @@ struct NvSnmpAdapter::Impl {
     std::deque<uint64_t> finished;  // asynchronous requests ready for delivery
     std::map<std::string, std::string> installedUser;  // engine id + user -> agent key
     uint64_t nextId = 1;
+    uint64_t sent = 0;
     std::function<void()> socketsChanged;
     std::string engineId;
     uint32_t boots = 0;
@@ -471,11 +473,22 @@ int NvSnmpAdapter::Impl::transmit(Pending& p)
 {
     Agent& a = *p.agent;
     const NvSnmpTarget& t = p.target;
-    int cmd = p.probe ? SNMP_MSG_GET
-                      : p.command == Get ? SNMP_MSG_GET : p.command == GetNext ? SNMP_MSG_GETNEXT : SNMP_MSG_SET;
+    int cmd = SNMP_MSG_SET;
+    switch (p.command) {
+    case Get: cmd = SNMP_MSG_GET; break;
+    case GetNext: cmd = SNMP_MSG_GETNEXT; break;
+    case GetBulk: cmd = SNMP_MSG_GETBULK; break;
+    case Set: cmd = SNMP_MSG_SET; break;
+    }
+    if (p.probe)
+        cmd = SNMP_MSG_GET;
     netsnmp_pdu* pdu = snmp_pdu_create(cmd);
     if (!pdu)
         return St::ResourceUnavailable;
+    if (cmd == SNMP_MSG_GETBULK) {
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = std::max(1, p.request.maxRepetitions);
+    }
     if (p.probe) {
         // An empty unauthenticated request: the agent answers with a report
         // that carries its engine id.
@@ -524,6 +537,8 @@ int NvSnmpAdapter::Impl::transmit(Pending& p)
             status = St::Error;
         return status;
     }
+    if (!p.probe)
+        ++sent;
     return St::Success;
 }
 
@@ -780,6 +795,11 @@ void NvSnmpAdapter::setSocketsChangedHandler(std::function<void()> handler)
 int NvSnmpAdapter::outstanding() const
 {
     return static_cast<int>(d->pending.size());
+}
+
+uint64_t NvSnmpAdapter::sentCount() const
+{
+    return d->sent;
 }
 
 void NvSnmpAdapter::closeSessions()

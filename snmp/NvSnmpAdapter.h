@@ -1,5 +1,5 @@
 #pragma once
-// The SNMP session of the process: get, get-next and set in blocking and
+// The SNMP session of the process: get, get-next, get-bulk and set in blocking and
 // callback forms, with results in the class library's status numbering
 // (0 success, -5 time-out, 1400..1414 USM, -1401..-1418 message processing,
 // -1..-23 class statuses, 1..18 agent error status in the reply PDU).
@@ -54,7 +54,7 @@ inline constexpr int MpUnknownContext = -1417;
 
 class NvSnmpAdapter {
 public:
-    enum Command { Get, GetNext, Set };
+    enum Command { Get, GetNext, GetBulk, Set };
 
     // reason: NvSnmpStatus::AsyncResponse when a reply (or a failure, whose
     // status is then in reply.errorStatus) arrived, Timeout when the agent did
@@ -88,6 +88,9 @@ public:
 
     // Requests sent and not yet delivered.
     int outstanding() const;
+    // Requests put on the wire so far, retries and discovery not counted (for
+    // tests and benchmarks).
+    uint64_t sentCount() const;
 
     // Closes every session; open requests get SessionDestroyed (no delivery
     // follows), and the adapter stays usable. For tests and process end.

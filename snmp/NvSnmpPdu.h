@@ -43,6 +43,9 @@ struct NvSnmpPdu {
     std::vector<NvSnmpVb> vbs;
     int32_t errorStatus = 0;  // agent error status, or a status of the adapter for failed replies
     int32_t errorIndex = 0;
+    // GETBULK only: every varbind is a repeater (non-repeaters 0), asked this
+    // many times.
+    int32_t maxRepetitions = 0;
     int32_t securityLevel = SecurityNoAuthNoPriv;
     std::string contextName;
     std::string contextEngineId;

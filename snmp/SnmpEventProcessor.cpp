@@ -73,11 +73,31 @@ void _SnmpEventProcessor::tick()
         // must not leave the pump marked as running with its timer stopped.
         qWarning("SNMP event pump: a reply raised an exception");
     }
+    // What is posted meanwhile waits for the next tick.
+    std::vector<std::function<void()>> posted;
+    posted.swap(m_posted);
+    for (auto& f : posted)
+        f();
     m_inTick = false;
     if (m_started) {
-        m_timer.start();
+        NvSnmpAdapter* adapter = NvSnmpAdapter::instance();
+        if ((adapter && adapter->outstanding() > 0) || !m_posted.empty())
+            m_timer.start();
         syncNotifiers();
     }
+}
+
+void _SnmpEventProcessor::wake()
+{
+    if (m_started && !m_inTick && !m_timer.isActive())
+        m_timer.start();
+}
+
+void _SnmpEventProcessor::post(std::function<void()> f)
+{
+    m_posted.push_back(std::move(f));
+    if (QCoreApplication::instance())
+        QMetaObject::invokeMethod(this, [this] { tick(); }, Qt::QueuedConnection);
 }
 
 void _SnmpEventProcessor::syncNotifiers()

@@ -4,12 +4,16 @@
 // a session socket becomes readable, so a walk pays one round trip per row.
 // A tick disables the timer and the socket notifiers, processes pending events
 // once and enables them again: it never re-enters, even when a reply handler
-// runs a nested event loop.
+// runs a nested event loop. With no request outstanding the timer rests (there
+// is no retry or time-out to run) until the next send wakes it; the socket
+// notifiers stay on.
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -28,6 +32,13 @@ public:
     // One tick now; nothing while a tick is running.
     void tick();
 
+    // A request was sent: the timer runs again until nothing is outstanding.
+    void wake();
+
+    // Runs f from a tick as soon as the event loop turns: for replies that
+    // are already at hand, so they reach their handlers like any other.
+    void post(std::function<void()> f);
+
     // Number of ticks so far (for benchmarks).
     quint64 tickCount() const { return m_ticks; }
 
@@ -43,4 +54,5 @@ private:
     bool m_started = false;
     bool m_inTick = false;
     quint64 m_ticks = 0;
+    std::vector<std::function<void()>> m_posted;
 };

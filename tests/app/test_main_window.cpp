@@ -20,6 +20,7 @@
 #include "panels/PortButton.h"
 #include "panels/PortButtonList.h"
 #include "platform/Registry.h"
+#include "tests/app/ModuleUnderTest.h"
 #include "tests/common/SimulatorProcess.h"
 #include "panels/UnitPanelFormUnit.h"
 #include "tests/common/TestFiles.h"
@@ -38,18 +39,7 @@ protected:
             ADD_FAILURE() << sim.log();
             return nullptr;
         }
-        const QString conf = dir.filePath("conf/");
-        QDir().mkpath(conf);
-        writeTestFile(dir.filePath("registry.ini"),
-                  "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + QByteArray(NV_BIN_DIR) +
-                      "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n");
-        writeTestFile(conf + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(sim.port()) +
-                                              "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
-                                              "AuthProtocol=0\nPrivProtocol=0\n");
-        const std::string counterDir = dir.path().toStdString();
-        return std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", "/Rquorel", "/Wtessany"},
-                                           Registry(dir.filePath("registry.ini")),
-                                           [counterDir](const std::string&) { startSnmpSession(counterDir); });
+        return openModule(dir, {.agentPort = sim.port()});
     }
 
     QTemporaryDir dir;
@@ -162,7 +152,59 @@ TEST_F(MainWindowTest, FailedWalksLeaveTheWindowWithWhatArrived)
         EXPECT_EQ(form->modulePanels().size(), c.modules);
         // The RMON state is still read.
         EXPECT_EQ(form->ST_RmonState->text(), "enabled");
+        // The failure stays on the status line, not the RMON read's "Ok!".
+        const QString error = form->IdentificationError->text();
+        EXPECT_FALSE(form->IdentificationError->isHidden());
+        EXPECT_EQ(form->StatusPanel->text(), error);
+        EXPECT_EQ(error.startsWith("No unit identified"), c.panels == 0) << error.toStdString();
+        EXPECT_FALSE(error.contains("Ok!")) << error.toStdString();
     }
+}
+
+TEST_F(MainWindowTest, WindowShowsItselfWhileTheStackIsRead)
+{
+    const std::vector<std::string> stack = {"--unit", "model=HV-720 module=HM20", "--unit", "model=HV-710",
+                                            "--unit", "model=HV-640"};
+    auto classes = [](const TMainForm& form) {
+        std::vector<std::string> names;
+        for (const TUnitPanelForm* p : form.unitPanels())
+            names.push_back(p->metaObject()->className());
+        for (const TExpansionModuleForm* m : form.modulePanels())
+            names.push_back(m->metaObject()->className());
+        return names;
+    };
+    auto quick = open(stack);
+    ASSERT_TRUE(quick);
+    const auto expected = classes(*quick);
+    EXPECT_TRUE(quick->IdentificationError->isHidden());
+    quick.reset();
+    sim.stop();
+
+    // Every answer comes 400 ms late; a look at the window while it is read.
+    bool seen = false;
+    bool visible = false;
+    size_t panels = 99;
+    QString status;
+    QTimer::singleShot(600, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* form = qobject_cast<TMainForm*>(w)) {
+                seen = true;
+                visible = form->isVisible();
+                panels = form->unitPanels().size();
+                status = form->StatusPanel->text();
+            }
+        }
+    });
+    std::vector<std::string> slow = stack;
+    slow.insert(slow.end(), {"--delay", "400"});
+    auto form = open(slow);
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(panels, 0u);
+    EXPECT_TRUE(status.startsWith("Reading the stack: ")) << status.toStdString();
+    EXPECT_EQ(classes(*form), expected);
+    EXPECT_TRUE(form->IdentificationError->isHidden());
 }
 
 TEST_F(MainWindowTest, RmonEntriesFollowTheAgentsState)

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -383,4 +386,67 @@ TEST_F(ConstraintForm, WidthAndOwnerForm)
     constraint.attach("%s{w120}", {first});
     EXPECT_EQ(first->width(), 120);
     constraint.setOwnerForm(&form);
+}
+
+TEST_F(ConstraintForm, APasteThatDoesNotFitIsCutToTheRoomLeft)
+{
+    struct Case {
+        const char* before;
+        const char* clipboard;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"ab", "cdefgh", "abcde"},
+        {"abcde", "x", "abcde"},  // full: nothing goes in
+        {"", "xyz", "xyz"},       // fits: pasted whole
+    };
+    constraint.attach("%s{l5}", {first});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        first->setText(c.before);
+        first->end(false);
+        QApplication::clipboard()->setText(c.clipboard);
+        QTest::keySequence(first, QKeySequence::Paste);
+        EXPECT_EQ(first->text().toStdString(), c.after);
+    }
+    // Typing on in a full field still adds nothing, and code may set more.
+    QTest::keyClick(first, 'q');
+    EXPECT_EQ(first->text(), "xyz" "q");
+    first->setText("1234567");
+    EXPECT_EQ(first->text(), "1234567");
+}
+
+TEST_F(ConstraintForm, ClickingAButtonOrComboBoxOutOfARefusedEditDoesNotActOnIt)
+{
+    auto* button = new QPushButton("Go", &form);
+    auto* combo = new QComboBox(&form);
+    combo->addItems({"a", "b"});
+    form.layout()->addWidget(button);
+    form.layout()->addWidget(combo);
+    QCoreApplication::processEvents();
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    constraint.attach("%i{n1x10}", {first});
+    for (QWidget* target : {static_cast<QWidget*>(button), static_cast<QWidget*>(combo)}) {
+        SCOPED_TRACE(target->metaObject()->className());
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        first->setFocus();
+        first->setText("99");
+        BoxCloser boxes;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(boxes.texts, QStringList({"(NvCommon) Please enter a number between 1 and 10!"}));
+        EXPECT_EQ(form.focusWidget(), first);
+        EXPECT_EQ(clicks, 0);
+        EXPECT_FALSE(button->isDown());
+        EXPECT_FALSE(combo->view()->isVisible());
+    }
+    // Once the edit holds an accepted value the same click acts.
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    first->setFocus();
+    first->setText("5");
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    EXPECT_EQ(clicks, 1);
 }

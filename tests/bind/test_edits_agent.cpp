@@ -30,6 +30,7 @@
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvValueText.h"
 #include "tests/common/SimulatorProcess.h"
+#include "tests/common/SimulatorSuite.h"
 
 namespace {
 
@@ -62,35 +63,11 @@ std::string compact(std::string text)
     return text;
 }
 
-class EditsAgent : public ::testing::Test {
+class EditsAgent : public SimulatorSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        sim = new SimulatorProcess();
-        if (!sim->start({"--quiet"}))
-            startError = sim->log();
-        counterDir = new QTemporaryDir();
-        startSnmpSession(counterDir->path().toStdString());
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    static void TearDownTestSuite()
-    {
-        delete sim;
-        sim = nullptr;
-        delete counterDir;
-        counterDir = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(startError.empty()) << startError;
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-        NvSNMPSecurity = NvSNMPSecurityRecord{};
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "quorel";
-        NvSNMPSecurity.writeCommunity = "tessany";
-        NvSNMPScope = NvSNMPScopeRecord{};
-        requestTimeout = 200;
+        SimulatorSuite::SetUp();
         form = std::make_unique<QWidget>();
     }
     void TearDown() override { NvSNMPRequest2Controls::close(binding); }
@@ -103,15 +80,9 @@ protected:
     void waitIdle() { waitUntilIdle(binding->busy); }
     static std::string agentValue(const std::string& oid) { return compact(sim->get({oid}).out); }
 
-    static SimulatorProcess* sim;
-    static QTemporaryDir* counterDir;
-    static std::string startError;
     std::unique_ptr<QWidget> form;
     std::unique_ptr<NvSNMPRequest2Edits> binding;
 };
-SimulatorProcess* EditsAgent::sim = nullptr;
-QTemporaryDir* EditsAgent::counterDir = nullptr;
-std::string EditsAgent::startError;
 
 TEST_F(EditsAgent, ScalarGroupReadAndWrittenBackInBothModes)
 {

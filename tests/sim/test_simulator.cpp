@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -360,4 +362,30 @@ TEST_F(SimTest, BadCommandLinesAreRefused)
     for (int i = 0; i < 13; ++i)
         thirteen += "model=HV-720\n";
     EXPECT_FALSE(sim.start({}, thirteen));
+}
+
+TEST_F(SimTest, StaticVlansAppearInTheCurrentTableAndSetsAreLogged)
+{
+    const std::string log = sim.dir() + "/sets.log";
+    startSim({"--set-log", log});
+    const std::string status = "1.3.6.1.2.1.17.7.1.4.3.1.5.30";
+    const std::string egress = "1.3.6.1.2.1.17.7.1.4.3.1.2.30";
+    const std::string currentEgress = "1.3.6.1.2.1.17.7.1.4.2.1.4.0.30";
+    const std::string deletes = "1.3.6.1.2.1.17.7.1.4.1.0";
+    const std::string count = "1.3.6.1.2.1.17.7.1.1.4.0";
+
+    ASSERT_EQ(sim.set({status, "i", "4", egress, "x", "C0"}).exitCode, 0);
+    auto after = entries(sim.get({currentEgress, count}, {"-Ox"}).out);
+    EXPECT_EQ(after[currentEgress], "C0 ");  // the tools end hexadecimal values with a blank
+    EXPECT_EQ(after[count], "4");
+
+    ASSERT_EQ(sim.set({status, "i", "6"}).exitCode, 0);
+    after = entries(sim.get({currentEgress, deletes, count}).out);
+    EXPECT_NE(after[currentEgress].find("No Such Instance"), std::string::npos) << after[currentEgress];
+    EXPECT_EQ(after[deletes], "1");
+    EXPECT_EQ(after[count], "3");
+
+    std::ifstream in(log);
+    const std::string logged((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(logged, status + "=4 " + egress + "=0xC0\n" + status + "=6\n");
 }

@@ -102,6 +102,7 @@ protected:
         NvSNMPSecurity.privProtocol = 1;
         NvSNMPScope = NvSNMPScopeRecord{};
         requestTimeout = 100;
+        walkMaxRepetitions = kAutomaticRepetitions;
     }
 
     static std::unique_ptr<NvSNMPRequest> request(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind kind, int indexCount)
@@ -246,6 +247,48 @@ TEST_F(AgentTest, WalkOfInterfaceExtensionsOverV2cReadsCounter64)
         EXPECT_FALSE(row[1].empty());
         ASSERT_FALSE(row[2].empty());
         EXPECT_EQ(row[2].find_first_not_of("0123456789"), std::string::npos) << row[2];
+    }
+}
+
+TEST_F(AgentTest, GetBulkWalksGiveTheRowsOfGetNext)
+{
+    struct Case {
+        const char* name;
+        const NvSNMPVarDescriptor* table;
+        int8_t version;
+        const char* user;
+    };
+    const Case cases[] = {
+        {.name = "ifTable over v2c", .table = kIfTable, .version = 1, .user = ""},
+        {.name = "implied text index over v2c", .table = kTargetAddr, .version = 1, .user = ""},
+        {.name = "ifTable over v3", .table = kIfTable, .version = 3, .user = SnmpdFixture::kShaDesUser},
+        {.name = "Counter64 table over v3", .table = kIfXTable, .version = 3, .user = SnmpdFixture::kShaDesUser},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NvSNMPSecurity.version = c.version;
+        NvSNMPSecurity.securityName = c.user;
+        NvSNMPSecurity.securityLevel = 3;
+        NvSNMPSecurity.authProtocol = 3;
+        NvSNMPSecurity.privProtocol = 2;
+        NvSNMPSecurity.authPassword = SnmpdFixture::kAuthPass;
+        NvSNMPSecurity.privPassword = SnmpdFixture::kPrivPass;
+        NvSnmpAdapter* adapter = NvSnmpAdapter::instance();
+        walkMaxRepetitions = 0;
+        auto getNext = request(c.table, NvSNMPVarList::Table, 1);
+        uint64_t sent = adapter->sentCount();
+        const auto reference = walkSync(*getNext);
+        const uint64_t getNextRequests = adapter->sentCount() - sent;
+        walkMaxRepetitions = kAutomaticRepetitions;
+        auto bulkSync = request(c.table, NvSNMPVarList::Table, 1);
+        auto bulkAsync = request(c.table, NvSNMPVarList::Table, 1);
+        sent = adapter->sentCount();
+        EXPECT_EQ(walkSync(*bulkSync), reference);
+        const uint64_t bulkRequests = adapter->sentCount() - sent;
+        EXPECT_EQ(walkAsync(*bulkAsync), reference);
+        EXPECT_EQ(getNextRequests, reference.size() + 1);
+        if (reference.size() >= 2)
+            EXPECT_LT(bulkRequests, getNextRequests);
     }
 }
 

@@ -1,0 +1,141 @@
+#include "editors/EditorDialog.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QBoxLayout>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <exception>
+
+#include "app/MainSettings.h"
+#include "bind/NvSNMPRequest2Edits.h"
+#include "snmp/NvSNMPVarList.h"
+
+EditorDialog::EditorDialog(const EditorContext& context, const QString& caption, QSize designed, bool scalePosition)
+    : QDialog(context.mainWindow), m_context(context)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    const bool large = context.settings && context.settings->LargeFonts;
+    const double f = large ? 1.25 : 1.0;
+    resize(static_cast<int>(designed.width() * f), static_cast<int>(designed.height() * f));
+    if (large && scalePosition)
+        move(static_cast<int>(x() * f), static_cast<int>(y() * f));
+}
+
+EditorDialog::~EditorDialog()
+{
+    // The derived form is gone by now: none of its handlers may run while the
+    // replies still outstanding are awaited.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+    closeBindings();
+}
+
+void EditorDialog::done(int result)
+{
+    closeBindings();
+    QDialog::done(result);
+}
+
+QString EditorDialog::addressText() const
+{
+    return m_context.settings ? QString::fromStdString(m_context.settings->addressText) : QString();
+}
+
+void EditorDialog::message(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QFileInfo(QCoreApplication::applicationFilePath()).fileName(), text,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void EditorDialog::waitWhileBusy(const NvSNMPRequest2Controls& binding)
+{
+    while (binding.busy)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+NvSNMPRequest2Edits& EditorDialog::addBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind listKind, int32_t indexCount)
+{
+    auto binding = std::make_unique<NvSNMPRequest2Edits>(this);
+    binding->request.varList.assign(NvSNMPVarList(table, listKind, indexCount));
+    m_bindings.push_back(std::move(binding));
+    return *m_bindings.back();
+}
+
+bool EditorDialog::report(NvSNMPRequest2Controls& binding, const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception& x) {
+        binding.showStatus(x.what());
+    }
+    return false;
+}
+
+QStatusBar* EditorDialog::makeStatusBar(QWidget* parent, QLabel** firstPanel)
+{
+    auto* bar = new QStatusBar(parent);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    auto* panel = new QLabel(bar);
+    bar->addWidget(panel, 1);
+    *firstPanel = panel;
+    return bar;
+}
+
+QPushButton* EditorDialog::addButton(QBoxLayout* row, const QString& caption, const char* objectName)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+QPlainTextEdit* EditorDialog::makeMemo()
+{
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(QStringLiteral("Memo1"));
+    memo->setReadOnly(true);
+    memo->setMaximumHeight(70);
+    return memo;
+}
+
+QLabel* EditorDialog::staticText(QWidget* parent, const char* objectName)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(60);
+    return label;
+}
+
+void EditorDialog::followLineCount(QTreeWidget* list, QLabel* count)
+{
+    auto show = [list, count] { count->setText(QString::number(list->topLevelItemCount())); };
+    QAbstractItemModel* model = list->model();
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, count, show);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, count, show);
+    QObject::connect(model, &QAbstractItemModel::modelReset, count, show);
+    show();
+}
+
+void EditorDialog::closeBindings()
+{
+    for (auto& binding : m_bindings) {
+        // The form's reply handlers end with the form.
+        binding->onGetDone = nullptr;
+        binding->onSetDone = nullptr;
+        NvSNMPRequest2Controls::close(binding);
+    }
+    m_bindings.clear();
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The common frame of the feature editors: a modal dialog owned by the main
+// window, its designed size (and position) scaled by 1.25 with large fonts,
+// the bindings it owns closed by the one closing protocol when it closes, the
+// editors' plain message box, and the reporting of request errors on a
+// binding's status target.
+#include <QDialog>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "editors/EditorRegistry.h"
+#include "snmp/NvSNMPVarList.h"
+
+class NvSNMPRequest2Controls;
+class NvSNMPRequest2Edits;
+class QBoxLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+struct NvSNMPVarDescriptor;
+
+class EditorDialog : public QDialog {
+    Q_OBJECT
+public:
+    // scalePosition false: only the size follows LargeFonts.
+    EditorDialog(const EditorContext& context, const QString& caption, QSize designed, bool scalePosition = true);
+    ~EditorDialog() override;
+
+    // Closes the bindings (request switched off, replies awaited), then the dialog.
+    void done(int result) override;
+
+    // The agent address given at start-up.
+    QString addressText() const;
+    const EditorContext& context() const { return m_context; }
+
+    // The editors' plain modal message box: the text, the program's name as
+    // caption, one OK button.
+    void message(const QString& text);
+
+    // Processes events, sleeping between them, until the binding is idle.
+    static void waitWhileBusy(const NvSNMPRequest2Controls& binding);
+
+protected:
+    // A binding over the table, owned by the dialog and closed with it.
+    NvSNMPRequest2Edits& addBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind listKind, int32_t indexCount);
+    // Runs action; an error it throws is written to the binding's status target
+    // with the template of the operation that failed. Returns false on error.
+    static bool report(NvSNMPRequest2Controls& binding, const std::function<void()>& action);
+    // A status bar with one panel (a label), placed at the bottom by the caller.
+    static QStatusBar* makeStatusBar(QWidget* parent, QLabel** firstPanel);
+    // A push button with the caption, appended to row.
+    QPushButton* addButton(QBoxLayout* row, const QString& caption, const char* objectName);
+    // The read-only memo "Memo1" in which the bindings write their status lines.
+    QPlainTextEdit* makeMemo();
+    // A sunken static text with the object name of the form layouts.
+    static QLabel* staticText(QWidget* parent, const char* objectName);
+    // Keeps count showing the number of lines of list, whenever the list changes.
+    static void followLineCount(QTreeWidget* list, QLabel* count);
+
+private:
+    void closeBindings();
+
+    EditorContext m_context;
+    std::vector<std::unique_ptr<NvSNMPRequest2Edits>> m_bindings;
+};
+
+// The opener of a menu entry: creates the editor, shows it modally and destroys
+// it when it returns.
+template <class Form>
+void openEditor(const EditorContext& context)
+{
+    Form form(context);
+    form.exec();
+}

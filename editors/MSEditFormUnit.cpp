@@ -1,0 +1,83 @@
+#include "editors/MSEditFormUnit.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "catalogue/NvCatalogueTables.h"
+#include "editors/EditorSupport.h"
+#include "editors/MSInformationFormUnit.h"
+
+TMSEditForm::TMSEditForm(TMSInformationForm* listForm)
+    : QDialog(listForm)
+    , m_listForm(listForm)
+{
+    KeyIDEdit = new QLineEdit(this);
+    KeyIDEdit->setObjectName(QStringLiteral("KeyIDEdit"));
+    ED_MCS = new QLineEdit(this);
+    ED_MCS->setObjectName(QStringLiteral("ED_MCS"));
+    MS_Password = new QLineEdit(this);
+    MS_Password->setObjectName(QStringLiteral("MS_Password"));
+    Row_Status = new QComboBox(this);
+    Row_Status->setObjectName(QStringLiteral("Row_Status"));
+    SetButton = editor::newButton(this, "SetButton", "Set");
+    CloseButton = editor::newButton(this, "CloseButton", "Close");
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Member ID"), KeyIDEdit);
+    fields->addRow(QStringLiteral("Member Candidate Source"), ED_MCS);
+    fields->addRow(QStringLiteral("Member Password"), MS_Password);
+    fields->addRow(QStringLiteral("Member Row Status"), Row_Status);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SetButton);
+    buttons->addWidget(CloseButton);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(fields);
+    whole->addLayout(buttons);
+    connect(SetButton, &QPushButton::clicked, this, &TMSEditForm::SetButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_binding = std::make_unique<NvSNMPRequest2Edits>(this);
+    m_binding->request.varList = NvSNMPVarList(MemberSwitchEditVars, NvSNMPVarList::SingleInstance, 1);
+    m_binding->bindEdit(MemberIdRow, "%i", KeyIDEdit);
+    m_binding->bindEdit(CandidateSourceRow, "%s", KeyIDEdit);
+    m_binding->bindEdit(PasswordRow, "%s", MS_Password);
+    m_binding->bindComboBox(RowStatusRow, Row_Status);
+}
+
+TMSEditForm::~TMSEditForm()
+{
+    NvSNMPRequest2Controls::close(m_binding);
+}
+
+void TMSEditForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (mode == AddMode) {
+        KeyIDEdit->setEnabled(true);
+        KeyIDEdit->clear();
+        ED_MCS->clear();
+    }
+}
+
+void TMSEditForm::SetButtonClick()
+{
+    if (mode == AddMode) {
+        if (KeyIDEdit->text().isEmpty()) {
+            editor::showMessage(this, QStringLiteral("MSID is needed."));
+            KeyIDEdit->setFocus();
+            return;
+        }
+        ED_MCS->setText(KeyIDEdit->text());
+    }
+    try {
+        m_binding->request.varList.instance = KeyIDEdit->text().toStdString();
+        m_binding->set(true, true);
+        accept();
+    } catch (const std::exception& x) {
+        editor::appendLine(m_listForm->Memo1, x.what());
+    }
+}

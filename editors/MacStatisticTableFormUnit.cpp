@@ -1,0 +1,8 @@
+#include "editors/MacStatisticTableFormUnit.h"
+
+#include "catalogue/NvCatalogueTables.h"
+
+TMacStatisticTableForm::TMacStatisticTableForm(const EditorContext& context, QWidget* owner)
+    : TStatisticsViewForm(context, owner, "MACStatisticTableForm", MacStatisticVars)
+{
+}

@@ -1,0 +1,173 @@
+#include "editors/VlanStaticFormUnit.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "bind/NvSNMPRequest2Edits.h"
+#include "catalogue/NvCatalogueTables.h"
+#include "editors/PortGrid.h"
+#include "snmp/NvSNMPVarList.h"
+
+namespace {
+
+enum StaticRow { VlanId, VlanName, Egress, Forbidden, Untagged, RowStatus };
+enum StatusItem { StatusCreateAndGo = 1, StatusDestroy = 2 };
+
+}  // namespace
+
+TVlanStaticForm::TVlanStaticForm(const EditorContext& context)
+    : EditorDialog(context, QStringLiteral("VLAN Static Form"), QSize(587, 566))
+{
+    auto* top = new QVBoxLayout(this);
+    LV_dot1qVlanStaticEntry = new QTreeWidget(this);
+    LV_dot1qVlanStaticEntry->setObjectName(QStringLiteral("LV_dot1qVlanStaticEntry"));
+    top->addWidget(LV_dot1qVlanStaticEntry, 2);
+
+    auto* fields = new QHBoxLayout;
+    auto* left = new QFormLayout;
+    ED_VLANID = new QLineEdit(this);
+    ED_VLANID->setObjectName(QStringLiteral("ED_VLANID"));
+    ED_VLANName = new QLineEdit(this);
+    ED_VLANName->setObjectName(QStringLiteral("ED_VLANName"));
+    Status = new QComboBox(this);
+    Status->setObjectName(QStringLiteral("Status"));
+    Status->setEnabled(false);
+    left->addRow(QStringLiteral("VLAN ID"), ED_VLANID);
+    left->addRow(QStringLiteral("VLAN Name"), ED_VLANName);
+    left->addRow(QStringLiteral("Status"), Status);
+    auto* right = new QFormLayout;
+    NextFreeLocalVlanIndex = staticText(this, "NextFreeLocalVlanIndex");
+    ST_Count2 = staticText(this, "ST_Count2");
+    right->addRow(QStringLiteral("Next Free Local VLAN Index"), NextFreeLocalVlanIndex);
+    right->addRow(QStringLiteral("Samples"), ST_Count2);
+    fields->addLayout(left, 1);
+    fields->addLayout(right, 1);
+    top->addLayout(fields);
+
+    PortPages = new QTabWidget(this);
+    PortPages->setObjectName(QStringLiteral("PortPages"));
+    auto page = [&](const QString& caption) {
+        auto* p = new QWidget;
+        PortPages->addTab(p, caption);
+        return new PortGrid(p, context);
+    };
+    EgressPorts = page(QStringLiteral("Egress Ports"));
+    ForbiddenEgressPorts = page(QStringLiteral("Forbidden Egress Ports"));
+    UntaggedPorts = page(QStringLiteral("Untagged Ports"));
+    top->addWidget(PortPages, 5);
+
+    auto* buttons = new QHBoxLayout;
+    RefreshBtn = addButton(buttons, QStringLiteral("Refresh"), "RefreshBtn");
+    SetBtn = addButton(buttons, QStringLiteral("Set"), "SetBtn");
+    AddBtn = addButton(buttons, QStringLiteral("Add"), "AddBtn");
+    DeleteBtn = addButton(buttons, QStringLiteral("Delete"), "DeleteBtn");
+    DeleteBtn->setEnabled(false);
+    buttons->addStretch(1);
+    top->addLayout(buttons);
+    Memo1 = makeMemo();
+    top->addWidget(Memo1, 1);
+
+    connect(RefreshBtn, &QPushButton::clicked, this, &TVlanStaticForm::RefreshClick);
+    connect(SetBtn, &QPushButton::clicked, this, &TVlanStaticForm::SetClick);
+    connect(AddBtn, &QPushButton::clicked, this, &TVlanStaticForm::AddClick);
+    connect(DeleteBtn, &QPushButton::clicked, this, &TVlanStaticForm::DeleteClick);
+    connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
+            &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
+    followLineCount(LV_dot1qVlanStaticEntry, ST_Count2);
+
+    m_scalar = &addBinding(NextFreeVlanIndexVars, NvSNMPVarList::ScalarGroup, 0);
+    m_table = &addBinding(VlanStaticVars, NvSNMPVarList::EditableTable, 1);
+    m_scalar->setStatusTarget(Memo1);
+    m_table->setStatusTarget(Memo1);
+    // A unit list that cannot be read leaves the grids without units.
+    for (PortGrid* grid : {EgressPorts, ForbiddenEgressPorts, UntaggedPorts})
+        report(*m_table, [&] { grid->fillFromStack(); });
+    // An untagged port is always an egress port: the operator's clicks keep it so.
+    for (int n = 1; n <= std::min(UntaggedPorts->boxes().size(), EgressPorts->boxes().size()); ++n) {
+        QCheckBox* untagged = UntaggedPorts->box(n);
+        QCheckBox* egress = EgressPorts->box(n);
+        connect(untagged, &QCheckBox::clicked, egress, [egress](bool checked) {
+            if (checked)
+                egress->setChecked(true);
+        });
+        connect(egress, &QCheckBox::clicked, untagged, [untagged](bool checked) {
+            if (!checked)
+                untagged->setChecked(false);
+        });
+    }
+
+    report(*m_table, [&] {
+        m_scalar->bindControl(0, NextFreeLocalVlanIndex);
+        m_table->attachListView(LV_dot1qVlanStaticEntry, true);
+        m_table->bindEdit(VlanId, "%s", ED_VLANID);
+        m_table->bindEdit(VlanName, "%s", ED_VLANName);
+        EgressPorts->bindTo(*m_table, Egress);
+        ForbiddenEgressPorts->bindTo(*m_table, Forbidden);
+        UntaggedPorts->bindTo(*m_table, Untagged);
+        m_table->bindComboBox(RowStatus, Status);
+        Status->setCurrentIndex(-1);
+    });
+    report(*m_scalar, [&] { m_scalar->get(); });
+    report(*m_table, [&] { m_table->get(); });
+}
+
+void TVlanStaticForm::RefreshClick()
+{
+    report(*m_scalar, [&] { m_scalar->get(); });
+    report(*m_table, [&] { m_table->get(); });
+    ST_Count2->setText(QString::number(LV_dot1qVlanStaticEntry->topLevelItemCount()));
+    cleanUp();
+}
+
+void TVlanStaticForm::SetClick()
+{
+    report(*m_table, [&] { m_table->set(true, true); });
+    cleanUp();
+}
+
+void TVlanStaticForm::AddClick()
+{
+    send(StatusCreateAndGo);
+}
+
+void TVlanStaticForm::DeleteClick()
+{
+    send(StatusDestroy);
+}
+
+void TVlanStaticForm::send(int statusItem)
+{
+    Status->setCurrentIndex(statusItem);
+    // The set collects the controls before it returns, so the clean-up after
+    // it does not change what is sent.
+    report(*m_table, [&] { m_table->set(true, true); });
+    cleanUp();
+}
+
+void TVlanStaticForm::LV_dot1qVlanStaticEntryClick()
+{
+    const bool selected = !LV_dot1qVlanStaticEntry->selectedItems().isEmpty();
+    DeleteBtn->setEnabled(selected);
+    if (!selected)
+        cleanUp();
+}
+
+void TVlanStaticForm::cleanUp()
+{
+    for (PortGrid* grid : {EgressPorts, ForbiddenEgressPorts, UntaggedPorts})
+        grid->clear();
+    ED_VLANID->clear();
+    ED_VLANName->clear();
+    Status->setCurrentIndex(-1);
+}

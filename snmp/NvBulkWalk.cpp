@@ -1,0 +1,237 @@
+#include "snmp/NvBulkWalk.h"
+
+#include <algorithm>
+#include <map>
+
+#include "snmp/NvSNMPSession.h"
+#include "snmp/NvSNMPVarList.h"
+
+namespace {
+
+// What the walk has learnt about one agent during this run.
+struct AgentRecord {
+    bool refused = false;                                // failed GETBULK: get-next only
+    int32_t ceiling = NvBulkWalk::kMostRepetitions;      // M that last drew tooBig, halved
+};
+
+std::map<std::string, AgentRecord>& agents()
+{
+    static std::map<std::string, AgentRecord> records;
+    return records;
+}
+
+std::string agentKey(const NvSnmpTarget& t)
+{
+    return t.addressText() + "|" + std::to_string(t.version) + "|"
+           + (t.kind == NvSnmpTarget::User ? "u:" + t.securityName : "c:" + t.readCommunity);
+}
+
+// Octets of one sub-identifier in BER.
+int arcBytes(uint32_t arc)
+{
+    int n = 1;
+    while (arc >= 0x80) {
+        arc >>= 7;
+        ++n;
+    }
+    return n;
+}
+
+int oidBytes(const std::string& text)
+{
+    NvOid o;
+    if (!oidFromText(text, o))
+        return 12;
+    int n = 1;  // the first two arcs share one octet
+    for (size_t i = 2; i < o.size(); ++i)
+        n += arcBytes(o[i]);
+    return n;
+}
+
+// Expected octets of an instance part for one index column.
+int instanceBytes(uint32_t syntax, bool implied)
+{
+    switch (syntax) {
+    case SyntaxIpAddress:
+    case SyntaxNsapAddress: return 6;
+    case SyntaxMacAddress: return 9;
+    case SyntaxCounter64:
+    case SyntaxReal:
+    case SyntaxCalendarTime: return 8;
+    case SyntaxDateAndTime: return 11;
+    case SyntaxAddress16: return 16;
+    case SyntaxBits:
+    case SyntaxOctets:
+    case SyntaxOpaque:
+    case SyntaxDisplayString:
+    case SyntaxOid: return implied ? 12 : 13;
+    default: return 2;
+    }
+}
+
+// Expected octets of a value with its tag and length.
+int valueBytes(uint32_t syntax)
+{
+    switch (syntax) {
+    case SyntaxBoolean:
+    case SyntaxInteger: return 5;
+    case SyntaxNull: return 2;
+    case SyntaxIpAddress:
+    case SyntaxNsapAddress: return 6;
+    case SyntaxCounter:
+    case SyntaxGauge:
+    case SyntaxTimeTicks:
+    case SyntaxUInteger: return 7;
+    case SyntaxCounter64: return 11;
+    case SyntaxMacAddress: return 8;
+    case SyntaxDateAndTime: return 13;
+    case SyntaxReal:
+    case SyntaxCalendarTime: return 10;
+    default: return 26;  // texts, octet strings and identifiers of no known length
+    }
+}
+
+// Whether a received varbind lies outside the column (or is an exception): a
+// get-next from anywhere at or beyond the identifier that led there brings the
+// same varbind again.
+bool leavesColumn(const std::string& base, const NvSnmpVb& vb)
+{
+    if (vb.type == AsnEndOfMibView || vb.type == AsnNoSuchObject || vb.type == AsnNoSuchInstance)
+        return true;
+    const std::string received = oidToText(vb.oid);
+    return received.size() <= base.size() + 1 || received.compare(0, base.size(), base) != 0
+           || received[base.size()] != '.';
+}
+
+}  // namespace
+
+int32_t NvBulkWalk::repetitionsForDatagram(const NvSNMPVarList& list, const NvSNMPSettings& settings)
+{
+    int instance = list.instance.empty() ? 0 : oidBytes("1.3." + list.instance) - 1;
+    for (int r = 0; r < list.indexCount && r < list.count(); ++r)
+        instance += instanceBytes(list.row(r).syntax, r + 1 == list.indexCount && list.isImplied(r));
+    int perRow = 0;
+    for (int r = 0; r < list.count(); ++r) {
+        if (!list.isReadable(r))
+            continue;
+        // Varbind sequence and identifier headers, identifier, value.
+        perRow += 4 + oidBytes(list.row(r).oid) + instance + valueBytes(list.row(r).syntax);
+    }
+    // Message, PDU and security headers.
+    const int headers = settings.version == 3
+                            ? 120 + static_cast<int>(settings.securityName.size() + settings.contextName.size()
+                                                     + settings.contextEngineId.size())
+                            : 40 + static_cast<int>(settings.readCommunity.size());
+    if (perRow == 0)
+        return 1;
+    return std::clamp((kDatagramBytes - headers) / perRow, 1, kMostRepetitions);
+}
+
+void NvBulkWalk::start(const NvSNMPSettings& settings, const NvSnmpTarget& target, const NvSNMPVarList& list)
+{
+    clear();
+    m_agent = agentKey(target);
+    const AgentRecord& agent = agents()[m_agent];
+    const bool bulkVersion = settings.version == 1 || settings.version == 3;
+    m_active = bulkVersion && list.isTable() && settings.maxRepetitions != 0 && !agent.refused;
+    m_automatic = settings.maxRepetitions < 0;
+    const int32_t wanted = m_automatic ? repetitionsForDatagram(list, settings)
+                                       : std::min(settings.maxRepetitions, kMostRepetitions);
+    m_repetitions = std::clamp(wanted, 1, agent.ceiling);
+}
+
+void NvBulkWalk::clear()
+{
+    m_answer.clear();
+    m_kept.clear();
+    m_columns = m_count = m_next = 0;
+}
+
+bool NvBulkWalk::takeAnswer(const NvSnmpPdu& answer, const std::vector<Column>& columns, NvSnmpPdu& step)
+{
+    clear();
+    m_columns = columns.size();
+    if (m_columns == 0)
+        return false;
+    // An agent may leave repetitions out to fit its message size; a repetition
+    // cut in the middle is not used.
+    m_count = std::min(answer.vbs.size() / m_columns, static_cast<size_t>(m_repetitions));
+    if (m_count == 0)
+        return false;
+    const int32_t asked = m_repetitions;
+    const int32_t got = static_cast<int32_t>(m_count);
+    const int32_t ceiling = agents()[m_agent].ceiling;
+    if (got < asked)
+        m_repetitions = got;  // the agent's own limit
+    else if (m_automatic)
+        m_repetitions = std::min({asked * 2, kMostRepetitions, ceiling});
+    m_answer.assign(answer.vbs.begin(), answer.vbs.begin() + static_cast<long>(m_count * m_columns));
+    m_kept.assign(m_columns, Kept{});
+    step = NvSnmpPdu{};
+    step.vbs.assign(m_answer.begin(), m_answer.begin() + static_cast<long>(m_columns));
+    record(columns, step);
+    m_next = 1;
+    return true;
+}
+
+bool NvBulkWalk::nextStep(const std::vector<Column>& columns, NvSnmpPdu& step)
+{
+    if (m_next >= m_count || columns.size() != m_columns)
+        return false;
+    step = NvSnmpPdu{};
+    step.vbs.reserve(m_columns);
+    for (size_t k = 0; k < m_columns; ++k) {
+        const Kept& kept = m_kept[k];
+        NvOid asked;
+        if (columns[k].lastOid == kept.received) {
+            step.vbs.push_back(m_answer[m_next * m_columns + k]);
+        } else if (kept.left && oidFromText(columns[k].lastOid, asked) && compareOids(asked, kept.leftFrom) >= 0) {
+            step.vbs.push_back(kept.leaving);
+        } else {
+            clear();
+            return false;
+        }
+    }
+    record(columns, step);
+    ++m_next;
+    return true;
+}
+
+void NvBulkWalk::record(const std::vector<Column>& columns, const NvSnmpPdu& step)
+{
+    for (size_t k = 0; k < m_columns; ++k) {
+        Kept& kept = m_kept[k];
+        const NvSnmpVb& vb = step.vbs[k];
+        kept.received = oidToText(vb.oid);
+        if (!kept.left && leavesColumn(columns[k].base, vb)) {
+            NvOid from;
+            if (oidFromText(columns[k].lastOid, from)) {
+                kept.left = true;
+                kept.leaving = vb;
+                kept.leftFrom = from;
+            }
+        }
+    }
+}
+
+bool NvBulkWalk::halve()
+{
+    AgentRecord& agent = agents()[m_agent];
+    if (m_repetitions <= 1)
+        return false;
+    m_repetitions /= 2;
+    agent.ceiling = m_repetitions;
+    return true;
+}
+
+void NvBulkWalk::refuseAgent()
+{
+    agents()[m_agent].refused = true;
+    m_active = false;
+    clear();
+}
+
+void NvBulkWalk::forgetAgents()
+{
+    agents().clear();
+}

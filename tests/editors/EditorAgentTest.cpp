@@ -1,0 +1,108 @@
+#include "tests/editors/EditorAgentTest.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "snmp/NvSNMPSession.h"
+
+SimulatorProcess* EditorAgentTest::sim = nullptr;
+std::string EditorAgentTest::startError;
+QTemporaryDir* EditorAgentTest::counterDir = nullptr;
+std::string EditorAgentTest::setLog;
+
+void EditorAgentTest::SetUpTestSuite()
+{
+    sim = new SimulatorProcess();
+    setLog = sim->dir() + "/sets.log";
+    if (!sim->start({"--quiet", "--set-log", setLog}))
+        startError = sim->log();
+    counterDir = new QTemporaryDir();
+    startSnmpSession(counterDir->path().toStdString());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void EditorAgentTest::TearDownTestSuite()
+{
+    delete sim;
+    sim = nullptr;
+    delete counterDir;
+    counterDir = nullptr;
+}
+
+void EditorAgentTest::SetUp()
+{
+    ASSERT_TRUE(startError.empty()) << startError;
+    NvSNMPDevice.address = "127.0.0.1";
+    NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
+    NvSNMPSecurity = NvSNMPSecurityRecord{};
+    NvSNMPSecurity.version = 1;
+    NvSNMPSecurity.readCommunity = "quorel";
+    NvSNMPSecurity.writeCommunity = "tessany";
+    NvSNMPScope = NvSNMPScopeRecord{};
+    requestTimeout = 300;
+
+    // The simulator's default stack: an HV-720, an HV-710 and an HV-640.
+    settings.addressText = "127.0.0.1";
+    units.setColumnCount(9);
+    const char* rows[][9] = {
+        {"1", "exist", "00-80-C8-72-00-01", "1", "26", "", "master", "1.20.005", "HV-720"},
+        {"2", "exist", "00-80-C8-72-00-02", "65", "50", "", "slave", "1.20.005", "HV-710"},
+        {"3", "exist", "00-80-C8-72-00-03", "129", "24", "", "slave", "1.20.005", "HV-640"},
+    };
+    for (const auto& row : rows) {
+        auto* item = new QTreeWidgetItem(&units);
+        for (int c = 0; c < 9; ++c)
+            item->setText(c, QString::fromLatin1(row[c]));
+    }
+    context.settings = &settings;
+    context.unitListView = &units;
+}
+
+bool EditorAgentTest::waitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+std::vector<std::map<std::string, std::string>> EditorAgentTest::sets()
+{
+    std::vector<std::map<std::string, std::string>> all;
+    std::ifstream in(setLog);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::map<std::string, std::string> vbs;
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) {
+            const auto eq = word.find('=');
+            vbs[word.substr(0, eq)] = eq == std::string::npos ? "" : word.substr(eq + 1);
+        }
+        all.push_back(vbs);
+    }
+    return all;
+}
+
+std::map<std::string, std::string> EditorAgentTest::waitForSet(size_t count)
+{
+    waitFor([&] { return sets().size() >= count; });
+    const auto all = sets();
+    return all.size() >= count ? all[count - 1] : std::map<std::string, std::string>{};
+}
+
+std::string EditorAgentTest::agentValue(const std::string& oid)
+{
+    std::string out = sim->get({oid}).out;
+    const auto colon = out.find(": ");
+    out = colon == std::string::npos ? out : out.substr(colon + 2);
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
+        out.pop_back();
+    return out;
+}

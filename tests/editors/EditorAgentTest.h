@@ -1,0 +1,43 @@
+#pragma once
+// Fixture of the editor tests: hv720-sim with the default three-unit stack on a
+// free loopback port, logging every set it commits; the session pointed at it;
+// an editor context whose unit list mirrors the simulator's stack.
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainSettings.h"
+#include "editors/EditorRegistry.h"
+#include "tests/common/SimulatorProcess.h"
+
+class QTemporaryDir;
+
+class EditorAgentTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+
+    // Processes events until done() holds or timeoutMs passes; returns done().
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+    // The committed set requests so far, one map (OID -> value text) per request.
+    static std::vector<std::map<std::string, std::string>> sets();
+    // Waits for the count-th committed set and returns it (empty when none came).
+    static std::map<std::string, std::string> waitForSet(size_t count);
+    // Value of one object as the snmp tools print it (type stripped).
+    static std::string agentValue(const std::string& oid);
+
+    static SimulatorProcess* sim;
+    static std::string startError;
+    static QTemporaryDir* counterDir;
+    static std::string setLog;
+
+    TMainSettings settings;
+    QTreeWidget units;
+    EditorContext context;
+};

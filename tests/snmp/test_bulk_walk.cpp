@@ -1,0 +1,229 @@
+// Table walks with GETBULK against the simulator: whatever the agent does to a
+// GETBULK answer (shortens it, refuses it as too big, fails it, drops it, ends a
+// column inside it, goes back inside it), the rows are those of a get-next walk.
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "snmp/NvBulkWalk.h"
+#include "snmp/NvSNMPRequest.h"
+#include "snmp/NvSNMPSession.h"
+#include "snmp/NvSnmpAdapter.h"
+#include "tests/common/SimulatorProcess.h"
+
+namespace {
+
+constexpr int kRows = 60;
+const std::string kControl = "1.3.6.1.4.1.497.999.1.";
+
+// The simulator's big table (--big-table).
+const NvSNMPVarDescriptor kBigTable[] = {
+    {"1.3.6.1.4.1.497.999.2.1.1.1", "Index", SyntaxInteger, AccessIndex},
+    {"1.3.6.1.4.1.497.999.2.1.1.2", "Name", SyntaxDisplayString, AccessReadable},
+    {"1.3.6.1.4.1.497.999.2.1.1.3", "Counter", SyntaxCounter, AccessReadable},
+    {"1.3.6.1.4.1.497.999.2.1.1.4", "Gauge", SyntaxGauge, AccessReadable},
+    {"1.3.6.1.4.1.497.999.2.1.1.5", "Address", SyntaxIpAddress, AccessReadable},
+    {"1.3.6.1.4.1.497.999.2.1.1.6", "State", SyntaxInteger, AccessReadable},
+    {nullptr},
+};
+
+// The community table, the last objects the simulator serves: a walk of its
+// last column runs into endOfMibView.
+const NvSNMPVarDescriptor kCommunityTable[] = {
+    {"1.3.6.1.6.3.18.1.1.1.1", "Index", SyntaxDisplayString, AccessIndex | AccessImplied},
+    {"1.3.6.1.6.3.18.1.1.1.2", "Name", SyntaxOctets, AccessReadable},
+    {"1.3.6.1.6.3.18.1.1.1.8", "Status", SyntaxInteger, AccessReadable},
+    {nullptr},
+};
+
+using Rows = std::vector<std::vector<std::string>>;
+
+struct Walked {
+    Rows rows;
+    int code = 0;
+    uint64_t requests = 0;
+};
+
+std::vector<std::string> values(const NvSNMPRequest& r)
+{
+    std::vector<std::string> v;
+    for (int i = 0; i < r.varList.count(); ++i)
+        v.push_back(r.varList.row(i).value);
+    return v;
+}
+
+Walked walk(bool async, const NvSNMPVarDescriptor* table = kBigTable)
+{
+    NvSNMPRequest r;
+    r.varList.assign(NvSNMPVarList(table, NvSNMPVarList::Table, 1));
+    Walked w;
+    const uint64_t before = NvSnmpAdapter::instance()->sentCount();
+    if (async) {
+        QEventLoop loop;
+        NvSNMPReplyHandler handler = [&](NvSNMPRequest& req, const NvSNMPError& e) {
+            w.code = e.code;
+            if (e.code == 0 && !e.finished && w.rows.size() < 1000) {
+                w.rows.push_back(values(req));
+                req.getAsync(handler, false);
+                return;
+            }
+            loop.quit();
+        };
+        r.getAsync(handler, true);
+        loop.exec();
+    } else {
+        try {
+            for (bool more = r.getSync(true); more && w.rows.size() < 1000; more = r.getSync(false))
+                w.rows.push_back(values(r));
+        } catch (const NvSNMPException& e) {
+            w.code = e.code();
+        }
+    }
+    w.requests = NvSnmpAdapter::instance()->sentCount() - before;
+    return w;
+}
+
+class BulkWalkTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        sim = new SimulatorProcess();
+        started = sim->start({"--big-table", std::to_string(kRows), "--quiet"});
+        counterDir = new QTemporaryDir();
+        startSnmpSession(counterDir->path().toStdString());
+    }
+    static void TearDownTestSuite()
+    {
+        delete sim;
+        delete counterDir;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(started) << sim->log();
+        NvSNMPDevice.address = "127.0.0.1";
+        NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
+        NvSNMPSecurity.version = 1;
+        requestTimeout = 100;
+        walkMaxRepetitions = kAutomaticRepetitions;
+        NvBulkWalk::forgetAgents();
+    }
+    void TearDown() override
+    {
+        control({{"9", "i", "0"}, {"10", "i", "0"}, {"3", "o", "0.0"}, {"4", "i", "0"}, {"5", "o", "0.0"},
+                 {"6", "i", "0"}});
+    }
+    static void control(const std::vector<std::vector<std::string>>& settings)
+    {
+        if (settings.empty())
+            return;
+        std::vector<std::string> args;
+        for (const auto& s : settings)
+            args.insert(args.end(), {kControl + s[0] + ".0", s[1], s[2]});
+        const auto result = sim->set(args);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+    }
+    // The rows of a get-next walk, as the reference.
+    static Walked getNextWalk(bool async, const NvSNMPVarDescriptor* table = kBigTable)
+    {
+        walkMaxRepetitions = 0;
+        Walked w = walk(async, table);
+        walkMaxRepetitions = kAutomaticRepetitions;
+        return w;
+    }
+
+    static SimulatorProcess* sim;
+    static QTemporaryDir* counterDir;
+    static bool started;
+};
+
+SimulatorProcess* BulkWalkTest::sim = nullptr;
+QTemporaryDir* BulkWalkTest::counterDir = nullptr;
+bool BulkWalkTest::started = false;
+
+TEST_F(BulkWalkTest, AnswersTheAgentSpoilsGiveTheRowsOfGetNext)
+{
+    const std::string column2 = "1.3.6.1.4.1.497.999.2.1.1.2";
+    struct Case {
+        const char* name;
+        std::vector<std::vector<std::string>> faults;
+        uint64_t fewestRequests;  // of the GETBULK walk
+        uint64_t mostRequests;
+        const NvSNMPVarDescriptor* table = kBigTable;
+        size_t rows = kRows;
+    };
+    const Case cases[] = {
+        {.name = "full answers", .faults = {}, .fewestRequests = 2, .mostRequests = kRows / 4},
+        {.name = "answers cut to 3 rows", .faults = {{"9", "i", "1"}, {"10", "i", "3"}},
+         .fewestRequests = kRows / 3, .mostRequests = kRows / 3 + 2},
+        {.name = "tooBig above 4 rows", .faults = {{"9", "i", "2"}, {"10", "i", "4"}},
+         .fewestRequests = kRows / 4, .mostRequests = kRows / 4 + 8},
+        // Answered by the simulator itself, which ends its view there.
+        {.name = "endOfMibView after the last column", .faults = {{"9", "i", "1"}, {"10", "i", "100"}},
+         .fewestRequests = 1, .mostRequests = 2, .table = kCommunityTable, .rows = 2},
+        {.name = "one column goes back", .faults = {{"5", "o", column2}, {"6", "i", "2"}},
+         .fewestRequests = 2, .mostRequests = kRows + 2},
+        {.name = "one column repeats", .faults = {{"5", "o", column2}, {"6", "i", "1"}},
+         .fewestRequests = 2, .mostRequests = kRows + 2},
+    };
+    for (const Case& c : cases) {
+        for (bool async : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (async ? " (asynchronous)" : " (blocking)"));
+            control(c.faults);
+            NvBulkWalk::forgetAgents();
+            const Walked reference = getNextWalk(async, c.table);
+            const Walked bulk = walk(async, c.table);
+            EXPECT_EQ(bulk.code, 0);
+            EXPECT_EQ(reference.code, 0);
+            EXPECT_EQ(reference.rows.size(), c.rows);
+            EXPECT_EQ(bulk.rows, reference.rows);
+            EXPECT_GE(bulk.requests, c.fewestRequests);
+            EXPECT_LE(bulk.requests, c.mostRequests);
+            TearDown();
+        }
+    }
+}
+
+TEST_F(BulkWalkTest, AnAgentThatFailsGetBulkIsWalkedWithGetNextFromThenOn)
+{
+    const Walked reference = getNextWalk(false);
+    ASSERT_EQ(reference.rows.size(), static_cast<size_t>(kRows));
+    requestTimeout = 20;  // a dropped GETBULK costs two time-outs
+    for (const char* mode : {"3", "4"}) {  // genErr, no answer
+        for (bool async : {false, true}) {
+            SCOPED_TRACE(std::string(mode) + (async ? " (asynchronous)" : " (blocking)"));
+            NvBulkWalk::forgetAgents();
+            control({{"9", "i", mode}});
+            const Walked first = walk(async);
+            EXPECT_EQ(first.code, 0);
+            EXPECT_EQ(first.rows, reference.rows);
+            // One GETBULK, then one get-next per row and one past the end.
+            EXPECT_EQ(first.requests, static_cast<uint64_t>(kRows + 2));
+            const Walked second = walk(async);
+            EXPECT_EQ(second.rows, reference.rows);
+            EXPECT_EQ(second.requests, static_cast<uint64_t>(kRows + 1));
+        }
+    }
+}
+
+TEST_F(BulkWalkTest, ZeroInTheDeviceFileAndSnmpV1WalkWithGetNext)
+{
+    for (int version : {0, 1}) {
+        SCOPED_TRACE(version);
+        NvSNMPSecurity.version = static_cast<int8_t>(version);
+        walkMaxRepetitions = version == 0 ? kAutomaticRepetitions : 0;
+        const Walked w = walk(true);
+        EXPECT_EQ(w.rows.size(), static_cast<size_t>(kRows));
+        EXPECT_EQ(w.requests, static_cast<uint64_t>(kRows + 1));
+    }
+    // A fixed M asks that many rows per request.
+    walkMaxRepetitions = 7;
+    const Walked w = walk(false);
+    EXPECT_EQ(w.rows.size(), static_cast<size_t>(kRows));
+    EXPECT_EQ(w.requests, static_cast<uint64_t>((kRows + 7) / 7));
+}
+
+}  // namespace
