@@ -121,11 +121,12 @@ void TMainForm::buildWindow()
     StatusPanel = new QLabel(StatusBar);
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setMinimumWidth(50);
-    StatusBar->addWidget(StatusPanel, 1);
+    // A failed identification stays in front of the line the bindings rewrite.
     IdentificationError = new QLabel(StatusBar);
     IdentificationError->setObjectName(QStringLiteral("IdentificationError"));
     IdentificationError->hide();
-    StatusBar->addPermanentWidget(IdentificationError);
+    StatusBar->addWidget(IdentificationError);
+    StatusBar->addWidget(StatusPanel, 1);
 
     buildMenus();
     setClientSize(987, 137);
@@ -253,11 +254,13 @@ void TMainForm::identify()
         }
 
         try {
-            for (int r = 0; r < UnitListView->topLevelItemCount(); ++r) {
+            for (int r = 0; r < UnitListView->topLevelItemCount() && !m_closeRequested; ++r) {
                 const QTreeWidgetItem* item = UnitListView->topLevelItem(r);
                 if (item->text(kUnitStatusColumn) == kNotExist)
                     continue;
                 placePanel(item->text(0), item->text(kUnitModuleNameColumn), r);
+                // Each panel shows as it is placed, and the window stays live.
+                QCoreApplication::processEvents();
             }
             m_portButtons->setPopupMenu(PortInfoPopupMenu);
         } catch (const std::exception& e) {
@@ -272,10 +275,16 @@ void TMainForm::identify()
         m_rmonBinding->setStatusTarget(StatusPanel);
         m_rmonBinding->asynchronous = false;
         m_rmonBinding->bindControl(0, ST_RmonState);
-        refreshRmonState();
+        if (!m_closeRequested)
+            refreshRmonState();
     } catch (const std::exception& e) {
         setStatusText(e.what());
         noteIdentificationError(e.what());
+    }
+    if (m_closeRequested) {
+        m_identifying = false;
+        shutDown();
+        return;
     }
     // The RMON read's "Ok!" does not hide what went wrong before it.
     if (m_unitPanels.empty()) {
@@ -284,7 +293,7 @@ void TMainForm::identify()
         noteIdentificationError(why.empty() ? "No unit identified" : "No unit identified: " + why);
     }
     if (!m_identificationError.empty())
-        setStatusText(m_identificationError);
+        setStatusText("");
     m_identifying = false;
 }
 

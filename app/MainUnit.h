@@ -60,8 +60,8 @@ public:
 
     // The window's data stores and shared objects.
     QStatusBar* StatusBar = nullptr;
-    QLabel* StatusPanel = nullptr;  // the status bar's first panel, the status line of every binding
-    QLabel* IdentificationError = nullptr;  // right of it: the first identification error, kept
+    QLabel* StatusPanel = nullptr;  // the status line of every binding
+    QLabel* IdentificationError = nullptr;  // in front of it: the first identification error, kept
     QScrollArea* ScrollBox1 = nullptr;
     QTreeWidget* UnitListView = nullptr;
     QTreeWidget* lvPortIndex = nullptr;

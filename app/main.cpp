@@ -1,7 +1,12 @@
+#include <memory>
+
 #include "app/Application.h"
+#include "editors/Form1Unit.h"
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
+    // The hidden request gate lives for the whole run.
+    const std::unique_ptr<TForm1> requestGate(TForm1::create());
     return TApplication::runModule(argc, argv);
 }

@@ -52,9 +52,10 @@ TSNMPListViewPanel* TConfigForm::showTable(std::unique_ptr<NvSNMPRequest2Edits> 
     auto* panel = new TSNMPListViewPanel(this, m_bindings.back().get());
     m_panel = panel;
     panel->placeInForm(this);
-    if (!addStatusText.empty())
+    // Without a row or a text the table has no Add (or Delete).
+    if (addStatusRow >= 0 && !addStatusText.empty())
         panel->SetAddStatus(addStatusRow, addStatusText);
-    if (!deleteStatusText.empty())
+    if (deleteStatusRow >= 0 && !deleteStatusText.empty())
         panel->SetDeleteStatus(deleteStatusRow, deleteStatusText);
     return panel;
 }

@@ -2,11 +2,13 @@
 
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "bind/CtrlBtnPanel.h"
 #include "bind/MsgPanel.h"
@@ -92,6 +94,24 @@ void TSNMPPanel::setContent(QWidget* control)
     m_designSize = QSize(width, height);
     if (messagePanel)
         bottomSplitter->setSizes({control->height(), messagesHeight});
+    orderTabs();
+}
+
+void TSNMPPanel::orderTabs()
+{
+    // From the keyboard: the content's controls, then the strip, then the messages.
+    std::vector<QWidget*> order;
+    if (content)
+        for (QWidget* w : content->findChildren<QWidget*>())
+            if (w->focusPolicy() & Qt::TabFocus)
+                order.push_back(w);
+    for (QWidget* item : buttons->items)
+        if (item->focusPolicy() & Qt::TabFocus)
+            order.push_back(item);
+    if (messagePanel)
+        order.push_back(messagePanel->memo);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void TSNMPPanel::placeInForm(QWidget* targetForm)

@@ -50,6 +50,8 @@ protected:
     void closeForm();
 
 private:
+    void orderTabs();
+
     TMsgPanel* m_messages = nullptr;
     QSize m_designSize;
 };

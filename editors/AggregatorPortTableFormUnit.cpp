@@ -31,8 +31,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(const EditorContext& context)
     m_binding = &addBinding(AggregatorPortVars, NvSNMPVarList::Table, 1);
     const NvSNMPVarList& list = m_binding->request.varList;
     auto* top = new QVBoxLayout(this);
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1 = listView("ListView1");
     top->addWidget(ListView1, 3);
 
     StatePages = new QTabWidget(this);
@@ -50,17 +49,15 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(const EditorContext& context)
     }
     top->addWidget(StatePages, 1);
 
-    auto* bottom = new QHBoxLayout;
-    GetBtn = addButton(bottom, QStringLiteral("Refresh"), "GetBtn");
-    bottom->addStretch(1);
+    auto* bottom = addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "GetBtn", .button = &GetBtn, .onClick = [this] { GetBtnClick(); }},
+    });
     bottom->addWidget(new QLabel(QStringLiteral("Samples"), this));
     ST_Count = staticText(this, "ST_Count");
     bottom->addWidget(ST_Count);
-    top->addLayout(bottom);
     Memo1 = makeMemo();
     top->addWidget(Memo1);
 
-    connect(GetBtn, &QPushButton::clicked, this, &TAggregatorPortTableForm::GetBtnClick);
     followLineCount(ListView1, ST_Count);
 
     m_binding->setStatusTarget(Memo1);

@@ -8,12 +8,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QBoxLayout>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <exception>
 
 #include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
+#include "editors/PortGrid.h"
 #include "snmp/NvSNMPVarList.h"
 
 EditorDialog::EditorDialog(const EditorContext& context, const QString& caption, QSize designed, bool scalePosition)
@@ -91,13 +95,21 @@ QStatusBar* EditorDialog::makeStatusBar(QWidget* parent, QLabel** firstPanel)
     return bar;
 }
 
-QPushButton* EditorDialog::addButton(QBoxLayout* row, const QString& caption, const char* objectName)
+QHBoxLayout* EditorDialog::addButtonRow(QBoxLayout* layout, const std::vector<ButtonSpec>& buttons)
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
+    auto* row = new QHBoxLayout;
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = new QPushButton(QString::fromLatin1(spec.caption), this);
+        button->setObjectName(QString::fromLatin1(spec.objectName));
+        button->setAutoDefault(false);
+        if (spec.onClick)
+            connect(button, &QPushButton::clicked, this, spec.onClick);
+        row->addWidget(button);
+        *spec.button = button;
+    }
+    row->addStretch(1);
+    layout->addLayout(row);
+    return row;
 }
 
 QPlainTextEdit* EditorDialog::makeMemo()
@@ -107,6 +119,34 @@ QPlainTextEdit* EditorDialog::makeMemo()
     memo->setReadOnly(true);
     memo->setMaximumHeight(70);
     return memo;
+}
+
+QLineEdit* EditorDialog::lineEdit(const char* objectName)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    return edit;
+}
+
+QComboBox* EditorDialog::comboBox(const char* objectName)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QString::fromLatin1(objectName));
+    return combo;
+}
+
+QTreeWidget* EditorDialog::listView(const char* objectName)
+{
+    auto* list = new QTreeWidget(this);
+    list->setObjectName(QString::fromLatin1(objectName));
+    return list;
+}
+
+PortGrid* EditorDialog::addPortPage(QTabWidget* pages, const QString& caption)
+{
+    auto* page = new QWidget;
+    pages->addTab(page, caption);
+    return new PortGrid(page, m_context);
 }
 
 QLabel* EditorDialog::staticText(QWidget* parent, const char* objectName)

@@ -17,7 +17,12 @@
 
 class NvSNMPRequest2Controls;
 class NvSNMPRequest2Edits;
+class PortGrid;
 class QBoxLayout;
+class QComboBox;
+class QLineEdit;
+class QTabWidget;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -54,10 +59,22 @@ protected:
     static bool report(NvSNMPRequest2Controls& binding, const std::function<void()>& action);
     // A status bar with one panel (a label), placed at the bottom by the caller.
     static QStatusBar* makeStatusBar(QWidget* parent, QLabel** firstPanel);
-    // A push button with the caption, appended to row.
-    QPushButton* addButton(QBoxLayout* row, const QString& caption, const char* objectName);
+    struct ButtonSpec {
+        const char* caption;
+        const char* objectName;
+        QPushButton** button;           // receives the button
+        std::function<void()> onClick;  // may be empty
+    };
+    // A row of push buttons, left-aligned and in this order, appended to layout.
+    QHBoxLayout* addButtonRow(QBoxLayout* layout, const std::vector<ButtonSpec>& buttons);
     // The read-only memo "Memo1" in which the bindings write their status lines.
     QPlainTextEdit* makeMemo();
+    // Controls with the object names of the form layouts.
+    QLineEdit* lineEdit(const char* objectName);
+    QComboBox* comboBox(const char* objectName);
+    QTreeWidget* listView(const char* objectName);
+    // A tab page of pages holding a port grid.
+    PortGrid* addPortPage(QTabWidget* pages, const QString& caption);
     // A sunken static text with the object name of the form layouts.
     static QLabel* staticText(QWidget* parent, const char* objectName);
     // Keeps count showing the number of lines of list, whenever the list changes.

@@ -5,16 +5,26 @@
 
 #include "app/MainSettings.h"
 #include "editors/BOOTCtrlTableFormUnit.h"
+#include "editors/CommunityStringTableFormUnit.h"
 #include "editors/DiagnosticsInformationFormUnit.h"
 #include "editors/EnableMethodFormUnit.h"
+#include "editors/EquipmentBasicInfoFormUnit.h"
+#include "editors/ForwardUnregisteredInformationFormUnit.h"
+#include "editors/frmACCServerCtrlUnit.h"
+#include "editors/GARPFormUnit.h"
 #include "editors/LoginMethodListFormUnit.h"
-#include "editors/MSInformationFormUnit.h"
 #include "editors/MacStatisticTableFormUnit.h"
 #include "editors/Md5InformationFormUnit.h"
+#include "editors/MSInformationFormUnit.h"
+#include "editors/MulticastFilterInformationFormUnit.h"
+#include "editors/MulticastForwardingInformationFormUnit.h"
+#include "editors/PBridgeConfigFormUnit.h"
+#include "editors/PortCapabilities8021dFormUnit.h"
 #include "editors/RouteRedistributFormUnit.h"
 #include "editors/ServerInformationFormUnit.h"
 #include "editors/SummerTimeConfigFormUnit.h"
-#include "editors/frmACCServerCtrlUnit.h"
+#include "editors/TpGroupDestinationForwardedFormUnit.h"
+#include "editors/UnicastFilterInformationFormUnit.h"
 
 namespace {
 
@@ -42,6 +52,16 @@ void openOwnCaption(const EditorContext& context)
 
 const EditorEntry kEntries[] = {
     {.component = "SummerTime1", .open = &openOwnCaption<TSummerTimeConfigForm>},
+    {.component = "Test1", .open = &openOwnCaption<TEquipmentBasicInfoForm>},
+    {.component = "BasicConfigure2", .open = &openOwnCaption<TPBridgeConfigForm>},
+    {.component = "GVRP1", .open = &openOwnCaption<TGARPForm>},
+    {.component = "PortCapbility1", .open = &openOwnCaption<TPortCapabilities8021dForm>},
+    {.component = "TpGroupDestinationForwarded1", .open = &openOwnCaption<TTpGroupDestinationForwardedForm>},
+    {.component = "MulticastForwardingInformation1", .open = &openOwnCaption<TMulticastForwardingInformationForm>},
+    {.component = "ForwardUnregisteredInformation1", .open = &openOwnCaption<TForwardUnregisteredInformationForm>},
+    {.component = "UnicastInformation1", .open = &openOwnCaption<TUnicastFilterInformationForm>},
+    {.component = "MulticastInformation1", .open = &openOwnCaption<TMulticastFilterInformationForm>},
+    {.component = "CommunityStringTable1", .open = &openOwnCaption<TCommunityStringTableForm>},
     {.component = "LoginMethodControl", .open = &openOwnCaption<TLoginMethodListForm>},
     {.component = "EnableMethodControl", .open = &openOwnCaption<TEnableMethodForm>},
     {.component = "ServerInformation1", .open = &openOwnCaption<TServerInformationForm>},

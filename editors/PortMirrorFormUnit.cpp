@@ -40,13 +40,10 @@ TPortMirrorForm::TPortMirrorForm(const EditorContext& context)
 {
     auto* top = new QVBoxLayout(this);
     auto* target = new QHBoxLayout;
-    ET_TargetPort = new QLineEdit(this);
-    ET_TargetPort->setObjectName(QStringLiteral("ET_TargetPort"));
+    ET_TargetPort = lineEdit("ET_TargetPort");
     ET_TargetPort->setVisible(false);
-    UnitEdit = new QLineEdit(this);
-    UnitEdit->setObjectName(QStringLiteral("UnitEdit"));
-    PortEdit = new QLineEdit(this);
-    PortEdit->setObjectName(QStringLiteral("PortEdit"));
+    UnitEdit = lineEdit("UnitEdit");
+    PortEdit = lineEdit("PortEdit");
     DigitKeyFilter::install(UnitEdit);
     DigitKeyFilter::install(PortEdit);
     CK_Status = new QCheckBox(QStringLiteral("Mirroring Status"), this);
@@ -73,17 +70,14 @@ TPortMirrorForm::TPortMirrorForm(const EditorContext& context)
     EgressPorts = new PortGrid(EgressPortGB, context);
     top->addWidget(SourcePortGB, 1);
 
-    auto* buttons = new QHBoxLayout;
-    BT_Refresh = addButton(buttons, QStringLiteral("Refresh"), "BT_Refresh");
-    BT_Set = addButton(buttons, QStringLiteral("Set"), "BT_Set");
-    buttons->addStretch(1);
-    top->addLayout(buttons);
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "BT_Refresh", .button = &BT_Refresh, .onClick = [this] { BT_RefreshClick(); }},
+        {.caption = "Set", .objectName = "BT_Set", .button = &BT_Set, .onClick = [this] { BT_SetClick(); }},
+    });
     StatusBar1 = makeStatusBar(this, &m_statusPanel);
     top->addWidget(StatusBar1);
 
     setWindowTitle(QStringLiteral("Port Mirror Table:") + addressText());
-    connect(BT_Refresh, &QPushButton::clicked, this, &TPortMirrorForm::BT_RefreshClick);
-    connect(BT_Set, &QPushButton::clicked, this, &TPortMirrorForm::BT_SetClick);
     connect(ET_TargetPort, &QLineEdit::textChanged, this, &TPortMirrorForm::ET_TargetPortChange);
 
     m_binding = &addBinding(PortMirrorVars, NvSNMPVarList::ScalarGroup, 0);

@@ -30,33 +30,22 @@ TPortTrunkForm::TPortTrunkForm(const EditorContext& context)
     : EditorDialog(context, QStringLiteral("Port Trunk Table"), QSize(620, 600))
 {
     auto* top = new QVBoxLayout(this);
-    LV_PortTrunk = new QTreeWidget(this);
-    LV_PortTrunk->setObjectName(QStringLiteral("LV_PortTrunk"));
+    LV_PortTrunk = listView("LV_PortTrunk");
     top->addWidget(LV_PortTrunk, 2);
 
-    auto edit = [&](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        return e;
-    };
-    auto combo = [&](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
-    ED_Index = edit("ED_Index");
-    ED_Name = edit("ED_Name");
-    ED_MasterPort = edit("ED_MasterPort");
+    ED_Index = lineEdit("ED_Index");
+    ED_Name = lineEdit("ED_Name");
+    ED_MasterPort = lineEdit("ED_MasterPort");
     ED_MasterPort->setVisible(false);
-    UnitEdit = edit("UnitEdit");
-    PortEdit = edit("PortEdit");
+    UnitEdit = lineEdit("UnitEdit");
+    PortEdit = lineEdit("PortEdit");
     DigitKeyFilter::install(UnitEdit);
     DigitKeyFilter::install(PortEdit);
     ST_FloodingPort = staticText(this, "ST_FloodingPort");
-    Combo_Type = combo("Combo_Type");
-    Combo_State = combo("Combo_State");
+    Combo_Type = comboBox("Combo_Type");
+    Combo_State = comboBox("Combo_State");
     Combo_State->setVisible(false);
-    ComboBox1 = combo("ComboBox1");
+    ComboBox1 = comboBox("ComboBox1");
     ComboBox1->addItems({QStringLiteral("enable"), QStringLiteral("disable")});
 
     auto* fields = new QHBoxLayout;
@@ -82,21 +71,16 @@ TPortTrunkForm::TPortTrunkForm(const EditorContext& context)
     Ports = new PortGrid(StackingPortPanel, context);
     top->addWidget(StackingPortPanel, 5);
 
-    auto* buttons = new QHBoxLayout;
-    BT_Get = addButton(buttons, QStringLiteral("Refresh"), "BT_Get");
-    SetBtn = addButton(buttons, QStringLiteral("Set"), "SetBtn");
-    BT_Set = addButton(buttons, QStringLiteral("Add"), "BT_Set");
-    BT_Delete = addButton(buttons, QStringLiteral("Delete"), "BT_Delete");
-    buttons->addStretch(1);
-    top->addLayout(buttons);
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "BT_Get", .button = &BT_Get, .onClick = [this] { BT_GetClick(); }},
+        {.caption = "Set", .objectName = "SetBtn", .button = &SetBtn, .onClick = [this] { SetBtnClick(); }},
+        {.caption = "Add", .objectName = "BT_Set", .button = &BT_Set, .onClick = [this] { BT_AddClick(); }},
+        {.caption = "Delete", .objectName = "BT_Delete", .button = &BT_Delete, .onClick = [this] { BT_DeleteClick(); }},
+    });
     StatusBar1 = makeStatusBar(this, &m_statusPanel);
     top->addWidget(StatusBar1);
 
     setWindowTitle(QStringLiteral("Port Trunk Table :") + addressText());
-    connect(BT_Get, &QPushButton::clicked, this, &TPortTrunkForm::BT_GetClick);
-    connect(SetBtn, &QPushButton::clicked, this, &TPortTrunkForm::SetBtnClick);
-    connect(BT_Set, &QPushButton::clicked, this, &TPortTrunkForm::BT_AddClick);
-    connect(BT_Delete, &QPushButton::clicked, this, &TPortTrunkForm::BT_DeleteClick);
 
     m_binding = &addBinding(PortTrunkVars, NvSNMPVarList::EditableTable, 1);
     m_binding->asynchronous = false;

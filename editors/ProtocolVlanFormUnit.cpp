@@ -37,26 +37,15 @@ TProtocolVlanForm::TProtocolVlanForm(const EditorContext& context)
     const NvSNMPVarList& list = m_binding->request.varList;
 
     auto* top = new QVBoxLayout(this);
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1 = listView("ListView1");
     top->addWidget(ListView1, 1);
-    auto edit = [&](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        return e;
-    };
-    auto combo = [&](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
-    Index = edit("Index");
-    Name = edit("Name");
-    ProtocolType = combo("ProtocolType");
-    Advertisement = combo("Advertisement");
-    UserProtocol = edit("UserProtocol");
-    Encap = combo("Encap");
-    RowStatus = combo("RowStatus");
+    Index = lineEdit("Index");
+    Name = lineEdit("Name");
+    ProtocolType = comboBox("ProtocolType");
+    Advertisement = comboBox("Advertisement");
+    UserProtocol = lineEdit("UserProtocol");
+    Encap = comboBox("Encap");
+    RowStatus = comboBox("RowStatus");
     auto* fields = new QHBoxLayout;
     auto* left = new QFormLayout;
     auto* right = new QFormLayout;
@@ -68,20 +57,15 @@ TProtocolVlanForm::TProtocolVlanForm(const EditorContext& context)
     fields->addLayout(left, 1);
     fields->addLayout(right, 1);
     top->addLayout(fields);
-    auto* buttons = new QHBoxLayout;
-    Get = addButton(buttons, QStringLiteral("Refresh"), "Get");
-    EditBtn = addButton(buttons, QStringLiteral("Edit"), "Edit");
-    AddBtn = addButton(buttons, QStringLiteral("Add"), "Add");
-    DeleteBtn = addButton(buttons, QStringLiteral("Delete"), "Delete");
-    buttons->addStretch(1);
-    top->addLayout(buttons);
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "Get", .button = &Get, .onClick = [this] { GetClick(); }},
+        {.caption = "Edit", .objectName = "Edit", .button = &EditBtn, .onClick = [this] { EditClick(); }},
+        {.caption = "Add", .objectName = "Add", .button = &AddBtn, .onClick = [this] { AddClick(); }},
+        {.caption = "Delete", .objectName = "Delete", .button = &DeleteBtn, .onClick = [this] { DeleteClick(); }},
+    });
     StatusBar1 = makeStatusBar(this, &m_statusPanel);
     top->addWidget(StatusBar1);
 
-    connect(Get, &QPushButton::clicked, this, &TProtocolVlanForm::GetClick);
-    connect(EditBtn, &QPushButton::clicked, this, &TProtocolVlanForm::EditClick);
-    connect(AddBtn, &QPushButton::clicked, this, &TProtocolVlanForm::AddClick);
-    connect(DeleteBtn, &QPushButton::clicked, this, &TProtocolVlanForm::DeleteClick);
     connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TProtocolVlanForm::ListView1Click);
     connect(ProtocolType, &QComboBox::currentIndexChanged, this, &TProtocolVlanForm::ProtocolTypeChange);
     followLineCount(ListView1, StaticText1);

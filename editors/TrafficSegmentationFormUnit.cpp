@@ -26,17 +26,14 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(const EditorContext& context)
 {
     auto* top = new QVBoxLayout(this);
     auto* upper = new QHBoxLayout;
-    LV_TrafficForward = new QTreeWidget(this);
-    LV_TrafficForward->setObjectName(QStringLiteral("LV_TrafficForward"));
+    LV_TrafficForward = listView("LV_TrafficForward");
     upper->addWidget(LV_TrafficForward, 2);
     auto* fields = new QFormLayout;
     ST_Port = staticText(this, "ST_Port");
     ST_Port->setVisible(false);
-    Combo_Unit = new QLineEdit(this);
-    Combo_Unit->setObjectName(QStringLiteral("Combo_Unit"));
+    Combo_Unit = lineEdit("Combo_Unit");
     Combo_Unit->setReadOnly(true);
-    Combo_Port = new QLineEdit(this);
-    Combo_Port->setObjectName(QStringLiteral("Combo_Port"));
+    Combo_Port = lineEdit("Combo_Port");
     Combo_Port->setReadOnly(true);
     StaticText1 = staticText(this, "StaticText1");
     fields->addRow(QStringLiteral("Unit"), Combo_Unit);
@@ -50,19 +47,15 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(const EditorContext& context)
     ForwardPorts = new PortGrid(Panel4, context);
     top->addWidget(Panel4, 5);
 
-    auto* buttons = new QHBoxLayout;
-    BT_Get = addButton(buttons, QStringLiteral("Refresh"), "BT_Get");
-    BT_Set = addButton(buttons, QStringLiteral("Set"), "BT_Set");
-    StopBtn = addButton(buttons, QStringLiteral("Stop"), "StopBtn");
-    buttons->addStretch(1);
-    top->addLayout(buttons);
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "BT_Get", .button = &BT_Get, .onClick = [this] { BT_GetClick(); }},
+        {.caption = "Set", .objectName = "BT_Set", .button = &BT_Set, .onClick = [this] { BT_SetClick(); }},
+        {.caption = "Stop", .objectName = "StopBtn", .button = &StopBtn, .onClick = [this] { StopBtnClick(); }},
+    });
     StatusBar1 = makeStatusBar(this, &m_statusPanel);
     top->addWidget(StatusBar1);
 
     setWindowTitle(QStringLiteral("Traffic Segmentation Table:") + addressText());
-    connect(BT_Get, &QPushButton::clicked, this, &TTrafficSegmentationForm::BT_GetClick);
-    connect(BT_Set, &QPushButton::clicked, this, &TTrafficSegmentationForm::BT_SetClick);
-    connect(StopBtn, &QPushButton::clicked, this, &TTrafficSegmentationForm::StopBtnClick);
     followLineCount(LV_TrafficForward, StaticText1);
 
     m_binding = &addBinding(TrafficSegmentationVars, NvSNMPVarList::EditableTable, 1);

@@ -24,8 +24,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(const EditorContext& context)
     : EditorDialog(context, QStringLiteral("VLAN Current Table"), QSize(642, 519))
 {
     auto* top = new QVBoxLayout(this);
-    LV_dot1qVlanCurrentEntry = new QTreeWidget(this);
-    LV_dot1qVlanCurrentEntry->setObjectName(QStringLiteral("LV_dot1qVlanCurrentEntry"));
+    LV_dot1qVlanCurrentEntry = listView("LV_dot1qVlanCurrentEntry");
     top->addWidget(LV_dot1qVlanCurrentEntry, 2);
 
     auto* fields = new QFormLayout;
@@ -39,25 +38,18 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(const EditorContext& context)
 
     PortPages = new QTabWidget(this);
     PortPages->setObjectName(QStringLiteral("PortPages"));
-    auto page = [&](const QString& caption) {
-        auto* p = new QWidget;
-        PortPages->addTab(p, caption);
-        return new PortGrid(p, context);
-    };
-    EgressPort = page(QStringLiteral("Egress Port"));
-    UntaggedPort = page(QStringLiteral("Untagged Port"));
+    EgressPort = addPortPage(PortPages, QStringLiteral("Egress Port"));
+    UntaggedPort = addPortPage(PortPages, QStringLiteral("Untagged Port"));
     top->addWidget(PortPages, 5);
 
-    auto* buttons = new QHBoxLayout;
-    RefreshBtn = addButton(buttons, QStringLiteral("Refresh"), "RefreshBtn");
-    SetBtn = addButton(buttons, QStringLiteral("Set"), "SetBtn");
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "RefreshBtn", .button = &RefreshBtn, .onClick = [this] { RefreshClick(); }},
+        {.caption = "Set", .objectName = "SetBtn", .button = &SetBtn},
+    });
     SetBtn->setVisible(false);  // everything here is read-only
-    buttons->addStretch(1);
-    top->addLayout(buttons);
     Memo1 = makeMemo();
     top->addWidget(Memo1, 1);
 
-    connect(RefreshBtn, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshClick);
     connect(LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this,
             &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);
     followLineCount(LV_dot1qVlanCurrentEntry, ST_Count2);

@@ -29,22 +29,18 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(const EditorContext& context)
     MaxVlanId = staticText(this, "MaxVlanId");
     MaxSupportedVlans = staticText(this, "MaxSupportedVlans");
     CurrentNumOfVlans = staticText(this, "CurrentNumOfVlans");
-    GvrpStatus = new QComboBox(this);
-    GvrpStatus->setObjectName(QStringLiteral("GvrpStatus"));
+    GvrpStatus = comboBox("GvrpStatus");
     QWidget* controls[] = {VlanVersionNumber, MaxVlanId, MaxSupportedVlans, CurrentNumOfVlans, GvrpStatus};
     for (int row = VersionNumber; row <= Gvrp; ++row)
         fields->addRow(QString::fromStdString(list.row(row).label), controls[row]);
     top->addLayout(fields);
-    auto* buttons = new QHBoxLayout;
-    RefreshBtn = addButton(buttons, QStringLiteral("Refresh"), "RefreshBtn");
-    SetBtn = addButton(buttons, QStringLiteral("Set"), "SetBtn");
-    buttons->addStretch(1);
-    top->addLayout(buttons);
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "RefreshBtn", .button = &RefreshBtn, .onClick = [this] { RefreshClick(); }},
+        {.caption = "Set", .objectName = "SetBtn", .button = &SetBtn, .onClick = [this] { SetClick(); }},
+    });
     Memo1 = makeMemo();
     top->addWidget(Memo1);
 
-    connect(RefreshBtn, &QPushButton::clicked, this, &TVLanGeneralInfoForm::RefreshClick);
-    connect(SetBtn, &QPushButton::clicked, this, &TVLanGeneralInfoForm::SetClick);
 
     m_binding->setStatusTarget(Memo1);
     report(*m_binding, [&] {

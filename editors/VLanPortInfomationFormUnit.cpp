@@ -26,37 +26,27 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(const EditorContext& context)
     m_binding = &addBinding(VlanPortVars, NvSNMPVarList::Table, 1);
     const NvSNMPVarList& list = m_binding->request.varList;
     auto* top = new QVBoxLayout(this);
-    LV_dot1qPortVlanEntry = new QTreeWidget(this);
-    LV_dot1qPortVlanEntry->setObjectName(QStringLiteral("LV_dot1qPortVlanEntry"));
+    LV_dot1qPortVlanEntry = listView("LV_dot1qPortVlanEntry");
     top->addWidget(LV_dot1qPortVlanEntry, 1);
 
     auto* fields = new QFormLayout;
-    PortVLanID = new QLineEdit(this);
-    PortVLanID->setObjectName(QStringLiteral("PortVLanID"));
-    auto combo = [&](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
-    AcceptableFrameTypes = combo("AcceptableFrameTypes");
-    IngressFiltering = combo("IngressFiltering");
-    GvrpStatus = combo("GvrpStatus");
+    PortVLanID = lineEdit("PortVLanID");
+    AcceptableFrameTypes = comboBox("AcceptableFrameTypes");
+    IngressFiltering = comboBox("IngressFiltering");
+    GvrpStatus = comboBox("GvrpStatus");
     QWidget* controls[] = {PortVLanID, AcceptableFrameTypes, IngressFiltering, GvrpStatus};
     for (int row = PortVlanId; row <= Gvrp; ++row)
         fields->addRow(QString::fromStdString(list.row(row).label), controls[row - PortVlanId]);
     ST_Count = staticText(this, "ST_Count");
     fields->addRow(QStringLiteral("Samples"), ST_Count);
     top->addLayout(fields);
-    auto* buttons = new QHBoxLayout;
-    RefreshBtn = addButton(buttons, QStringLiteral("Refresh"), "RefreshBtn");
-    SetBtn = addButton(buttons, QStringLiteral("Set"), "SetBtn");
-    buttons->addStretch(1);
-    top->addLayout(buttons);
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "RefreshBtn", .button = &RefreshBtn, .onClick = [this] { RefreshClick(); }},
+        {.caption = "Set", .objectName = "SetBtn", .button = &SetBtn, .onClick = [this] { SetClick(); }},
+    });
     Memo1 = makeMemo();
     top->addWidget(Memo1);
 
-    connect(RefreshBtn, &QPushButton::clicked, this, &TVLanPortInfomationForm::RefreshClick);
-    connect(SetBtn, &QPushButton::clicked, this, &TVLanPortInfomationForm::SetClick);
     followLineCount(LV_dot1qPortVlanEntry, ST_Count);
 
     m_binding->setStatusTarget(Memo1);

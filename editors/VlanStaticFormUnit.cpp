@@ -30,18 +30,14 @@ TVlanStaticForm::TVlanStaticForm(const EditorContext& context)
     : EditorDialog(context, QStringLiteral("VLAN Static Form"), QSize(587, 566))
 {
     auto* top = new QVBoxLayout(this);
-    LV_dot1qVlanStaticEntry = new QTreeWidget(this);
-    LV_dot1qVlanStaticEntry->setObjectName(QStringLiteral("LV_dot1qVlanStaticEntry"));
+    LV_dot1qVlanStaticEntry = listView("LV_dot1qVlanStaticEntry");
     top->addWidget(LV_dot1qVlanStaticEntry, 2);
 
     auto* fields = new QHBoxLayout;
     auto* left = new QFormLayout;
-    ED_VLANID = new QLineEdit(this);
-    ED_VLANID->setObjectName(QStringLiteral("ED_VLANID"));
-    ED_VLANName = new QLineEdit(this);
-    ED_VLANName->setObjectName(QStringLiteral("ED_VLANName"));
-    Status = new QComboBox(this);
-    Status->setObjectName(QStringLiteral("Status"));
+    ED_VLANID = lineEdit("ED_VLANID");
+    ED_VLANName = lineEdit("ED_VLANName");
+    Status = comboBox("Status");
     Status->setEnabled(false);
     left->addRow(QStringLiteral("VLAN ID"), ED_VLANID);
     left->addRow(QStringLiteral("VLAN Name"), ED_VLANName);
@@ -57,31 +53,21 @@ TVlanStaticForm::TVlanStaticForm(const EditorContext& context)
 
     PortPages = new QTabWidget(this);
     PortPages->setObjectName(QStringLiteral("PortPages"));
-    auto page = [&](const QString& caption) {
-        auto* p = new QWidget;
-        PortPages->addTab(p, caption);
-        return new PortGrid(p, context);
-    };
-    EgressPorts = page(QStringLiteral("Egress Ports"));
-    ForbiddenEgressPorts = page(QStringLiteral("Forbidden Egress Ports"));
-    UntaggedPorts = page(QStringLiteral("Untagged Ports"));
+    EgressPorts = addPortPage(PortPages, QStringLiteral("Egress Ports"));
+    ForbiddenEgressPorts = addPortPage(PortPages, QStringLiteral("Forbidden Egress Ports"));
+    UntaggedPorts = addPortPage(PortPages, QStringLiteral("Untagged Ports"));
     top->addWidget(PortPages, 5);
 
-    auto* buttons = new QHBoxLayout;
-    RefreshBtn = addButton(buttons, QStringLiteral("Refresh"), "RefreshBtn");
-    SetBtn = addButton(buttons, QStringLiteral("Set"), "SetBtn");
-    AddBtn = addButton(buttons, QStringLiteral("Add"), "AddBtn");
-    DeleteBtn = addButton(buttons, QStringLiteral("Delete"), "DeleteBtn");
+    addButtonRow(top, {
+        {.caption = "Refresh", .objectName = "RefreshBtn", .button = &RefreshBtn, .onClick = [this] { RefreshClick(); }},
+        {.caption = "Set", .objectName = "SetBtn", .button = &SetBtn, .onClick = [this] { SetClick(); }},
+        {.caption = "Add", .objectName = "AddBtn", .button = &AddBtn, .onClick = [this] { AddClick(); }},
+        {.caption = "Delete", .objectName = "DeleteBtn", .button = &DeleteBtn, .onClick = [this] { DeleteClick(); }},
+    });
     DeleteBtn->setEnabled(false);
-    buttons->addStretch(1);
-    top->addLayout(buttons);
     Memo1 = makeMemo();
     top->addWidget(Memo1, 1);
 
-    connect(RefreshBtn, &QPushButton::clicked, this, &TVlanStaticForm::RefreshClick);
-    connect(SetBtn, &QPushButton::clicked, this, &TVlanStaticForm::SetClick);
-    connect(AddBtn, &QPushButton::clicked, this, &TVlanStaticForm::AddClick);
-    connect(DeleteBtn, &QPushButton::clicked, this, &TVlanStaticForm::DeleteClick);
     connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
             &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
     followLineCount(LV_dot1qVlanStaticEntry, ST_Count2);

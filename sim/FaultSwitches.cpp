@@ -78,6 +78,39 @@ bool FaultSwitches::parseLeds(const std::string& text, std::string& err)
     return true;
 }
 
+bool FaultSwitches::parseLongStrings(const std::string& text, std::string& err)
+{
+    auto eq = text.rfind('=');
+    try {
+        if (eq == std::string::npos || !oidutil::parse(text.substr(0, eq), longStringOid))
+            throw 0;
+        std::size_t used = 0;
+        longStringLength = std::stoi(text.substr(eq + 1), &used);
+        if (used != text.size() - eq - 1 || longStringLength < 0 || longStringLength > 65000)
+            throw 0;
+    } catch (...) {
+        err = "expected OID=OCTETS (up to 65000): " + text;
+        return false;
+    }
+    return true;
+}
+
+bool FaultSwitches::servesWrongType(const Oid& oid) const
+{
+    return !wrongTypeOid.empty() && oidutil::startsWith(oid, wrongTypeOid);
+}
+
+bool FaultSwitches::servesLongString(const Oid& oid) const
+{
+    return !longStringOid.empty() && oidutil::startsWith(oid, longStringOid);
+}
+
+bool FaultSwitches::countRequest()
+{
+    ++m_requests;
+    return stopAfter <= 0 || m_requests - m_stopBase <= static_cast<unsigned long>(stopAfter);
+}
+
 bool FaultSwitches::parseBulk(const std::string& text, std::string& err)
 {
     static const struct { const char* name; int mode; bool counted; } modes[] = {
@@ -147,12 +180,23 @@ void FaultSwitches::registerControls(ObjectStore& store)
     add(6, ValueKind::Integer, std::to_string(walkMode), 0, 2);
     add(7, ValueKind::Integer, "0", 0, 12);
     add(8, ValueKind::Integer, std::to_string(ledLimit(0)), -1, 65535);
+    add(20, ValueKind::Integer, std::to_string(duplicateMs), 0, 600000);
+    add(21, ValueKind::Integer, std::to_string(wrongIdEvery), 0, 1000000);
+    add(22, ValueKind::Integer, std::to_string(garbageEvery), 0, 1000000);
+    add(23, ValueKind::ObjectId, wrongTypeOid.empty() ? "0.0" : oidutil::format(wrongTypeOid), 0, 0);
+    add(24, ValueKind::ObjectId, longStringOid.empty() ? "0.0" : oidutil::format(longStringOid), 0, 0);
+    add(25, ValueKind::Integer, std::to_string(longStringLength), 0, 65000);
+    add(26, ValueKind::Integer, std::to_string(stopAfter), 0, 1000000);
     add(9, ValueKind::Integer, std::to_string(bulkMode), 0, 4);
     add(10, ValueKind::Integer, std::to_string(bulkLimit), 0, 65535);
 }
 
 // The control scalars: 1 delay (ms), 2 drop every Nth request, 3 error object,
 // 4 error status, 5 walk column, 6 walk mode (0 normal, 1 repeat, 2 back),
+// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 20 duplicate
+// delay (ms), 21 wrong request id every Nth answer, 22 garbage every Nth answer,
+// 23 wrong-type subtree, 24 long-string subtree, 25 long-string octets, 26 stop
+// answering after N further requests.
 // 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 9 GETBULK
 // mode (BulkMode), 10 its repetition limit.
 void FaultSwitches::syncFromStore(bool leds)
@@ -172,6 +216,16 @@ void FaultSwitches::syncFromStore(bool leds)
     errorStatus = static_cast<int>(num(4));
     walkOid = oid(5);
     walkMode = static_cast<int>(num(6));
+    duplicateMs = static_cast<int>(num(20));
+    wrongIdEvery = static_cast<int>(num(21));
+    garbageEvery = static_cast<int>(num(22));
+    wrongTypeOid = oid(23);
+    longStringOid = oid(24);
+    longStringLength = static_cast<int>(num(25));
+    const int stop = static_cast<int>(num(26));
+    if (stop != stopAfter)
+        m_stopBase = m_requests;
+    stopAfter = stop;
     bulkMode = static_cast<int>(num(9));
     bulkLimit = static_cast<int>(num(10));
     if (!leds)

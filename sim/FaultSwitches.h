@@ -1,7 +1,10 @@
 #pragma once
 // Faults the simulator can play for tests: slow or lost replies, a chosen error
-// status for a chosen object, a walk that repeats or goes back, short LED values,
-// shortened or refused GETBULK answers.
+// status for a chosen object, a walk that repeats or goes back, LED values too
+// short or too long, duplicated answers, answers with a wrong request id,
+// undecodable answers, values of the wrong type, overlong strings, an agent
+// that stops answering after a number of requests, and shortened or refused
+// GETBULK answers.
 // Set from the command line and at run time through control scalars under
 // 1.3.6.1.4.1.497.999.1 (see README.md).
 #include "sim/ObjectStore.h"
@@ -25,6 +28,13 @@ public:
     Oid walkOid;
     int walkMode = WalkNormal;
     std::map<int, int> ledLength;  // unit (0: every unit) -> octets served
+    int duplicateMs = 0;        // every answer is sent again this much later (0: once)
+    int wrongIdEvery = 0;       // every Nth answer carries a request id never sent (0: none)
+    int garbageEvery = 0;       // every Nth answer is replaced by undecodable bytes (0: none)
+    Oid wrongTypeOid;           // values under it are served with another type
+    Oid longStringOid;          // octet strings under it are served longStringLength octets long
+    int longStringLength = 0;
+    int stopAfter = 0;          // answers this many further requests, then none (0: no limit)
     int bulkMode = BulkNormal;
     int bulkLimit = 0;
 
@@ -33,6 +43,7 @@ public:
     bool parseError(const std::string& text, std::string& err);
     bool parseWalk(const std::string& text, std::string& err);
     bool parseLeds(const std::string& text, std::string& err);
+    bool parseLongStrings(const std::string& text, std::string& err);
     // short=N, toobig=N, generr or drop.
     bool parseBulk(const std::string& text, std::string& err);
     static bool statusFromText(const std::string& text, int& status);
@@ -44,8 +55,17 @@ public:
     // Number of octets to serve for a unit's LED value, or -1 for all.
     int ledLimit(int unit) const;
     bool isControl(const Oid& oid) const;
+    bool servesWrongType(const Oid& oid) const;
+    bool servesLongString(const Oid& oid) const;
+
+    // Counts a request that is no control request; false once the agent has
+    // stopped answering (--stop-after).
+    bool countRequest();
+    unsigned long requestCount() const { return m_requests; }
 
 private:
     void syncFromStore(bool leds);
     ObjectStore* m_store = nullptr;
+    unsigned long m_requests = 0;
+    unsigned long m_stopBase = 0;  // request count when stopAfter was set
 };

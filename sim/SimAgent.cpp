@@ -20,6 +20,8 @@ namespace {
 
 SimAgent* g_agent = nullptr;
 netsnmp_callback g_packetCallback = nullptr;
+using TransportSend = int (*)(netsnmp_transport*, const void*, int, void**, int*);
+TransportSend g_transportSend = nullptr;
 
 const Oid kRoot{1, 3, 6, 1};
 // The IEEE arc (802.1X port access objects) lies outside 1.3.6.1.
@@ -125,6 +127,19 @@ void ledAlarm(unsigned int, void* clientarg)
     static_cast<SimAgent*>(clientarg)->ledTick();
 }
 
+void lateCopyAlarm(unsigned int, void* clientarg)
+{
+    if (g_agent)
+        g_agent->sendLateCopy(clientarg);
+}
+
+int faultySend(netsnmp_transport* t, const void* buffer, int size, void** opaque, int* opaqueLength)
+{
+    if (g_agent)
+        return g_agent->sendAnswer(t, buffer, size, opaque, opaqueLength);
+    return g_transportSend(t, buffer, size, opaque, opaqueLength);
+}
+
 // An answer made at once and sent when the delay fault says.
 struct LateAnswer {
     netsnmp_session* session;
@@ -141,13 +156,16 @@ void sendLateAnswer(unsigned int, void* clientarg)
 
 int packetFilter(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
 {
-    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && g_agent) {
-        if (g_agent->dropThis(pdu))
-            return 1;  // consumed without an answer
-        if (g_agent->answerFaultyWalk(session, pdu))
-            return 1;
-    }
-    return g_packetCallback(op, session, reqid, pdu, magic);
+    if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !g_agent)
+        return g_packetCallback(op, session, reqid, pdu, magic);
+    if (g_agent->dropThis(pdu))
+        return 1;  // consumed without an answer
+    g_agent->beginRequest(pdu);
+    int result = 1;
+    if (!g_agent->answerFaultyWalk(session, pdu))
+        result = g_packetCallback(op, session, reqid, pdu, magic);
+    g_agent->endRequest();
+    return result;
 }
 
 } // namespace
@@ -251,6 +269,11 @@ bool SimAgent::start(std::string& error)
         g_packetCallback = main_session->callback;
         main_session->callback = packetFilter;
     }
+    if (netsnmp_transport* t = main_session ? snmp_sess_transport(snmp_sess_pointer(main_session)) : nullptr) {
+        m_transport = t;
+        g_transportSend = t->f_send;
+        t->f_send = faultySend;
+    }
     struct timeval period;
     period.tv_sec = m_options.ledPeriodMs / 1000;
     period.tv_usec = (m_options.ledPeriodMs % 1000) * 1000;
@@ -270,6 +293,10 @@ void SimAgent::shutdown()
         m_started = false;
         if (main_session && g_packetCallback)
             main_session->callback = g_packetCallback;
+        if (m_transport)
+            static_cast<netsnmp_transport*>(m_transport)->f_send = g_transportSend;
+        m_transport = nullptr;
+        m_lateCopies.clear();
         g_agent = nullptr;
         snmp_shutdown("hv720-sim");
         shutdown_agent();
@@ -300,8 +327,62 @@ bool SimAgent::dropThis(void* p)
     // Requests to the control scalars always get through, so a test can switch the fault off.
     if (pdu->variables && m_faults.isControl(toOid(pdu->variables->name, pdu->variables->name_length)))
         return false;
-    ++m_requestCount;
-    return m_faults.dropEvery > 0 && m_requestCount % static_cast<unsigned long>(m_faults.dropEvery) == 0;
+    if (!m_faults.countRequest())
+        return true;  // the agent has stopped answering
+    return m_faults.dropEvery > 0 && m_faults.requestCount() % static_cast<unsigned long>(m_faults.dropEvery) == 0;
+}
+
+void SimAgent::beginRequest(void* p)
+{
+    auto* pdu = static_cast<netsnmp_pdu*>(p);
+    m_exempt = !pdu || pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT
+               || (pdu->variables && m_faults.isControl(toOid(pdu->variables->name, pdu->variables->name_length)));
+    if (m_exempt)
+        return;
+    ++m_answerCount;
+    // The answer copies the request's id: one the manager never used.
+    if (m_faults.wrongIdEvery > 0 && m_answerCount % static_cast<unsigned long>(m_faults.wrongIdEvery) == 0)
+        pdu->reqid = (pdu->reqid + 0x2F1D3) & 0x7FFFFFFF;
+}
+
+int SimAgent::sendAnswer(void* tp, const void* buffer, int size, void** opaque, int* opaqueLength)
+{
+    auto* t = static_cast<netsnmp_transport*>(tp);
+    if (m_exempt || size <= 0)
+        return g_transportSend(t, buffer, size, opaque, opaqueLength);
+    std::string bytes(static_cast<const char*>(buffer), static_cast<std::size_t>(size));
+    if (m_faults.garbageEvery > 0 && m_answerCount % static_cast<unsigned long>(m_faults.garbageEvery) == 0) {
+        // The first half of the answer under a sequence header that claims more
+        // than follows, then octets that start no valid element.
+        bytes.resize(bytes.size() / 2);
+        bytes.append("\xff\xff\x00\x84\x7f\xff\xff\xff", 8);
+    }
+    if (m_faults.duplicateMs > 0 && opaque && *opaque && opaqueLength && *opaqueLength > 0) {
+        auto copy = std::make_unique<LateCopy>();
+        copy->transport = t;
+        copy->bytes = bytes;
+        copy->opaque.assign(static_cast<const char*>(*opaque), static_cast<std::size_t>(*opaqueLength));
+        struct timeval tv;
+        tv.tv_sec = m_faults.duplicateMs / 1000;
+        tv.tv_usec = (m_faults.duplicateMs % 1000) * 1000;
+        snmp_alarm_register_hr(tv, 0, lateCopyAlarm, copy.get());
+        m_lateCopies.push_back(std::move(copy));
+    }
+    const int sent = g_transportSend(t, bytes.data(), static_cast<int>(bytes.size()), opaque, opaqueLength);
+    return sent < 0 ? sent : size;
+}
+
+void SimAgent::sendLateCopy(void* c)
+{
+    auto it = std::find_if(m_lateCopies.begin(), m_lateCopies.end(), [c](const auto& p) { return p.get() == c; });
+    if (it == m_lateCopies.end())
+        return;
+    LateCopy& copy = **it;
+    void* opaque = copy.opaque.data();
+    int length = static_cast<int>(copy.opaque.size());
+    g_transportSend(static_cast<netsnmp_transport*>(copy.transport), copy.bytes.data(),
+                    static_cast<int>(copy.bytes.size()), &opaque, &length);
+    m_lateCopies.erase(it);
 }
 
 // The library refuses get-next answers that do not move forward, so a walk that
@@ -384,7 +465,7 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
                 std::vector<oid> name(e->first.begin(), e->first.end());
                 netsnmp_variable_list* vb = snmp_add_null_var(resp, name.data(), name.size());
                 if (vb)
-                    setVar(vb, e->second.value);
+                    setVar(vb, faulty(e->first, e->second.value));
             }
         }
     }
@@ -463,6 +544,27 @@ void SimAgent::finishDelayed(void* c)
     netsnmp_free_delegated_cache(cache);
 }
 
+// The value as the value faults serve it: LED octets cut or padded, overlong
+// strings, another type.
+SimValue SimAgent::faulty(const Oid& o, const SimValue& value) const
+{
+    SimValue v = value;
+    if (oidutil::startsWith(o, kLedColumn) && o.size() == kLedColumn.size() + 1) {
+        int limit = m_faults.ledLimit(static_cast<int>(o.back()));
+        if (limit >= 0)
+            v.bytes.resize(static_cast<std::size_t>(limit), '\x02');  // padding: LEDs lit green
+    }
+    if (v.isOctets() && m_faults.servesLongString(o))
+        v.bytes.resize(static_cast<std::size_t>(m_faults.longStringLength), 'X');
+    if (m_faults.servesWrongType(o)) {
+        if (v.isOctets() || v.kind == ValueKind::IpAddress)
+            v = SimValue::integer(static_cast<std::int64_t>(v.bytes.size()));
+        else
+            v = SimValue::octets(v.kind == ValueKind::ObjectId ? oidutil::format(v.oid) : std::to_string(v.number));
+    }
+    return v;
+}
+
 void SimAgent::process(void* ri, void* rq, const Oid& root)
 {
     auto* reqinfo = static_cast<netsnmp_agent_request_info*>(ri);
@@ -476,13 +578,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             && oidutil::startsWith(o, m_faults.errorOid);
     };
     auto serve = [&](netsnmp_variable_list* vb, const Oid& o, const SimValue& value) {
-        SimValue v = value;
-        if (oidutil::startsWith(o, kLedColumn) && o.size() == kLedColumn.size() + 1) {
-            int limit = m_faults.ledLimit(static_cast<int>(o.back()));
-            if (limit >= 0 && static_cast<std::size_t>(limit) < v.bytes.size())
-                v.bytes.resize(static_cast<std::size_t>(limit));
-        }
-        setVar(vb, v);
+        setVar(vb, faulty(o, value));
     };
 
     switch (reqinfo->mode) {

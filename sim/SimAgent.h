@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,26 @@ public:
     void ledTick();
     bool dropThis(void* pdu);
     bool answerFaultyWalk(void* session, void* pdu);
+    // Marks the answers to the request being processed as exempt from faults (a
+    // request to the control scalars), or gives it a request id never sent.
+    void beginRequest(void* pdu);
+    void endRequest() { m_exempt = false; }
+    // Sends an answer through the listening transport, playing the transport
+    // faults (garbage, duplicates) on it.
+    int sendAnswer(void* transport, const void* buffer, int size, void** opaque, int* opaqueLength);
+    void sendLateCopy(void* copy);
 
 private:
     void process(void* reqinfo, void* requests, const Oid& root);
     bool delayOnce(long transid);
+    SimValue faulty(const Oid& oid, const SimValue& value) const;
+
+    // An answer to send again later (--duplicate).
+    struct LateCopy {
+        void* transport;
+        std::string bytes;
+        std::string opaque;
+    };
     void logSet(const std::vector<ObjectStore::SetItem>& items) const;
     const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
@@ -44,5 +61,8 @@ private:
     bool m_ownDir = false;
     bool m_started = false;
     std::deque<long> m_delayed;
-    unsigned long m_requestCount = 0;
+    std::deque<std::unique_ptr<LateCopy>> m_lateCopies;
+    void* m_transport = nullptr;  // the listening transport whose send is wrapped
+    bool m_exempt = false;
+    unsigned long m_answerCount = 0;
 };

@@ -1,5 +1,6 @@
 #include "sim/SimOptions.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -63,23 +64,26 @@ bool SimOptions::apply(const std::string& name, const std::string& value, std::s
         while (std::getline(ss, item, ':'))
             f.push_back(item);
         if (f.empty() || f[0].empty() || (f.size() != 1 && f.size() != 3 && f.size() != 5)) {
-            error = "--user takes NAME[:MD5|SHA:AUTHPASS[:DES|AES:PRIVPASS]]";
+            error = "--user takes NAME[:AUTH:AUTHPASS[:PRIV:PRIVPASS]]";
             return false;
         }
+        // The protocol words of the agent library's createUser line.
+        static const std::vector<std::string> authWords{"MD5", "SHA", "SHA-224", "SHA-256", "SHA-384", "SHA-512"};
+        static const std::vector<std::string> privWords{"DES", "AES", "AES-128", "AES-192", "AES-256"};
         u.name = f[0];
         if (f.size() >= 3) {
             u.authProtocol = f[1];
             u.authPass = f[2];
-            if (u.authProtocol != "MD5" && u.authProtocol != "SHA") {
-                error = "authentication is MD5 or SHA";
+            if (std::find(authWords.begin(), authWords.end(), u.authProtocol) == authWords.end()) {
+                error = "authentication is MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512";
                 return false;
             }
         }
         if (f.size() == 5) {
-            u.privProtocol = f[3];
+            u.privProtocol = f[3] == "AES-128" ? "AES" : f[3];
             u.privPass = f[4];
-            if (u.privProtocol != "DES" && u.privProtocol != "AES") {
-                error = "privacy is DES or AES";
+            if (std::find(privWords.begin(), privWords.end(), f[3]) == privWords.end()) {
+                error = "privacy is DES, AES (AES-128), AES-192 or AES-256";
                 return false;
             }
         }
@@ -143,6 +147,24 @@ bool SimOptions::apply(const std::string& name, const std::string& value, std::s
         return faults.parseWalk(value, error);
     } else if (name == "short-leds") {
         return faults.parseLeds(value, error);
+    } else if (name == "duplicate") {
+        if (!toInt(value, faults.duplicateMs, 0, 600000)) {
+            error = "--duplicate takes milliseconds";
+            return false;
+        }
+    } else if (name == "wrong-id" || name == "garbage" || name == "stop-after") {
+        int& n = name == "wrong-id" ? faults.wrongIdEvery : name == "garbage" ? faults.garbageEvery : faults.stopAfter;
+        if (!toInt(value, n, 0, 1000000)) {
+            error = "--" + name + " takes a count";
+            return false;
+        }
+    } else if (name == "wrong-type") {
+        if (!oidutil::parse(value, faults.wrongTypeOid)) {
+            error = "--wrong-type takes an OID";
+            return false;
+        }
+    } else if (name == "long-strings") {
+        return faults.parseLongStrings(value, error);
     } else if (name == "bulk-fault") {
         return faults.parseBulk(value, error);
     } else if (name == "config") {
@@ -227,7 +249,8 @@ std::string SimOptions::usage()
   --config FILE             read options from FILE (one "name value" per line)
   --community NAME          extra read-only community (quorel is always there)
   --rw-community NAME       extra read-write community (tessany is always there)
-  --user NAME[:MD5|SHA:AUTHPASS[:DES|AES:PRIVPASS]]   SNMPv3 user (read-write)
+  --user NAME[:AUTH:AUTHPASS[:PRIV:PRIVPASS]]   SNMPv3 user (read-write); AUTH MD5, SHA,
+                            SHA-224..SHA-512; PRIV DES, AES (AES-128), AES-192, AES-256
   --engine-id HEX           SNMPv3 engine id
   --stack FILE              stack description (see README.md)
   --unit SPEC               one unit, e.g. "model=HV-720 module=HM20" (repeatable)
@@ -240,7 +263,13 @@ std::string SimOptions::usage()
   --drop-every N            drop every Nth request
   --error OID=STATUS        answer STATUS for OID and everything below it
   --walk-fault OID=repeat|back   misbehave during a walk of the column OID
-  --short-leds UNIT=N       serve only N LED octets for UNIT (0: every unit)
+  --short-leds UNIT=N       serve N LED octets for UNIT (0: every unit), cut or padded
+  --duplicate MS            send every answer again MS milliseconds later
+  --wrong-id N              every Nth answer carries a request id that was never sent
+  --garbage N               every Nth answer is replaced by undecodable bytes
+  --wrong-type OID          serve the values under OID with another type
+  --long-strings OID=N      serve the octet strings under OID N octets long
+  --stop-after N            answer N requests, then none
   --bulk-fault short=N|toobig=N|generr|drop   misanswer GETBULK requests
   --set-log FILE            append every committed set request to FILE, one line each
   --quiet                   no start-up line

@@ -122,6 +122,12 @@ std::string resolveIPv4(const std::string& text)
     return buffer;
 }
 
+// The catalogue text of an unsupported protocol, naming the number that was asked for.
+NvSNMPException unknownProtocol(int code, int number)
+{
+    return NvSNMPException(textOfCode(code) + " (" + std::to_string(number) + ")", code);
+}
+
 }  // namespace
 
 NvSnmpTarget buildTarget(const NvSNMPSettings& s)
@@ -136,6 +142,11 @@ NvSnmpTarget buildTarget(const NvSNMPSettings& s)
     t.retries = s.retries;
     t.timeout = s.timeout;
     if (s.version == 3) {
+        // A level that uses a protocol needs one the library offers.
+        if (s.securityLevel >= 2 && !NvSnmpAdapter::knowsAuthProtocol(s.authProtocol))
+            throw unknownProtocol(-312, s.authProtocol);
+        if (s.securityLevel >= 3 && !NvSnmpAdapter::knowsPrivProtocol(s.privProtocol))
+            throw unknownProtocol(-313, s.privProtocol);
         t.kind = NvSnmpTarget::User;
         t.securityModel = s.securityModel;
         t.securityName = s.securityName;

@@ -73,6 +73,42 @@ int statusOfLibError(int err)
     }
 }
 
+// The SNMPv3 protocols by their number in the session settings.
+struct Protocol {
+    int number;
+    const oid* id;
+    size_t length;
+};
+
+const Protocol kAuthProtocols[] = {
+    {.number = NvSnmpProtocol::AuthMD5, .id = usmHMACMD5AuthProtocol, .length = OID_LENGTH(usmHMACMD5AuthProtocol)},
+    {.number = NvSnmpProtocol::AuthSHA, .id = usmHMACSHA1AuthProtocol, .length = OID_LENGTH(usmHMACSHA1AuthProtocol)},
+    {.number = NvSnmpProtocol::AuthSHA224, .id = usmHMAC128SHA224AuthProtocol,
+     .length = OID_LENGTH(usmHMAC128SHA224AuthProtocol)},
+    {.number = NvSnmpProtocol::AuthSHA256, .id = usmHMAC192SHA256AuthProtocol,
+     .length = OID_LENGTH(usmHMAC192SHA256AuthProtocol)},
+    {.number = NvSnmpProtocol::AuthSHA384, .id = usmHMAC256SHA384AuthProtocol,
+     .length = OID_LENGTH(usmHMAC256SHA384AuthProtocol)},
+    {.number = NvSnmpProtocol::AuthSHA512, .id = usmHMAC384SHA512AuthProtocol,
+     .length = OID_LENGTH(usmHMAC384SHA512AuthProtocol)},
+};
+
+const Protocol kPrivProtocols[] = {
+    {.number = NvSnmpProtocol::PrivDES, .id = usmDESPrivProtocol, .length = OID_LENGTH(usmDESPrivProtocol)},
+    {.number = NvSnmpProtocol::PrivAES128, .id = usmAESPrivProtocol, .length = OID_LENGTH(usmAESPrivProtocol)},
+    {.number = NvSnmpProtocol::PrivAES192, .id = usmAES192PrivProtocol, .length = OID_LENGTH(usmAES192PrivProtocol)},
+    {.number = NvSnmpProtocol::PrivAES256, .id = usmAES256PrivProtocol, .length = OID_LENGTH(usmAES256PrivProtocol)},
+};
+
+template <size_t N>
+const Protocol* findProtocol(const Protocol (&table)[N], int number)
+{
+    for (const Protocol& p : table)
+        if (p.number == number)
+            return &p;
+    return nullptr;
+}
+
 struct Agent {
     enum Engine { NotV3, Unknown, Probing, Known };
     std::string key;
@@ -409,17 +445,19 @@ Agent* NvSnmpAdapter::Impl::agentFor(const NvSnmpTarget& t, int& status)
         s.securityNameLen = name.size();
         s.securityModel = t.securityModel;
         s.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
-        if (t.authProtocol == AuthHmacMd5 || t.authProtocol == AuthHmacSha) {
-            s.securityAuthProto = t.authProtocol == AuthHmacMd5 ? usmHMACMD5AuthProtocol : usmHMACSHA1AuthProtocol;
-            s.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
+        if (const Protocol* auth = findProtocol(kAuthProtocols, t.authProtocol)) {
+            s.securityAuthProto = const_cast<oid*>(auth->id);
+            s.securityAuthProtoLen = auth->length;
             s.securityAuthKeyLen = USM_AUTH_KU_LEN;
             if (generate_Ku(s.securityAuthProto, static_cast<u_int>(s.securityAuthProtoLen),
                             reinterpret_cast<const u_char*>(t.authPassword.data()), t.authPassword.size(),
                             s.securityAuthKey, &s.securityAuthKeyLen) != SNMPERR_SUCCESS)
                 s.securityAuthKeyLen = 0;
-            if (t.privProtocol == PrivDes) {
-                s.securityPrivProto = usmDESPrivProtocol;
-                s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+            // The privacy key is made with the authentication hash; the library
+            // stretches it to the length AES-192 and AES-256 need.
+            if (const Protocol* priv = findProtocol(kPrivProtocols, t.privProtocol)) {
+                s.securityPrivProto = const_cast<oid*>(priv->id);
+                s.securityPrivProtoLen = priv->length;
                 s.securityPrivKeyLen = USM_PRIV_KU_LEN;
                 if (generate_Ku(s.securityAuthProto, static_cast<u_int>(s.securityAuthProtoLen),
                                 reinterpret_cast<const u_char*>(t.privPassword.data()), t.privPassword.size(),
@@ -440,6 +478,9 @@ Agent* NvSnmpAdapter::Impl::agentFor(const NvSnmpTarget& t, int& status)
     a->target = t;
     a->sessp = sessp;
     a->ss = snmp_sess_session(sessp);
+    // The library does not keep the flag from the template: without it the
+    // first send to an unknown engine would probe, blocking, inside the send.
+    a->ss->flags |= SNMP_FLAGS_DONT_PROBE;
     a->engine = v3 ? Agent::Unknown : Agent::NotV3;
     Agent* raw = a.get();
     agents.emplace(key, std::move(a));
@@ -658,6 +699,16 @@ NvSnmpAdapter* NvSnmpAdapter::open(int& status)
 NvSnmpAdapter* NvSnmpAdapter::instance()
 {
     return g_adapter;
+}
+
+bool NvSnmpAdapter::knowsAuthProtocol(int number)
+{
+    return number == NvSnmpProtocol::AuthNone || findProtocol(kAuthProtocols, number);
+}
+
+bool NvSnmpAdapter::knowsPrivProtocol(int number)
+{
+    return number == NvSnmpProtocol::PrivNone || findProtocol(kPrivProtocols, number);
 }
 
 int NvSnmpAdapter::mpInit(const std::string& engineId, uint32_t boots)

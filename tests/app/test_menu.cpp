@@ -523,7 +523,7 @@ TEST_F(MenuAgainstSimulator, RmonControlSwitchesTheRmonEntries)
     }
 }
 
-TEST_F(MenuAgainstSimulator, HelpAboutEditorsAndTheFindBox)
+TEST_F(MenuAgainstSimulator, HelpAboutExitEditorsAndTheFindBox)
 {
     auto main = open();
     ASSERT_TRUE(main);
@@ -560,6 +560,23 @@ TEST_F(MenuAgainstSimulator, HelpAboutEditorsAndTheFindBox)
         menu->action("About1")->trigger();
     }
     EXPECT_EQ(aboutTitle, "About HV720 Module");
+
+    // Exit asks first; Cancel keeps the window.
+    main->show();
+    QString exitQuestion;
+    {
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box)
+                return false;
+            exitQuestion = box->text();
+            box->button(QMessageBox::Cancel)->click();
+            return true;
+        });
+        menu->action("Exit1")->trigger();
+    }
+    EXPECT_EQ(exitQuestion, "Exit HV-720 Management Module");
+    EXPECT_TRUE(main->isVisible());
 
     // An editor entry is enabled exactly when its editor exists.
     for (const TMenuEntry& e : MenuCatalogue::entries())

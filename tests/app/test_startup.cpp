@@ -181,6 +181,26 @@ TEST_F(StartupTest, ConditionalKeysOfTheDeviceFile)
     EXPECT_EQ(NvSNMPSecurity.securityName, "");
 }
 
+TEST_F(StartupTest, MaxRepetitionsOfTheDeviceFileSetsTheWalkMode)
+{
+    const std::pair<const char*, int32_t> cases[] = {
+        {nullptr, kAutomaticRepetitions}, {"0", 0}, {"25", 25}, {"", kAutomaticRepetitions},
+        {"many", kAutomaticRepetitions}, {"-3", kAutomaticRepetitions},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text ? text : "absent");
+        std::vector<std::pair<const char*, const char*>> keys = {
+            {"AgentPort", "161"}, {"Version", "1"}, {"SecurityModel", "2"}, {"SecurityLevel", "0"},
+            {"AuthProtocol", "0"}, {"PrivProtocol", "0"}};
+        if (text)
+            keys.push_back({"MaxRepetitions", text});
+        device("10.0.0.7", keys);
+        run({"/I10.0.0.7", "/Rro"});
+        EXPECT_EQ(walkMaxRepetitions, expected);
+        EXPECT_EQ(currentSnmpSettings().maxRepetitions, expected);
+    }
+}
+
 TEST_F(StartupTest, ConversionFailuresStopStartUp)
 {
     struct Case {

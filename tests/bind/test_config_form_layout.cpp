@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -97,6 +99,20 @@ TEST(ConfigFormLayout, RowsStripAndPanelFollowTheArithmetic)
         y += item->height() + 5;
     }
     EXPECT_EQ(strip.RefreshBtn->y(), 10);  // count text and "Samples" are hidden in an editor
+
+    // Tab goes through the editable rows, then the strip, then the message area.
+    const std::vector<QWidget*> expected = {
+        panel->editsPanel->rows[0].control, panel->editsPanel->rows[2].control, panel->editsPanel->rows[3].control,
+        panel->editsPanel->rows[4].control, strip.RefreshBtn, strip.SetCheckedBtn, strip.CheckAllBtn,
+        strip.ClearChecksBtn, strip.CloseBtn, panel->messages()->memo};
+    std::vector<QWidget*> chain;
+    QWidget* w = expected.front();
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && std::find(expected.begin(), expected.end(), w) != expected.end())
+            chain.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != expected.front());
+    EXPECT_EQ(chain, expected);
 
     // A hidden row takes no room; showing it puts it back.
     const int fourthTop = edits.rows[3].control->y();

@@ -21,33 +21,10 @@
 
 #include "snmp/NvMessageCatalogue.h"
 #include "bind/NvEditConstraint.h"
+#include "tests/common/MessageBoxCloser.h"
 #include "snmp/NvSNMPError.h"
 
 namespace {
-
-// Closes every modal message box that comes up while it lives and keeps what
-// the boxes said. A refusal runs the box's own event loop, in which this timer
-// fires, reads the box and clicks OK.
-class BoxCloser {
-public:
-    BoxCloser()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                captions << box->windowTitle();
-                texts << box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        m_timer.start(0);
-    }
-
-    QStringList captions;
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-};
 
 class ConstraintForm : public testing::Test {
 protected:
@@ -67,9 +44,9 @@ protected:
 
     // Moves the focus from the first edit to the second, as a click or tab would,
     // closing a refusal box if one comes up.
-    std::unique_ptr<BoxCloser> leaveFirst()
+    std::unique_ptr<MessageBoxCloser> leaveFirst()
     {
-        auto boxes = std::make_unique<BoxCloser>();
+        auto boxes = std::make_unique<MessageBoxCloser>();
         second->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         return boxes;
@@ -433,7 +410,7 @@ TEST_F(ConstraintForm, ClickingAButtonOrComboBoxOutOfARefusedEditDoesNotActOnIt)
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         first->setFocus();
         first->setText("99");
-        BoxCloser boxes;
+        MessageBoxCloser boxes;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
         QCoreApplication::processEvents();
         EXPECT_EQ(boxes.texts, QStringList({"(NvCommon) Please enter a number between 1 and 10!"}));

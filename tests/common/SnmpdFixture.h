@@ -6,7 +6,8 @@
 // Communities: "public" (read), "private" (read-write), "quorel"/"tessany" (the
 // module's defaults), "sysonly" (read, view limited to the system group).
 // SNMPv3 users (pass phrases in the constants below): SHA/DES, MD5/DES,
-// SHA without privacy, and one without authentication.
+// SHA/AES-128, SHA-256/AES-256, SHA-512/AES-192, SHA without privacy, and one
+// without authentication.
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -18,6 +19,9 @@ class SnmpdFixture {
 public:
     static constexpr const char* kShaDesUser = "shaDesUser";
     static constexpr const char* kMd5DesUser = "md5DesUser";
+    static constexpr const char* kShaAesUser = "shaAesUser";
+    static constexpr const char* kSha256Aes256User = "sha256Aes256User";
+    static constexpr const char* kSha512Aes192User = "sha512Aes192User";
     static constexpr const char* kAuthOnlyUser = "authOnlyUser";
     static constexpr const char* kNoAuthUser = "noAuthUser";
     static constexpr const char* kAuthPass = "authPhrase123";

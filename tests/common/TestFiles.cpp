@@ -17,3 +17,15 @@ void writeTestFile(const QString& path, const QByteArray& content)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
     f.write(content);
 }
+
+QString writeModuleFiles(const QString& dir, int agentPort, const QString& moduleDir)
+{
+    const QString conf = dir + "/conf/";
+    const QString registry = dir + "/registry.ini";
+    writeTestFile(registry, "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + moduleDir.toUtf8()
+                                + "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n");
+    writeTestFile(conf + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(agentPort)
+                                              + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                                                "AuthProtocol=0\nPrivProtocol=0\n");
+    return registry;
+}

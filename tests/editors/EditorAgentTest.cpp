@@ -3,47 +3,22 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QLocale>
-#include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
 
 #include "snmp/NvSNMPSession.h"
 
-SimulatorProcess* EditorAgentTest::sim = nullptr;
-std::string EditorAgentTest::startError;
-QTemporaryDir* EditorAgentTest::counterDir = nullptr;
 std::string EditorAgentTest::setLog;
 
 void EditorAgentTest::SetUpTestSuite()
 {
-    sim = new SimulatorProcess();
-    setLog = sim->dir() + "/sets.log";
-    if (!sim->start({"--quiet", "--set-log", setLog}))
-        startError = sim->log();
-    counterDir = new QTemporaryDir();
-    startSnmpSession(counterDir->path().toStdString());
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void EditorAgentTest::TearDownTestSuite()
-{
-    delete sim;
-    sim = nullptr;
-    delete counterDir;
-    counterDir = nullptr;
+    setLog = suiteFile("sets.log");
+    startSuite({"--set-log", setLog});
 }
 
 void EditorAgentTest::SetUp()
 {
-    ASSERT_TRUE(startError.empty()) << startError;
-    NvSNMPDevice.address = "127.0.0.1";
-    NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-    NvSNMPSecurity = NvSNMPSecurityRecord{};
-    NvSNMPSecurity.version = 1;
-    NvSNMPSecurity.readCommunity = "quorel";
-    NvSNMPSecurity.writeCommunity = "tessany";
-    NvSNMPScope = NvSNMPScopeRecord{};
+    SimulatorSuite::SetUp();
     requestTimeout = 300;
 
     // The simulator's default stack: an HV-720, an HV-710 and an HV-640.
@@ -95,6 +70,14 @@ std::map<std::string, std::string> EditorAgentTest::waitForSet(size_t count)
     waitFor([&] { return sets().size() >= count; });
     const auto all = sets();
     return all.size() >= count ? all[count - 1] : std::map<std::string, std::string>{};
+}
+
+QTreeWidgetItem* EditorAgentTest::lineWithCaption(QTreeWidget* list, const QString& caption)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(0) == caption)
+            return list->topLevelItem(i);
+    return nullptr;
 }
 
 std::string EditorAgentTest::agentValue(const std::string& oid)

@@ -14,27 +14,24 @@
 #include "app/MainSettings.h"
 #include "editors/EditorRegistry.h"
 #include "tests/common/SimulatorProcess.h"
+#include "tests/common/SimulatorSuite.h"
 
-class QTemporaryDir;
-
-class EditorAgentTest : public ::testing::Test {
+class EditorAgentTest : public SimulatorSuite {
 protected:
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
     void SetUp() override;
 
     // Processes events until done() holds or timeoutMs passes; returns done().
-    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 15000);
     // The committed set requests so far, one map (OID -> value text) per request.
     static std::vector<std::map<std::string, std::string>> sets();
     // Waits for the count-th committed set and returns it (empty when none came).
     static std::map<std::string, std::string> waitForSet(size_t count);
+    // The first line of list whose caption is the text, or nullptr.
+    static QTreeWidgetItem* lineWithCaption(QTreeWidget* list, const QString& caption);
     // Value of one object as the snmp tools print it (type stripped).
     static std::string agentValue(const std::string& oid);
 
-    static SimulatorProcess* sim;
-    static std::string startError;
-    static QTemporaryDir* counterDir;
     static std::string setLog;
 
     TMainSettings settings;

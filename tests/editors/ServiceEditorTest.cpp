@@ -49,6 +49,17 @@ void ServiceEditorTest::SetUp()
     NvSNMPScope = NvSNMPScopeRecord{};
     requestTimeout = 200;
     takeSets();
+    // Caption = unit, then status, MAC, start port, port range, LED status, mode, version, model.
+    const char* units[][9] = {{"1", "exist", "", "1", "26", "", "master", "1.20.005", "HV-720"},
+                              {"2", "exist", "", "1", "50", "", "slave", "1.20.005", "HV-710"},
+                              {"3", "exist", "", "1", "24", "", "slave", "1.20.005", "HV-640"}};
+    unitList.setColumnCount(9);
+    for (const auto& unit : units) {
+        auto* line = new QTreeWidgetItem(&unitList);
+        for (int c = 0; c < 9; ++c)
+            line->setText(c, QString::fromLatin1(unit[c]));
+    }
+    context.unitListView = &unitList;
 }
 
 std::vector<std::string> ServiceEditorTest::takeSets()

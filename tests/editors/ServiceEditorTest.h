@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,6 +30,9 @@ protected:
     // ("INTEGER: 3"); empty when there is none.
     static std::string agentValue(const std::string& oid);
 
+    // The main window's unit list as the simulator's default stack fills it,
+    // for the port grids.
+    QTreeWidget unitList;
     EditorContext context;
 
     static SimulatorProcess* sim;

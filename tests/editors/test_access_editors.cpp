@@ -7,20 +7,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,32 +25,11 @@
 #include "editors/EditorRegistry.h"
 #include "editors/TAccessEditorForm.h"
 #include "editors/PortGrid.h"
-#include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarDescriptor.h"
-#include "tests/common/SimulatorProcess.h"
-#include "tests/common/SimulatorSuite.h"
+#include "tests/common/MessageBoxCloser.h"
+#include "tests/editors/EditorAgentTest.h"
 
 namespace {
-
-// Answers every message box that opens while it lives and keeps its texts.
-class BoxCatcher {
-public:
-    BoxCatcher()
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.push_back(box->text().toStdString());
-                box->done(QMessageBox::Ok);
-            }
-        });
-        m_timer.start();
-    }
-    std::vector<std::string> texts;
-
-private:
-    QTimer m_timer;
-};
 
 const AccessEditorSpec& editorNamed(const std::string& className)
 {
@@ -68,83 +42,44 @@ const AccessEditorSpec& editorNamed(const std::string& className)
     throw std::runtime_error("no editor " + className);
 }
 
-class AccessEditors : public SimulatorSuite {
+class AccessEditors : public EditorAgentTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        setLogPath = suiteFile("sets.log");
-        startSuite({"--set-log", setLogPath});
-    }
-    void SetUp() override
-    {
-        SimulatorSuite::SetUp();
-        settings.addressText = "127.0.0.1";
-        // The simulator's default stack: units 1 to 3 (HV-720, HV-710, HV-640).
-        units = std::make_unique<QTreeWidget>();
-        units->setColumnCount(9);
-        const char* rows[][9] = {{"1", "exist", "", "1", "26", "", "", "", "HV-720"},
-                                 {"2", "exist", "", "1", "50", "", "", "", "HV-710"},
-                                 {"3", "exist", "", "1", "24", "", "", "", "HV-640"}};
-        for (const auto& row : rows) {
-            QStringList cells;
-            for (const char* cell : row)
-                cells << QString::fromLatin1(cell);
-            units->addTopLevelItem(new QTreeWidgetItem(cells));
-        }
-        ports = std::make_unique<QTreeWidget>();
-        context.settings = &settings;
-        context.unitListView = units.get();
-        context.portIndexView = ports.get();
-    }
-
     std::unique_ptr<TAccessEditorForm> open(const std::string& className)
     {
         return std::make_unique<TAccessEditorForm>(editorNamed(className), context, nullptr);
     }
 
-    // The simulator's log of committed sets: one line of OID=VALUE pairs per set.
-    static std::vector<std::string> setLog()
-    {
-        std::vector<std::string> lines;
-        std::ifstream in(setLogPath);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
     // The table columns the last set request wrote (with the instance it wrote
     // and the value of each column).
     static std::set<int> lastSetColumns(const AccessEditorSpec& spec, std::string* instance = nullptr,
                                         std::map<int, std::string>* values = nullptr)
     {
-        const std::vector<std::string> lines = setLog();
-        std::string base = spec.table[0].oid;
-        base = base.substr(0, base.rfind('.') + 1);
+        const auto all = sets();
+        const std::string base = columnBase(spec);
         std::set<int> result;
-        std::istringstream words(lines.empty() ? std::string() : lines.back());
-        std::string word;
-        while (words >> word) {
-            if (word.rfind(base, 0) != 0)
+        for (const auto& [oid, value] : all.empty() ? std::map<std::string, std::string>() : all.back()) {
+            if (oid.rfind(base, 0) != 0)
                 continue;
-            const std::string rest = word.substr(base.size());
+            const std::string rest = oid.substr(base.size());
             const int column = std::stoi(rest.substr(0, rest.find('.')));
             result.insert(column);
-            const std::string oidPart = rest.substr(0, rest.find('='));
             if (instance)
-                *instance = oidPart.substr(oidPart.find('.') + 1);
+                *instance = rest.substr(rest.find('.') + 1);
             if (values)
-                (*values)[column] = rest.substr(rest.find('=') + 1);
+                (*values)[column] = value;
         }
         return result;
     }
-    // The agent's value of a column of a row, as snmpget prints it (value only).
-    static std::string agentValue(const AccessEditorSpec& spec, int column, const std::string& instance)
+    // The agent's value of a column of a row, with a separate get.
+    static std::string rowValue(const AccessEditorSpec& spec, int column, const std::string& instance)
     {
-        std::string base = spec.table[0].oid;
-        base = base.substr(0, base.rfind('.') + 1);
-        std::string out = sim->get({base + std::to_string(column) + "." + instance}, {"-Oqv"}).out;
-        while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-            out.pop_back();
-        return out;
+        return agentValue(columnBase(spec) + std::to_string(column) + "." + instance);
+    }
+    // The table's column identifiers without the column number: "...1.1.".
+    static std::string columnBase(const AccessEditorSpec& spec)
+    {
+        const std::string first = spec.table[0].oid;
+        return first.substr(0, first.rfind('.') + 1);
     }
 
     static void select(TAccessEditorForm& form, const QString& id, const QString& accessId = {})
@@ -179,12 +114,7 @@ protected:
         return form.findChild<QPushButton*>(QString::fromLatin1(name));
     }
 
-    static std::string setLogPath;
-    TMainSettings settings;
-    std::unique_ptr<QTreeWidget> units, ports;
-    EditorContext context;
 };
-std::string AccessEditors::setLogPath;
 
 std::set<int> range(int first, int last)
 {
@@ -297,7 +227,7 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
     const AccessEditorSpec& spec = editorNamed(c.editor);
     const std::string instance = c.accessId ? std::string(c.id) + "." + c.accessId : c.id;
     const int rowStatus = [&] { int n = 0; while (spec.table[n].oid) ++n; return n; }();
-    BoxCatcher boxes;
+    MessageBoxCloser boxes;
     auto form = open(c.editor);
     ASSERT_GT(form->ListView1->topLevelItemCount(), 0) << form->statusText().toStdString();
     const int rowsBefore = form->ListView1->topLevelItemCount();
@@ -308,11 +238,11 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
         setText(*form, 2, c.accessId);
     c.prepareAdd(*form);
     button(*form, spec.buttons.add)->click();
-    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(" ").toStdString();
     std::string written;
     EXPECT_EQ(lastSetColumns(spec, &written), c.addColumns);
     EXPECT_EQ(written, instance);
-    EXPECT_EQ(agentValue(spec, rowStatus, instance), "1");  // the row is there, active
+    EXPECT_EQ(rowValue(spec, rowStatus, instance), "1");  // the row is there, active
     EXPECT_EQ(form->ListView1->topLevelItemCount(), rowsBefore + 1);
     EXPECT_TRUE(form->ListView1->selectedItems().isEmpty());
     if (form->StaticText1) {
@@ -326,7 +256,7 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
     EXPECT_FALSE(form->control(1)->isEnabled());
     c.prepareEdit(*form);
     button(*form, spec.buttons.modify)->click();
-    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.front();
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(" ").toStdString();
     EXPECT_EQ(lastSetColumns(spec), c.editColumns) << form->statusText().toStdString();
     EXPECT_FALSE(button(*form, spec.buttons.modify)->isEnabled());
 
@@ -334,7 +264,7 @@ TEST_P(AccessEditorRound, AddEditDeleteCheckedOnTheAgent)
     select(*form, c.id, c.accessId ? c.accessId : "");
     button(*form, spec.buttons.remove)->click();
     EXPECT_EQ(lastSetColumns(spec), std::set<int>{rowStatus});
-    EXPECT_NE(agentValue(spec, rowStatus, instance).find("No Such Instance"), std::string::npos);
+    EXPECT_NE(rowValue(spec, rowStatus, instance).find("No Such Instance"), std::string::npos);
     EXPECT_EQ(form->ListView1->topLevelItemCount(), rowsBefore);
 }
 
@@ -408,13 +338,13 @@ TEST_F(AccessEditors, EveryRefusalOfTheIpv6RuleEditorSendsNothing)
         for (int row = 0; spec.table[row].oid; ++row)
             flags.push_back(form->binding().request.varList.row(row).access);
         c.prepare(*form);
-        const size_t setsBefore = setLog().size();
-        BoxCatcher boxes;
+        const size_t setsBefore = sets().size();
+        MessageBoxCloser boxes;
         button(*form, spec.buttons.add)->click();
-        ASSERT_EQ(boxes.texts.size(), 1u);
-        EXPECT_EQ(boxes.texts[0], c.message);
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_EQ(boxes.texts[0].toStdString(), c.message);
         EXPECT_EQ(form->focusWidget(), form->findChild<QWidget*>(c.focus));
-        EXPECT_EQ(setLog().size(), setsBefore);
+        EXPECT_EQ(sets().size(), setsBefore);
         for (int row = 0; spec.table[row].oid; ++row)
             EXPECT_EQ(form->binding().request.varList.row(row).access, flags[static_cast<size_t>(row)]) << row;
     }
@@ -516,14 +446,14 @@ TEST_F(AccessEditors, Ipv6MaskSetRunsAsAddOrDeleteByTheRowStatus)
     // createAndGo: exactly Add, so the selected row's id is a duplicate
     select(*form, "8");
     setText(*form, 7, "createAndGo");
-    const size_t setsBefore = setLog().size();
+    const size_t setsBefore = sets().size();
     {
-        BoxCatcher boxes;
+        MessageBoxCloser boxes;
         form->runOperation(AccessOperation::Modify);
-        ASSERT_EQ(boxes.texts.size(), 1u);
-        EXPECT_EQ(boxes.texts[0], "There is already a record with the same IPv6 Mask ID. Please modify it.");
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_EQ(boxes.texts[0].toStdString(), "There is already a record with the same IPv6 Mask ID. Please modify it.");
     }
-    EXPECT_EQ(setLog().size(), setsBefore);
+    EXPECT_EQ(sets().size(), setsBefore);
 
     // destroy: exactly Delete
     select(*form, "8");
@@ -532,7 +462,7 @@ TEST_F(AccessEditors, Ipv6MaskSetRunsAsAddOrDeleteByTheRowStatus)
     std::map<int, std::string> values;
     EXPECT_EQ(lastSetColumns(spec, nullptr, &values), std::set<int>{7});
     EXPECT_EQ(values[7], "6");
-    EXPECT_NE(agentValue(spec, 7, "8").find("No Such Instance"), std::string::npos);
+    EXPECT_NE(rowValue(spec, 7, "8").find("No Such Instance"), std::string::npos);
 }
 
 TEST_F(AccessEditors, RuleAddWithNoBoxCheckedSendsOnlyTheRowStatus)
@@ -610,14 +540,14 @@ TEST_F(AccessEditors, AtMostFourOffsetsGoIntoOneRequest)
         setText(*form, column, "00112233445566778899AABBCCDDEEFF");
     for (int column = 3; column <= 7; ++column)
         check(*form, column);
-    const size_t setsBefore = setLog().size();
+    const size_t setsBefore = sets().size();
     {
-        BoxCatcher boxes;
+        MessageBoxCloser boxes;
         form->runOperation(AccessOperation::Add);
-        ASSERT_EQ(boxes.texts.size(), 1u);
-        EXPECT_EQ(boxes.texts[0], "The offset number is too much.");
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_EQ(boxes.texts[0].toStdString(), "The offset number is too much.");
     }
-    EXPECT_EQ(setLog().size(), setsBefore);
+    EXPECT_EQ(sets().size(), setsBefore);
     check(*form, 5, false);
     form->runOperation(AccessOperation::Add);
     EXPECT_EQ(lastSetColumns(spec), (std::set<int>{3, 4, 6, 7, 15})) << form->statusText().toStdString();

@@ -23,14 +23,6 @@ namespace {
 const std::string kTrunk = "1.3.6.1.4.1.497.11.59.7.2.9.3.1";
 const std::string kMirror = "1.3.6.1.4.1.497.11.59.7.2.10";
 
-QTreeWidgetItem* lineWithCaption(QTreeWidget* list, const QString& caption)
-{
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(0) == caption)
-            return list->topLevelItem(i);
-    return nullptr;
-}
-
 // Stack port numbers whose bits are set in a logged port list ("0x...").
 std::vector<int> portsIn(const std::string& logged)
 {

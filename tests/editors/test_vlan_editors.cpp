@@ -21,14 +21,6 @@ namespace {
 
 const std::string kStatic = "1.3.6.1.2.1.17.7.1.4.3.1";
 
-QTreeWidgetItem* lineWithCaption(QTreeWidget* list, const QString& caption)
-{
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(0) == caption)
-            return list->topLevelItem(i);
-    return nullptr;
-}
-
 using VlanEditors = EditorAgentTest;
 
 TEST_F(VlanEditors, StaticVlanUntaggedPortsAreEgressPorts)

@@ -227,13 +227,17 @@ TEST_F(SimTest, RowsAreCreatedAndDestroyed)
 TEST_F(SimTest, SnmpV3UsersAuthenticateAndEncrypt)
 {
     startSim({"--user", "alice:SHA:alicepass1:AES:alicepriv1", "--user", "bob:MD5:bobpass12:DES:bobpriv12",
-              "--user", "carol:SHA:carolpass1", "--user", "dave"});
+              "--user", "carol:SHA:carolpass1", "--user", "dave", "--user", "erin:SHA-256:erinpass1:AES-256:erinpriv1",
+              "--user", "frank:SHA-512:frankpass1:AES-192:frankpriv1"});
     struct Case { std::vector<std::string> options; bool works; };
     const std::vector<Case> cases{
         {{"-l", "authPriv", "-u", "alice", "-a", "SHA", "-A", "alicepass1", "-x", "AES", "-X", "alicepriv1"}, true},
         {{"-l", "authPriv", "-u", "bob", "-a", "MD5", "-A", "bobpass12", "-x", "DES", "-X", "bobpriv12"}, true},
         {{"-l", "authNoPriv", "-u", "carol", "-a", "SHA", "-A", "carolpass1"}, true},
         {{"-l", "noAuthNoPriv", "-u", "dave"}, true},
+        {{"-l", "authPriv", "-u", "erin", "-a", "SHA-256", "-A", "erinpass1", "-x", "AES-256", "-X", "erinpriv1"}, true},
+        {{"-l", "authPriv", "-u", "frank", "-a", "SHA-512", "-A", "frankpass1", "-x", "AES-192", "-X", "frankpriv1"},
+         true},
         {{"-l", "authPriv", "-u", "alice", "-a", "SHA", "-A", "wrongpass1", "-x", "AES", "-X", "alicepriv1"}, false},
         {{"-l", "noAuthNoPriv", "-u", "nobody"}, false},
     };
@@ -331,6 +335,32 @@ TEST_F(SimTest, FaultSwitchesFromOptionsAndControlScalars)
     EXPECT_EQ(entries(sim.get({name}, {"-r", "0", "-t", "10"}).out)[name], "hv720-stack");
 }
 
+TEST_F(SimTest, ValueAndTransportFaults)
+{
+    startSim({"--wrong-type", "1.3.6.1.2.1.1.5", "--long-strings", "1.3.6.1.2.1.1.4=300", "--short-leds", "1=70"});
+    const std::string contact = "1.3.6.1.2.1.1.4.0", name = "1.3.6.1.2.1.1.5.0";
+    EXPECT_NE(sim.get({name}).out.find("INTEGER: 11"), std::string::npos);  // "hv720-stack" as its length
+    EXPECT_EQ(entries(sim.get({contact}).out)[contact], "admin" + std::string(295, 'X'));
+    const std::vector<int> leds = ledOctets(sim, 1);
+    ASSERT_EQ(leds.size(), 70u);
+    EXPECT_EQ(std::vector<int>(leds.begin() + 60, leds.end()), std::vector<int>(10, 2));
+
+    // Answers under a request id never sent, and undecodable answers, are lost
+    // to the manager; the control scalars always answer.
+    for (const char* scalar : {".21.0", ".22.0"}) {
+        SCOPED_TRACE(scalar);
+        ASSERT_EQ(sim.set({kControl + scalar, "i", "1"}).exitCode, 0);
+        EXPECT_NE(sim.get({name}, {"-r", "0", "-t", "0.5"}).err.find("Timeout"), std::string::npos);
+        ASSERT_EQ(sim.set({kControl + scalar, "i", "0"}).exitCode, 0);
+    }
+    // Answers stop after the given number of requests.
+    ASSERT_EQ(sim.set({kControl + ".26.0", "i", "2"}).exitCode, 0);
+    std::vector<int> codes;
+    for (int i = 0; i < 3; ++i)
+        codes.push_back(sim.get({contact}, {"-r", "0", "-t", "0.5"}).exitCode);
+    EXPECT_EQ(codes, (std::vector<int>{0, 0, 1}));
+}
+
 TEST_F(SimTest, DelayAndDropFromTheCommandLine)
 {
     startSim({"--delay", "1200", "--drop-every", "3"});
@@ -347,6 +377,7 @@ TEST_F(SimTest, BadCommandLinesAreRefused)
     const std::vector<std::vector<std::string>> bad{
         {"--listen", "0.0.0.0"},
         {"--user", "eve:SHA:short"},
+        {"--user", "eve:SHA-1024:evepass12"},
         {"--unit", "model=HV-720 colour=blue"},
         {"--error", "1.3.6=notAStatus"},
         {"--walk-fault", "1.3.6=sideways"},

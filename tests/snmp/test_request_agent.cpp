@@ -436,6 +436,13 @@ TEST_F(AgentTest, V3UsersAndWrongPassPhrases)
     const V3Case cases[] = {
         {"SHA/DES", SnmpdFixture::kShaDesUser, 3, 2, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
         {"MD5/DES", SnmpdFixture::kMd5DesUser, 2, 2, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
+        {"SHA/AES-128", SnmpdFixture::kShaAesUser, 3, 19, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
+        {"SHA-256/AES-256", SnmpdFixture::kSha256Aes256User, 5, 21, 3, SnmpdFixture::kAuthPass,
+         SnmpdFixture::kPrivPass, 0},
+        {"SHA-512/AES-192", SnmpdFixture::kSha512Aes192User, 7, 20, 3, SnmpdFixture::kAuthPass,
+         SnmpdFixture::kPrivPass, 0},
+        {"AES user asked for with DES", SnmpdFixture::kShaAesUser, 3, 2, 3, SnmpdFixture::kAuthPass,
+         SnmpdFixture::kPrivPass, -405},
         {"authNoPriv", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, SnmpdFixture::kAuthPass, "", 0},
         {"noAuthNoPriv", SnmpdFixture::kNoAuthUser, 1, 1, 1, "", "", 0},
         {"wrong auth pass phrase", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, "wrongPhrase99", "", -308},
@@ -463,6 +470,41 @@ TEST_F(AgentTest, V3UsersAndWrongPassPhrases)
         EXPECT_EQ(codeOf([&] { s->getSync(true); }), c.code);
         if (c.code == 0)
             EXPECT_EQ(s->varList.row(3).value, "fixture-location");
+    }
+}
+
+TEST_F(AgentTest, UnknownProtocolNumbersAreRefusedByNumber)
+{
+    struct Case {
+        int authProtocol;
+        int privProtocol;
+        int code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {8, 1, -312, "(SNMPv3USM) Unsupported AuthProtocol! (8)"},
+        {0, 1, -312, "(SNMPv3USM) Unsupported AuthProtocol! (0)"},
+        {3, 3, -313, "(SNMPv3USM) Unsupported PrivProtocol! (3)"},
+        {3, 22, -313, "(SNMPv3USM) Unsupported PrivProtocol! (22)"},
+    };
+    NvSNMPSecurity.version = 3;
+    NvSNMPSecurity.securityName = SnmpdFixture::kShaAesUser;
+    NvSNMPSecurity.securityLevel = 3;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        NvSNMPSecurity.authProtocol = c.authProtocol;
+        NvSNMPSecurity.privProtocol = c.privProtocol;
+        auto r = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+        const int open = NvSnmpAdapter::instance()->outstanding();
+        try {
+            r->getSync(true);
+            ADD_FAILURE() << "sent";
+        } catch (const NvSNMPException& e) {
+            EXPECT_EQ(e.code(), c.code);
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+        EXPECT_EQ(codeOf([&] { r->getAsync([](NvSNMPRequest&, const NvSNMPError&) {}, true); }), c.code);
+        EXPECT_EQ(NvSnmpAdapter::instance()->outstanding(), open);
     }
 }
 

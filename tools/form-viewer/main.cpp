@@ -1,5 +1,5 @@
 // form-viewer [--agent ADDR:PORT] [--view TITLE] [--status ROW] [--add-text T] [--delete-text T]
-//             [--screenshot FILE.png] [--add]
+//             [--screenshot FILE.png] [--dialog add|edit]
 // Opens the catalogue view whose opener is TITLE as the module's menu does: a
 // TConfigForm with an editor binding, showEditor for scalar groups and showTable
 // for tables (with Add and Delete when a status row is given).
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "bind/CtrlBtnPanel.h"
 #include "bind/GUIConfigForm.h"
 #include "bind/NvSNMPRequest2Edits.h"
+#include "bind/ListViewPanel.h"
 #include "bind/SNMPListViewPanel.h"
 #include "catalogue/NvViewCatalogue.h"
 #include "snmp/NvSNMPError.h"
@@ -35,7 +37,8 @@ int main(int argc, char** argv)
     parser.addOption({"add-text", "Status text that creates a row.", "text", "createAndGo"});
     parser.addOption({"delete-text", "Status text that deletes a row.", "text", "destroy"});
     parser.addOption({"screenshot", "Save a picture after the first read and exit.", "file"});
-    parser.addOption({"add", "With --screenshot: also open Add and save the dialog as FILE-add.png."});
+    parser.addOption({"dialog", "With --screenshot: also open the Add or Edit dialog (of the first line) and save it"
+                                " as FILE-add.png or FILE-edit.png.", "add|edit"});
     parser.process(app);
 
     const QString title = parser.value("view");
@@ -70,17 +73,26 @@ int main(int argc, char** argv)
             QTimer::singleShot(300, [&] {
                 form->grab().save(screenshot);
                 auto* table = form->findChild<TSNMPListViewPanel*>();
-                if (parser.isSet("add") && table && !table->buttons->AddBtn->isHidden()) {
-                    QTimer::singleShot(300, [&, table] {
+                const QString which = parser.value("dialog");
+                QPushButton* button = !table ? nullptr
+                                      : which == "add" ? table->buttons->AddBtn
+                                      : which == "edit" ? table->buttons->EditBtn
+                                                        : nullptr;
+                if (button && !button->isHidden()) {
+                    if (which == "edit" && table->listPanel->listView->topLevelItemCount() > 0) {
+                        table->listPanel->listView->setCurrentItem(table->listPanel->listView->topLevelItem(0));
+                        button->setEnabled(true);
+                    }
+                    QTimer::singleShot(300, [&, table, which] {
                         if (QWidget* dialog = table->openDialog()) {
                             QString file = screenshot;
-                            file.insert(file.lastIndexOf('.'), "-add");
+                            file.insert(file.lastIndexOf('.'), "-" + which);
                             dialog->grab().save(file);
                             dialog->close();
                         }
                         QTimer::singleShot(0, [&] { form->close(); });
                     });
-                    table->buttons->AddBtn->click();
+                    button->click();
                     return;
                 }
                 form->close();

@@ -1,0 +1,39 @@
+// The simulator's stack file: any text is taken or refused with a message; a
+// stack that is taken has 1 to 12 numbered units whose LED octets have the
+// length of their model family.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fuzz/FuzzCheck.h"
+#include "sim/ObjectStore.h"
+#include "sim/StackModel.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::vector<UnitConfig> units;
+    std::string error;
+    if (!StackModel::parseStack(text, units, error)) {
+        FUZZ_CHECK(!error.empty(), text);
+        return 0;
+    }
+    StackModel stack;
+    if (!stack.setUnits(units, error)) {
+        FUZZ_CHECK(!error.empty(), text);
+        return 0;
+    }
+    FUZZ_CHECK(!stack.units().empty() && stack.units().size() <= StackModel::MaxUnits, text);
+    std::set<int> ids;
+    for (const UnitConfig& u : stack.units()) {
+        FUZZ_CHECK(u.id >= 1 && u.id <= StackModel::MaxUnits, text);
+        FUZZ_CHECK(ids.insert(u.id).second, "unit " + std::to_string(u.id) + " twice: " + text);
+    }
+    for (int index : stack.portIndexes())
+        FUZZ_CHECK(index >= 1 && index <= StackModel::MaxUnits * 64, std::to_string(index));
+    ObjectStore store;
+    store.setStack(stack.portIndexes(), stack.unitIds());
+    stack.populate(store);
+    stack.tick(store);
+    return 0;
+}
