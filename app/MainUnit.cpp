@@ -459,6 +459,9 @@ void TMainForm::shutDown()
         module->FormClose();
     for (TUnitPanelForm* panel : m_unitPanels)
         panel->FormClose();
+    m_modulePanels.clear();
+    m_unitPanels.clear();
+    m_lastPanel = nullptr;
 }
 
 void TMainForm::showEvent(QShowEvent* event)

@@ -229,6 +229,7 @@ NvSNMPReplyHandler NvSNMPRequest2Controls::setHandler()
 
 void NvSNMPRequest2Controls::get()
 {
+    waitForRunningOperation();
     lastOperation = GetOperation;
     beforeGet();
     rowCount = 0;
@@ -312,6 +313,7 @@ void NvSNMPRequest2Controls::finishGet(const NvSNMPError& reply)
 
 void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std::string&, void*)
 {
+    waitForRunningOperation();
     lastOperation = SetOperation;
     rereadAfterSet = rereadAfter;
     beforeSet();
@@ -408,6 +410,17 @@ void NvSNMPRequest2Controls::closeBinding(std::unique_ptr<NvSNMPRequest2Controls
         return;
     }
     waitUntilIdle(binding->busy);
+}
+
+void NvSNMPRequest2Controls::waitForRunningOperation()
+{
+    // Both operations work on the one request's variables: a Set clicked while
+    // the re-read still walks the table would otherwise overwrite the walk's
+    // identifiers with the values to send, and two walks would share one
+    // position. Inside a reply handler no reply arrives until it returns, so
+    // there the operation starts at once as before.
+    if (asynchronous && busy && s_handlerDepth == 0)
+        waitUntilIdle(busy);
 }
 
 void NvSNMPRequest2Controls::clearBusyOnThrow(const std::function<void()>& step)

@@ -117,6 +117,8 @@ private:
     // Runs one blocking step; busy is cleared when it throws, and the
     // exception goes on unchanged.
     void clearBusyOnThrow(const std::function<void()>& step);
+    // Lets a running asynchronous operation end before the next one starts.
+    void waitForRunningOperation();
 
     std::shared_ptr<int> m_life = std::make_shared<int>(0);
     int m_handlerDepth = 0;     // reply handlers of this binding running

@@ -275,10 +275,10 @@ TEST_F(MainWindowTest, ExitAsksAndCancelKeepsThePollsRunning)
         BoxAnswer answer(QMessageBox::Ok);
         EXPECT_TRUE(form->close());
     }
-    // Closing ends every binding; the panel forms go with the window.
-    for (auto* p : form->unitPanels())
-        EXPECT_EQ(p->ledRequest(), nullptr);
-    EXPECT_EQ(form->modulePanels()[0]->ledRequest(), nullptr);
+    // Closing ends every binding and lets go of the panels; the panel forms
+    // themselves go with the window.
+    EXPECT_TRUE(form->unitPanels().empty());
+    EXPECT_TRUE(form->modulePanels().empty());
     EXPECT_EQ(form->unitTableBinding(), nullptr);
     form.reset();
     for (const auto& f : forms)
@@ -355,8 +355,13 @@ public:
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(w);
-            if (form && form->StatusPanel && (texts.isEmpty() || texts.last() != form->StatusPanel->text()))
-                texts << form->StatusPanel->text();
+            if (!form)
+                continue;
+            // The status bar shows the kept identification error in front of the status line.
+            for (QLabel* label : {form->IdentificationError, form->StatusPanel}) {
+                if (label && !label->text().isEmpty() && !texts.contains(label->text()))
+                    texts << label->text();
+            }
         }
     }
     bool saw(const QString& fragment) const

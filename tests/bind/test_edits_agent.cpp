@@ -297,6 +297,38 @@ TEST_F(EditsAgent, ClearingAliveEndsAWalkAfterTheReplyInFlight)
     EXPECT_FALSE(binding->busy);
 }
 
+TEST_F(EditsAgent, AnOperationAskedWhileAWalkRunsWaitsForIt)
+{
+    makeBinding(kVlans, NvSNMPVarList::EditableTable, 1);
+    QTreeWidget list(form.get());
+    QLineEdit name(form.get());
+    binding->attachListView(&list, true);
+    binding->bindEdit(VlanName, "%s{l32}", &name);
+    QPlainTextEdit memo(form.get());
+    binding->setStatusTarget(&memo);
+    binding->get();
+    waitIdle();
+    ASSERT_EQ(list.topLevelItemCount(), 3);
+    list.setCurrentItem(list.topLevelItem(1));
+    list.topLevelItem(1)->setSelected(true);
+    ASSERT_EQ(list.topLevelItem(1)->text(1), "10");
+
+    // A Set, then at once a Refresh, before any reply; then two Refreshes.
+    name.setText("while-walking");
+    binding->set(true, true);
+    binding->get();
+    waitIdle();
+    EXPECT_NE(agentValue("1.3.6.1.2.1.17.7.1.4.3.1.1.10").find("\"while-walking\""), std::string::npos);
+    binding->get();
+    binding->get();
+    waitIdle();
+    ASSERT_EQ(list.topLevelItemCount(), 3);
+    EXPECT_EQ(list.topLevelItem(1)->text(2), "while-walking");
+    EXPECT_EQ(binding->rowCount, 3);
+    for (const QString& line : memo.toPlainText().split('\n', Qt::SkipEmptyParts))
+        EXPECT_TRUE(line.contains("Ok!")) << line.toStdString();
+}
+
 // Records the hooks in the order they run.
 class HookRecorder : public NvSNMPRequest2Edits {
 public:
