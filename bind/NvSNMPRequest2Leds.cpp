@@ -49,6 +49,10 @@ void NvSNMPRequest2Leds::startPolling(int period)
 
 void NvSNMPRequest2Leds::pollTick()
 {
+    // A read still out (a slow or silent agent) is this tick's read: asking
+    // again would only queue reads behind it.
+    if (busy)
+        return;
     try {
         get();
     } catch (const NvSNMPException& e) {
