@@ -16,6 +16,7 @@
 #include "app/MenuDispatcher.h"
 #include "panels/ExpansionModuleFormUnit.h"
 #include "catalogue/NvCatalogueTables.h"
+#include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPError.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "bind/NvSNMPRequest2Leds.h"
@@ -170,13 +171,11 @@ std::unique_ptr<NvSNMPRequest2Edits> TMainForm::tableBinding(const NvSNMPVarDesc
 
 bool TMainForm::waitWhileBusy(NvSNMPRequest2Controls& binding, const char* caption)
 {
-    // Sleeps until the next event (the SNMP pump ticks every 20 ms), so the
-    // wait costs no processor time.
-    while (binding.busy && !m_closeRequested) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] {
         if (caption)
             showIdentificationProgress(caption);
-    }
+        return !binding.busy || m_closeRequested;
+    });
     return !m_closeRequested;
 }
 
@@ -320,7 +319,7 @@ void TMainForm::placePanel(const QString& unitText, const QString& moduleName, i
     panel->hide();
     const int h = panel->height();
     const int w = panel->width();
-    m_unitPanels.push_back(panel);  // owned from here on, freed on close
+    m_unitPanels.push_back(panel);
 
     const int unit = TStartup::toInteger(unitText.toStdString());
     panel->setUnitNumber(unit);
@@ -454,19 +453,15 @@ void TMainForm::shutDown()
     NvSNMPRequest2Controls::close(m_portBinding);
     NvSNMPRequest2Controls::close(m_rmonBinding);
 
-    // Each form stops its own polling and waits for its last read.
-    for (TExpansionModuleForm* module : m_modulePanels) {
+    // Each form stops its own polling and waits for its last read; the forms
+    // themselves belong to the scroll box's content and go with the window.
+    for (TExpansionModuleForm* module : m_modulePanels)
         module->FormClose();
-        delete module;
-    }
-    for (TUnitPanelForm* panel : m_unitPanels) {
+    for (TUnitPanelForm* panel : m_unitPanels)
         panel->FormClose();
-        delete panel;
-    }
     m_modulePanels.clear();
     m_unitPanels.clear();
     m_lastPanel = nullptr;
-    m_portButtons.reset();
 }
 
 void TMainForm::showEvent(QShowEvent* event)

@@ -133,6 +133,7 @@ private:
     std::unique_ptr<NvSNMPRequest2Edits> m_subUnitBinding;
     std::unique_ptr<NvSNMPRequest2Edits> m_rmonBinding;
     std::unique_ptr<TPortButtonList> m_portButtons;
+    // The placed forms, owned by the scroll box's content (their Qt parent).
     std::vector<TUnitPanelForm*> m_unitPanels;
     std::vector<TExpansionModuleForm*> m_modulePanels;
     TUnitPanelForm* m_lastPanel = nullptr;

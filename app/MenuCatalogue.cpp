@@ -575,7 +575,7 @@ const NvViewTable* MenuCatalogue::viewTable(const TMenuEntry& entry)
     return nullptr;
 }
 
-uint8_t MenuCatalogue::listKind(const TMenuEntry& entry)
+NvSNMPVarList::Kind MenuCatalogue::listKind(const TMenuEntry& entry)
 {
     if (entry.has(PortInstance))
         return NvSNMPVarList::SingleInstance;

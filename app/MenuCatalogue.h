@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "snmp/NvSNMPVarList.h"
+
 struct NvSNMPVarDescriptor;
 struct NvViewTable;
 
@@ -71,7 +73,7 @@ public:
     // The catalogue's record of a view entry's table (list kind, index count); null for other entries.
     static const NvViewTable* viewTable(const TMenuEntry& entry);
     // The list kind and index count a view entry builds its variable list with.
-    static uint8_t listKind(const TMenuEntry& entry);
+    static NvSNMPVarList::Kind listKind(const TMenuEntry& entry);
     static int indexCount(const TMenuEntry& entry);
     // Whether the view shows a table (list view) rather than one row per variable.
     static bool isTableView(const TMenuEntry& entry);

@@ -125,7 +125,7 @@ bool s_refusing = false;
 
 bool isPlaceholder(const QString& text)
 {
-    return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)");
+    return text == QLatin1String(kNotDoneValueText) || text == QLatin1String(kNullValueText);
 }
 
 bool isDigit(QChar c)

@@ -50,7 +50,9 @@ struct EditConstraint_s {
 
 class NvEditConstraint : public QObject {
 public:
-    static constexpr int FocusNextEvent = 34002;
+    // Its own number: 34002 is the configuration form's refresh message, which
+    // the filter on the form must let through.
+    static constexpr int FocusNextEvent = 34003;
 
     // rememberAccepted: every accepted exit stores the text as the last accepted one.
     NvEditConstraint(QWidget* ownerForm, bool rememberAccepted);

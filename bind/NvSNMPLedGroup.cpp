@@ -22,8 +22,12 @@ NvSNMPLedGroup::NvSNMPLedGroup(QWidget* owner) : m_owner(owner)
 NvSNMPLedGroup::~NvSNMPLedGroup()
 {
     stopPolling();
-    delete m_pollTimer.data();
-    delete m_blinkTimer.data();
+    // The timers belong to the owner form and go with it; nothing of this
+    // group may run on their ticks any more.
+    for (QTimer* timer : {m_pollTimer.data(), m_blinkTimer.data()}) {
+        if (timer)
+            timer->disconnect();
+    }
 }
 
 void NvSNMPLedGroup::addLed(int row, int byteOffset, const NvSNMPLedColorMapList& map, TLedShape* shape)

@@ -13,6 +13,7 @@
 
 #include "bind/LedShape.h"
 #include "bind/NvSNMPLedColorMapList.h"
+#include "snmp/NvMessageCatalogue.h"
 
 #include <QTimer>
 class QWidget;
@@ -28,7 +29,7 @@ struct LedBinding {
 
 class NvSNMPLedGroup {
 public:
-    static constexpr int32_t OutOfRangeCode = -519;
+    static constexpr int32_t OutOfRangeCode = ErrBitIndexRange;
     static constexpr int blinkTicks = 6;  // blinking stops after this many repaints following a poll
     static constexpr int blinkInterval = 60;
 

@@ -13,6 +13,7 @@
 
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvDateTime.h"
+#include "snmp/NvEventWait.h"
 #include "snmp/NvValueText.h"
 
 int NvSNMPRequest2Controls::s_handlerDepth = 0;
@@ -21,12 +22,7 @@ std::function<QTime()> NvSNMPRequest2Controls::clock = [] { return QTime::curren
 
 namespace {
 
-const char* const kNull = "(NULL)";
-
-bool isTableKind(uint8_t kind)
-{
-    return kind == NvSNMPVarList::Table || kind == NvSNMPVarList::EditableTable;
-}
+constexpr const char* kNull = kNullValueText;
 
 // Decimal reading: optional sign, digits up to the first other character; no
 // digits give 0. Wraps modulo 2^32 like the 32-bit image it fills.
@@ -176,7 +172,17 @@ void NvSNMPRequest2Controls::reportFailure(const std::string& message)
         return;
     }
     const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    QMessageBox::warning(owner, caption, QString::fromStdString(message), QMessageBox::Ok);
+    const QString text = QString::fromStdString(message);
+    if (s_handlerDepth == 0) {
+        QMessageBox::warning(owner, caption, text, QMessageBox::Ok);
+        return;
+    }
+    // Inside a reply handler a modal box would hold the event pump's tick, and
+    // with it every other reply (LED polls), until it is closed: it opens once
+    // the tick has returned.
+    QTimer::singleShot(0, QCoreApplication::instance(), [box = owner, caption, text] {
+        QMessageBox::warning(box, caption, text, QMessageBox::Ok);
+    });
 }
 
 void NvSNMPRequest2Controls::getFailed(const NvSNMPError& reply)
@@ -223,37 +229,26 @@ NvSNMPReplyHandler NvSNMPRequest2Controls::setHandler()
 
 void NvSNMPRequest2Controls::get()
 {
+    waitForRunningOperation();
     lastOperation = GetOperation;
     beforeGet();
     rowCount = 0;
     busy = true;
-    const uint8_t kind = request.varList.listKind;
     if (!asynchronous) {
-        try {
-            if (!isTableKind(kind)) {
-                request.getSync(true);
+        clearBusyOnThrow([this] {
+            const bool table = request.varList.isTable();
+            // A scalar or single instance has its one row; a walk has a row
+            // for every step that says more may follow.
+            for (bool more = request.getSync(true); !table || more; more = request.getSync(false)) {
                 if (request.matchesCondition("")) {
                     rowReceived();
                     ++rowCount;
                 }
-            } else {
-                bool more = request.getSync(true);
-                while (more) {
-                    if (request.matchesCondition("")) {
-                        rowReceived();
-                        ++rowCount;
-                    }
-                    more = request.getSync(false);
-                }
+                if (!table)
+                    break;
             }
             afterGet();
-        } catch (const NvSNMPException& x) {
-            busy = false;
-            throw NvSNMPException(x.what(), x.code());
-        } catch (...) {
-            busy = false;
-            throw;
-        }
+        });
         busy = false;
         if (hasStatusTarget())
             showStatus(textOfCode(0));
@@ -263,12 +258,7 @@ void NvSNMPRequest2Controls::get()
         busy = false;
         return;
     }
-    try {
-        request.getAsync(getHandler(), true);
-    } catch (const NvSNMPException& x) {
-        busy = false;
-        throw NvSNMPException(x.what(), x.code());
-    }
+    clearBusyOnThrow([this] { request.getAsync(getHandler(), true); });
 }
 
 void NvSNMPRequest2Controls::getReply(const NvSNMPError& reply)
@@ -281,7 +271,7 @@ void NvSNMPRequest2Controls::getReply(const NvSNMPError& reply)
         return;
     }
     try {
-        if (!isTableKind(request.varList.listKind)) {
+        if (!request.varList.isTable()) {
             if (request.matchesCondition("")) {
                 rowReceived();
                 ++rowCount;
@@ -323,6 +313,7 @@ void NvSNMPRequest2Controls::finishGet(const NvSNMPError& reply)
 
 void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std::string&, void*)
 {
+    waitForRunningOperation();
     lastOperation = SetOperation;
     rereadAfterSet = rereadAfter;
     beforeSet();
@@ -330,20 +321,14 @@ void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std:
         collectValues();
     busy = true;
     if (!asynchronous) {
-        try {
+        clearBusyOnThrow([this] {
             request.setSync();
             afterSet();
-        } catch (const NvSNMPException& x) {
-            busy = false;
-            throw NvSNMPException(x.what(), x.code());
-        } catch (...) {
-            busy = false;
-            throw;
-        }
+        });
         busy = false;
         if (hasStatusTarget())
             showStatus(textOfCode(0));
-        if (isTableKind(request.varList.listKind) && rereadAfterSet)
+        if (request.varList.isTable() && rereadAfterSet)
             get();
         return;
     }
@@ -351,12 +336,7 @@ void NvSNMPRequest2Controls::set(bool rereadAfter, bool collectFirst, const std:
         busy = false;
         return;
     }
-    try {
-        request.setAsync(setHandler());
-    } catch (const NvSNMPException& x) {
-        busy = false;
-        throw NvSNMPException(x.what(), x.code());
-    }
+    clearBusyOnThrow([this] { request.setAsync(setHandler()); });
 }
 
 void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
@@ -376,7 +356,7 @@ void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
             showStatus(textOfCode(0));
         if (onSetDone)
             onSetDone(*this, reply);
-        if (isTableKind(request.varList.listKind) && rereadAfterSet)
+        if (request.varList.isTable() && rereadAfterSet)
             get();
     } catch (const std::exception& x) {
         // Nothing above the event pump could report it.
@@ -385,71 +365,113 @@ void NvSNMPRequest2Controls::setReply(const NvSNMPError& reply)
     }
 }
 
+namespace {
+
+// Bindings closed while they could not be waited for. Never destroyed itself,
+// so that nothing in it is freed after the application object has gone.
+std::vector<std::unique_ptr<NvSNMPRequest2Controls>>& closingList()
+{
+    static auto* list = new std::vector<std::unique_ptr<NvSNMPRequest2Controls>>;
+    return *list;
+}
+
+}  // namespace
+
 void NvSNMPRequest2Controls::handlerDone()
 {
     --m_handlerDepth;
-    if (m_destroyWhenDone && !busy && m_handlerDepth == 0 && !m_destroyScheduled) {
-        // Outside the event pump, so that the request is no longer in a reply.
-        m_destroyScheduled = true;
-        QTimer::singleShot(0, QCoreApplication::instance(), [this] { delete this; });
-    }
+    if (!m_closing || busy || m_handlerDepth > 0)
+        return;
+    m_closing = false;
+    // Outside the event pump, so that the request is no longer in a reply.
+    QTimer::singleShot(0, QCoreApplication::instance(), [this] {
+        auto& list = closingList();
+        std::erase_if(list, [this](const auto& held) { return held.get() == this; });
+    });
 }
 
-bool NvSNMPRequest2Controls::closeNowOrDefer(NvSNMPRequest2Controls& binding)
+void NvSNMPRequest2Controls::shutDown()
 {
-    binding.request.alive = false;
+    request.alive = false;
+}
+
+void NvSNMPRequest2Controls::closeBinding(std::unique_ptr<NvSNMPRequest2Controls> binding)
+{
+    if (!binding)
+        return;
+    binding->shutDown();
     // Inside a reply handler no further reply is delivered until it returns,
     // so waiting here would never end.
-    if (binding.m_handlerDepth > 0 || (s_handlerDepth > 0 && binding.busy)) {
-        binding.onGetDone = nullptr;
-        binding.onSetDone = nullptr;
-        binding.m_destroyWhenDone = true;
-        return false;
+    if (binding->m_handlerDepth > 0 || (s_handlerDepth > 0 && binding->busy)) {
+        binding->onGetDone = nullptr;
+        binding->onSetDone = nullptr;
+        binding->m_closing = true;
+        closingList().push_back(std::move(binding));
+        return;
     }
-    while (binding.busy)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return true;
+    waitUntilIdle(binding->busy);
+}
+
+void NvSNMPRequest2Controls::waitForRunningOperation()
+{
+    // Both operations work on the one request's variables: a Set clicked while
+    // the re-read still walks the table would otherwise overwrite the walk's
+    // identifiers with the values to send, and two walks would share one
+    // position. Inside a reply handler no reply arrives until it returns, so
+    // there the operation starts at once as before.
+    if (asynchronous && busy && s_handlerDepth == 0)
+        waitUntilIdle(busy);
+}
+
+void NvSNMPRequest2Controls::clearBusyOnThrow(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (...) {
+        busy = false;
+        throw;
+    }
 }
 
 // ---------------------------------------------------------------------------
 // Value codec
 
-std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, uint32_t syntax)
+std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, NvSyntax syntax)
 {
     if (text == kNull)
         return {};
     switch (syntax) {
-    case 1:
+    case SyntaxBoolean:
         return le32(text == "true" ? 1u : 0u);
-    case 2:
-    case 65:
-    case 66:
-    case 71:
+    case SyntaxInteger:
+    case SyntaxCounter:
+    case SyntaxGauge:
+    case SyntaxUInteger:
         return le32(readDecimal(text));
-    case 3:
-    case 4:
-    case 68:
-    case 73:
-    case 77:
+    case SyntaxBits:
+    case SyntaxOctets:
+    case SyntaxOpaque:
+    case SyntaxMacAddress:
+    case SyntaxAddress16:
         return hexToOctets(text);
-    case 5:
+    case SyntaxNull:
         return {};
-    case 6: {
+    case SyntaxOid: {
         std::string out;
         for (uint32_t part : dottedParts(text))
             out += le32(part);
         return out;
     }
-    case 64:
-    case 69: {
+    case SyntaxIpAddress:
+    case SyntaxNsapAddress: {
         std::string out;
         for (uint32_t part : dottedParts(text))
             out.push_back(static_cast<char>(part & 0xFF));
         return out;
     }
-    case 67:
+    case SyntaxTimeTicks:
         return le32(textToTimeTicks(text));
-    case 70: {
+    case SyntaxCounter64: {
         const double real = textToReal(text);
         uint64_t counter = 0;
         if (real >= 18446744073709551615.0)
@@ -458,62 +480,62 @@ std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, uint32
             counter = static_cast<uint64_t>(real);
         return le32(static_cast<uint32_t>(counter & 0xFFFFFFFFu)) + le32(static_cast<uint32_t>(counter >> 32));
     }
-    case 72:
+    case SyntaxReal:
         return doubleToOctets(textToReal(text));
-    case 74:
+    case SyntaxDateAndTime:
         return NvDateTime(text).toOctets();
-    case 75: {
+    case SyntaxCalendarTime: {
         const std::optional<double> days = textToCalendarTime(text);
         return doubleToOctets(days.value_or(0.0));
     }
-    case 76:
+    case SyntaxDisplayString:
         return text;
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
 }
 
-std::string NvSNMPRequest2Controls::octetsToText(const std::string& octets, uint32_t syntax)
+std::string NvSNMPRequest2Controls::octetsToText(const std::string& octets, NvSyntax syntax)
 {
     size_t minimum = 0;
     switch (syntax) {
-    case 1: case 2: case 64: case 69: case 65: case 66: case 71: case 67:
+    case SyntaxBoolean: case SyntaxInteger: case SyntaxIpAddress: case SyntaxNsapAddress: case SyntaxCounter: case SyntaxGauge: case SyntaxUInteger: case SyntaxTimeTicks:
         minimum = 4;
         break;
-    case 3: case 4: case 68: case 6: case 76:
+    case SyntaxBits: case SyntaxOctets: case SyntaxOpaque: case SyntaxOid: case SyntaxDisplayString:
         minimum = 1;
         break;
-    case 5:
+    case SyntaxNull:
         return kNull;
-    case 70: case 72: case 75:
+    case SyntaxCounter64: case SyntaxReal: case SyntaxCalendarTime:
         minimum = 8;
         break;
-    case 73:
+    case SyntaxMacAddress:
         minimum = 6;
         break;
-    case 74:
+    case SyntaxDateAndTime:
         minimum = 11;
         break;
-    case 77:
+    case SyntaxAddress16:
         minimum = 16;
         break;
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
     if (octets.empty())
-        return syntax == 76 ? std::string() : std::string(kNull);
+        return syntax == SyntaxDisplayString ? std::string() : std::string(kNull);
     if (octets.size() < minimum)
-        raise(-518);
+        raise(ErrBadPartialValue);
     switch (syntax) {
-    case 1:
+    case SyntaxBoolean:
         return readLe32(octets) != 0 ? "true" : "false";
-    case 2:
+    case SyntaxInteger:
         return std::to_string(static_cast<int32_t>(readLe32(octets)));
-    case 65: case 66: case 71:
+    case SyntaxCounter: case SyntaxGauge: case SyntaxUInteger:
         return std::to_string(readLe32(octets));
-    case 3: case 4: case 68: case 73: case 77:
+    case SyntaxBits: case SyntaxOctets: case SyntaxOpaque: case SyntaxMacAddress: case SyntaxAddress16:
         return octetsToHex(octets);
-    case 6: {
+    case SyntaxOid: {
         std::string out;
         for (size_t at = 0; at < octets.size(); at += 4) {
             uint32_t v = 0;
@@ -526,25 +548,25 @@ std::string NvSNMPRequest2Controls::octetsToText(const std::string& octets, uint
         }
         return out;
     }
-    case 64: case 69:
+    case SyntaxIpAddress: case SyntaxNsapAddress:
         return std::to_string(static_cast<uint8_t>(octets[0])) + '.' + std::to_string(static_cast<uint8_t>(octets[1]))
                + '.' + std::to_string(static_cast<uint8_t>(octets[2])) + '.'
                + std::to_string(static_cast<uint8_t>(octets[3]));
-    case 67:
+    case SyntaxTimeTicks:
         return timeTicksToText(readLe32(octets));
-    case 70: {
+    case SyntaxCounter64: {
         const uint64_t counter = static_cast<uint64_t>(readLe32(octets)) | (static_cast<uint64_t>(readLe32(octets, 4)) << 32);
         return std::to_string(counter);
     }
-    case 72:
+    case SyntaxReal:
         return realToText(*octetsToDouble(octets));
-    case 74:
+    case SyntaxDateAndTime:
         return NvDateTime::fromOctets(octets).toText();
-    case 75:
+    case SyntaxCalendarTime:
         return calendarTimeToText(*octetsToDouble(octets));
-    case 76:
+    case SyntaxDisplayString:
         return displayStringOfOctets(octets);
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
 }

@@ -64,32 +64,30 @@ public:
 
     // Value codec: the binding's own octet image of a value text and back.
     // -511 for an unknown syntax, -518 for octets too short.
-    static std::string textToOctets(const std::string& text, uint32_t syntax);
-    static std::string octetsToText(const std::string& octets, uint32_t syntax);
+    static std::string textToOctets(const std::string& text, NvSyntax syntax);
+    static std::string octetsToText(const std::string& octets, NvSyntax syntax);
 
     // The wall clock of status lines; replaceable (e.g. by a fixed time).
     static std::function<QTime()> clock;
 
-    // Closing protocol for owners: clears request.alive, processes events until
-    // busy clears (sleeping between events), then destroys the binding. When
-    // called from inside a reply handler (for example from onGetDone, or from
-    // the events processed while a walk fills its list view), waiting could
-    // never end: the binding then drops its callbacks and destroys itself from
-    // the event loop once its request has finished. Either way the pointer is
-    // empty afterwards.
+    // The closing protocol, the one way a form or the main window ends a
+    // binding it owns: shutDown() (no further request, timers stopped), a wait
+    // without spinning until busy clears, then destruction. Called from inside
+    // a reply handler (onGetDone, or events processed while a walk fills its
+    // list view) the wait could never end: the binding then drops its
+    // callbacks and moves into the closing list, which destroys it from the
+    // event loop once its request has finished. Either way the pointer is
+    // empty afterwards and the binding is owned by exactly one unique_ptr.
     template <class Binding>
     static void close(std::unique_ptr<Binding>& binding)
     {
-        if (!binding)
-            return;
-        if (closeNowOrDefer(*binding))
-            binding.reset();
-        else
-            binding.release();
+        closeBinding(std::unique_ptr<NvSNMPRequest2Controls>(binding.release()));
     }
-    // True when the binding is idle and may be destroyed now; false when it has
-    // taken over its own destruction.
-    static bool closeNowOrDefer(NvSNMPRequest2Controls& binding);
+    static void closeBinding(std::unique_ptr<NvSNMPRequest2Controls> binding);
+
+    // First step of closing: switches the request off. Bindings with timers
+    // stop them too.
+    virtual void shutDown();
 
 protected:
     // Hooks, in slot order.
@@ -116,10 +114,14 @@ private:
     QPointer<QStatusBar> m_statusBar;
     QPointer<QLabel> m_statusPanel;
     void handlerDone();
+    // Runs one blocking step; busy is cleared when it throws, and the
+    // exception goes on unchanged.
+    void clearBusyOnThrow(const std::function<void()>& step);
+    // Lets a running asynchronous operation end before the next one starts.
+    void waitForRunningOperation();
 
     std::shared_ptr<int> m_life = std::make_shared<int>(0);
-    int m_handlerDepth = 0;          // reply handlers of this binding running
-    bool m_destroyWhenDone = false;  // closed while it could not be waited for
-    bool m_destroyScheduled = false;
-    static int s_handlerDepth;       // reply handlers of any binding running
+    int m_handlerDepth = 0;     // reply handlers of this binding running
+    bool m_closing = false;     // in the closing list, destroyed once idle
+    static int s_handlerDepth;  // reply handlers of any binding running
 };

@@ -47,7 +47,7 @@ std::vector<int32_t> parseBitIndices(const std::string& text)
             char* end = nullptr;
             const long bit = std::strtol(number.c_str(), &end, 10);
             if (end == number.c_str() || bit < 0 || bit > 65535)
-                throw errorOfCode(-519);  // not a usable bit number
+                throw errorOfCode(ErrBitIndexRange);  // not a usable bit number
             bits.push_back(static_cast<int32_t>(bit));
         }
         if (comma == std::string::npos)
@@ -242,10 +242,10 @@ void NvSNMPRequest2Edits::bindComboBox(int row, QComboBox* comboBox)
 {
     const NvOptionList* options = request.varList.row(row).options;
     if (!options)
-        throw errorOfCode(-520);
+        throw errorOfCode(ErrNoOptionList);
     // Text-prefix option lists cannot be offered as a plain choice.
     if (options->valueKind() == 3)
-        throw errorOfCode(-522);
+        throw errorOfCode(ErrTooFewControls);
     comboBox->setEditable(false);
     fillItems(*options, comboBox);
     bindControl(row, comboBox);
@@ -266,7 +266,7 @@ void NvSNMPRequest2Edits::bindControlList(int row, const std::string& bitIndices
 {
     std::vector<int32_t> bits = parseBitIndices(bitIndices);
     if (bits.size() > controls.size())
-        throw errorOfCode(-522);
+        throw errorOfCode(ErrTooFewControls);
     auto record = std::make_unique<ControlBinding>();
     record->row = row;
     for (size_t i = 0; i < bits.size(); ++i)
@@ -332,7 +332,7 @@ void NvSNMPRequest2Edits::showValues(int row)
                 for (size_t i = 0; i < record->controls.size(); ++i) {
                     const int bit = record->bitIndices[i];
                     if (bit < 0 || static_cast<size_t>(bit / 8) >= octets.size())
-                        throw errorOfCode(-519);
+                        throw errorOfCode(ErrBitIndexRange);
                     if (auto* box = qobject_cast<QCheckBox*>(record->controls[i].data()))
                         box->setChecked(bitOf(octets, bit));
                 }
@@ -341,10 +341,10 @@ void NvSNMPRequest2Edits::showValues(int row)
                 if (position < 0)
                     position = r.options->indexOfValue(text);
                 static_cast<QCheckBox*>(first)->setChecked(position > 0);
-            } else if (r.syntax == 1) {
+            } else if (r.syntax == SyntaxBoolean) {
                 static_cast<QCheckBox*>(first)->setChecked(text == "true");
             } else {
-                throw errorOfCode(-517);
+                throw errorOfCode(ErrBadPartialSyntax);
             }
             break;
         case Kind::ComboBox:
@@ -363,7 +363,7 @@ void NvSNMPRequest2Edits::showValues(int row)
             break;
         }
         case Kind::Other:
-            throw errorOfCode(-521);
+            throw errorOfCode(ErrBadControlType);
         }
     }
 }
@@ -385,7 +385,7 @@ void NvSNMPRequest2Edits::takeValues(int row)
             QWidget* first = record->controls.front();
             if (!first)
                 continue;
-            if (!bound && r.syntax == 76)
+            if (!bound && r.syntax == SyntaxDisplayString)
                 whole.clear();  // a display string is rebuilt from its controls alone
             bound = true;
             std::string part;
@@ -398,7 +398,7 @@ void NvSNMPRequest2Edits::takeValues(int row)
                     for (size_t i = 0; i < record->controls.size(); ++i) {
                         const int bit = record->bitIndices[i];
                         if (bit < 0)
-                            throw errorOfCode(-519);
+                            throw errorOfCode(ErrBitIndexRange);
                         const size_t need = static_cast<size_t>(bit / 8) + 1;
                         if (part.size() < need)
                             part.resize(need, '\0');
@@ -414,12 +414,12 @@ void NvSNMPRequest2Edits::takeValues(int row)
                     const bool checked = static_cast<QCheckBox*>(first)->isChecked();
                     const int position = checked ? 1 : 0;
                     if (position >= r.options->count())
-                        throw errorOfCode(-522);
+                        throw errorOfCode(ErrTooFewControls);
                     part = textToOctets(r.options->valueOfLabel(r.options->item(position).label), r.syntax);
-                } else if (r.syntax == 1) {
+                } else if (r.syntax == SyntaxBoolean) {
                     part = textToOctets(static_cast<QCheckBox*>(first)->isChecked() ? "true" : "false", r.syntax);
                 } else {
-                    throw errorOfCode(-517);
+                    throw errorOfCode(ErrBadPartialSyntax);
                 }
                 break;
             case Kind::ComboBox: {
@@ -434,7 +434,7 @@ void NvSNMPRequest2Edits::takeValues(int row)
                                     r.syntax);
                 break;
             case Kind::Other:
-                throw errorOfCode(-521);
+                throw errorOfCode(ErrBadControlType);
             }
             if (whole.size() < part.size())
                 whole.resize(part.size(), '\0');

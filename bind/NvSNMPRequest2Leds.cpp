@@ -49,6 +49,10 @@ void NvSNMPRequest2Leds::startPolling(int period)
 
 void NvSNMPRequest2Leds::pollTick()
 {
+    // A read still out (a slow or silent agent) is this tick's read: asking
+    // again would only queue reads behind it.
+    if (busy)
+        return;
     try {
         get();
     } catch (const NvSNMPException& e) {
@@ -77,24 +81,7 @@ bool NvSNMPRequest2Leds::ledsSettled() const
 void NvSNMPRequest2Leds::shutDown()
 {
     stopPolling();
-    request.alive = false;
-}
-
-void NvSNMPRequest2Leds::closeOwned(std::unique_ptr<NvSNMPLedGroup>& binding)
-{
-    if (!binding)
-        return;
-    auto* leds = dynamic_cast<NvSNMPRequest2Leds*>(binding.get());
-    if (!leds) {
-        binding->stopPolling();
-        binding.reset();
-        return;
-    }
-    leds->shutDown();
-    if (NvSNMPRequest2Controls::closeNowOrDefer(*leds))
-        binding.reset();
-    else
-        (void)binding.release();
+    NvSNMPRequest2Controls::shutDown();
 }
 
 void NvSNMPRequest2Leds::rowReceived()

@@ -32,14 +32,9 @@ public:
     // blink cycle since the last answer is over.
     bool ledsSettled() const;
 
-    // Stops both timers and switches the request off; an owner then closes the
-    // binding with the base's close protocol (which waits for an outstanding read).
-    void shutDown();
-
-    // Closes the LED binding a panel owns: stops it and waits for an outstanding
-    // read; inside a reply handler the binding frees itself once its request has
-    // finished. The pointer is empty afterwards.
-    static void closeOwned(std::unique_ptr<NvSNMPLedGroup>& binding);
+    // Stops both timers and switches the request off (the first step of the
+    // base's closing protocol).
+    void shutDown() override;
 
 protected:
     // Decodes the answer; an LED that cannot be decoded raises its error.

@@ -5,334 +5,334 @@
 
 // PIM Interface Table: table, 1 index.
 const NvSNMPVarDescriptor PimInterfaceVars[] = {
-    {"1.3.6.1.3.61.1.1.2.1.1", "If Index", 2, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.2.1.2", "Address", 64, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.2.1.3", "Net Mask", 64, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.2.1.4", "Mode", 2, 6, &optMode},
-    {"1.3.6.1.3.61.1.1.2.1.5", "DR", 64, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.2.1.6", "Hello Interval", 2, 6, nullptr},
-    {"1.3.6.1.3.61.1.1.2.1.7", "Status", 2, 6, &optFullRowStatus},
-    {"1.3.6.1.3.61.1.1.2.1.8", "Join Prune Interval", 2, 6, nullptr},
-    {"1.3.6.1.3.61.1.1.2.1.9", "CBSR Preference", 2, 6, nullptr},
+    {"1.3.6.1.3.61.1.1.2.1.1", "If Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.2.1.2", "Address", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.2.1.3", "Net Mask", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.2.1.4", "Mode", SyntaxInteger, AccessReadable | AccessWritable, &optMode},
+    {"1.3.6.1.3.61.1.1.2.1.5", "DR", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.2.1.6", "Hello Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.3.61.1.1.2.1.7", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optFullRowStatus},
+    {"1.3.6.1.3.61.1.1.2.1.8", "Join Prune Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.3.61.1.1.2.1.9", "CBSR Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // PIM Neighbor Table: table, 1 index.
 const NvSNMPVarDescriptor PimNeighborVars[] = {
-    {"1.3.6.1.3.61.1.1.3.1.1", "Address", 64, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.3.1.2", "If Index", 2, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.3.1.3", "Up Time", 67, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.3.1.4", "Expiry Time", 67, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.3.1.5", "Mode", 2, 2, &optMode2},
+    {"1.3.6.1.3.61.1.1.3.1.1", "Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.3.1.2", "If Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.3.1.3", "Up Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.3.1.4", "Expiry Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.3.1.5", "Mode", SyntaxInteger, AccessReadable, &optMode2},
     {},
 };
 
 // PIM IP Multicast Route Table: table, 3 index.
 const NvSNMPVarDescriptor PimIpMRouteVars[] = {
-    {" ", "Group", 64, 1, nullptr},
-    {" ", "Source", 64, 1, nullptr},
-    {" ", "Source Mask", 64, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.4.1.1", "Upstream Assert Timer", 67, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.4.1.2", "Assert Metric", 2, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.4.1.3", "Assert Metric Pref", 2, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.4.1.4", "Assert RPT Bit", 2, 2, &optTrueFalse},
-    {"1.3.6.1.3.61.1.1.4.1.5", "Flags", 3, 2, nullptr},
+    {" ", "Group", SyntaxIpAddress, AccessIndex, nullptr},
+    {" ", "Source", SyntaxIpAddress, AccessIndex, nullptr},
+    {" ", "Source Mask", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.4.1.1", "Upstream Assert Timer", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.4.1.2", "Assert Metric", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.4.1.3", "Assert Metric Pref", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.4.1.4", "Assert RPT Bit", SyntaxInteger, AccessReadable, &optTrueFalse},
+    {"1.3.6.1.3.61.1.1.4.1.5", "Flags", SyntaxBits, AccessReadable, nullptr},
     {},
 };
 
 // PIM Rendezvous Points Set Table: table, 4 index.
 const NvSNMPVarDescriptor PimRpSetVars[] = {
-    {"1.3.6.1.3.61.1.1.6.1.6", "Component", 2, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.6.1.1", "Group Address", 64, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.6.1.2", "Group Mask", 64, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.6.1.3", "Address", 64, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.6.1.4", "Hold Time", 2, 2, nullptr},
-    {"1.3.6.1.3.61.1.1.6.1.5", "Expiry Time", 67, 2, nullptr},
+    {"1.3.6.1.3.61.1.1.6.1.6", "Component", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.6.1.1", "Group Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.6.1.2", "Group Mask", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.6.1.3", "Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.6.1.4", "Hold Time", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.3.61.1.1.6.1.5", "Expiry Time", SyntaxTimeTicks, AccessReadable, nullptr},
     {},
 };
 
 // PIM Candidate Rendezvous Points Table: table, 2 index.
 const NvSNMPVarDescriptor PimCandidateRpVars[] = {
-    {"1.3.6.1.3.61.1.1.11.1.1", "Group Address", 64, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.11.1.2", "Group Mask", 64, 1, nullptr},
-    {"1.3.6.1.3.61.1.1.11.1.3", "Address", 64, 6, nullptr},
-    {"1.3.6.1.3.61.1.1.11.1.4", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.3.61.1.1.11.1.1", "Group Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.11.1.2", "Group Mask", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.3.61.1.1.11.1.3", "Address", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.3.61.1.1.11.1.4", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Power Table: table, 1 index.
 const NvSNMPVarDescriptor PowerVars[] = {
-    {"1.3.6.1.4.1.497.12.11.1.6.1.1", "Power Unit Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.6.1.2", "Power ID", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.6.1.3", "Power Status", 2, 2, &optPowerStatus},
+    {"1.3.6.1.4.1.497.12.11.1.6.1.1", "Power Unit Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.6.1.2", "Power ID", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.6.1.3", "Power Status", SyntaxInteger, AccessReadable, &optPowerStatus},
     {},
 };
 
 // TEquipmentBasicInfoForm: scalar group, 0 index.
 const NvSNMPVarDescriptor EquipmentBasicInfoVars[] = {
-    {"1.3.6.1.4.1.497.12.11.1.1", "Equipment Capacity", 3, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.1", "Stacking Version", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.2", "Max SupportedUnits", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.3", "Num Of Unit", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.1", "Equipment Capacity", SyntaxBits, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.1", "Stacking Version", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.2", "Max SupportedUnits", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.3", "Num Of Unit", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // Unit Table: table, 1 index.
 const NvSNMPVarDescriptor UnitTableVars[] = {
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.1", "Id", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.2", "Status", 2, 2, &optUnitStatus},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.3", "MAC Addr", 73, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.4", "Start Port", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.5", "Port Range", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.6", "Front Panel Led Status", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.8", "Current Mode", 2, 2, &optUnitMode},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.9", "Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.10", "Module Name", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.11", "Prom Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.12", "Firmware Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.13", "Hardware Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.14", "Priority", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.1", "Id", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.2", "Status", SyntaxInteger, AccessReadable, &optUnitStatus},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.3", "MAC Addr", SyntaxMacAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.4", "Start Port", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.5", "Port Range", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.6", "Front Panel Led Status", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.8", "Current Mode", SyntaxInteger, AccessReadable, &optUnitMode},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.9", "Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.10", "Module Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.11", "Prom Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.12", "Firmware Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.13", "Hardware Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.14", "Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Fan Information: table, 2 index.
 const NvSNMPVarDescriptor FanVars[] = {
-    {"1.3.6.1.4.1.497.12.11.1.7.1.1", "Fan Unit Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.7.1.2", "Fan ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.7.1.3", "Fan Status", 2, 2, &optFanStatus},
+    {"1.3.6.1.4.1.497.12.11.1.7.1.1", "Fan Unit Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.7.1.2", "Fan ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.7.1.3", "Fan Status", SyntaxInteger, AccessReadable, &optFanStatus},
     {},
 };
 
 // main window: table, 1 index.
 const NvSNMPVarDescriptor MainUnitTableVars[] = {
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.1", "swUnitMgmtId", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.2", "swUnitMgmtStatus", 2, 2, &optUnitStatus},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.3", "swUnitMgmtMACAddr", 73, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.4", "swUnitMgmtStartPort", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.5", "swUnitMgmtPortRange", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.6", "Front Panel Led Status", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.8", "swUnitMgmtCurrentMode", 2, 2, &optUnitMode},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.9", "swUnitMgmtVersion", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.10", "swUnitMgmtModuleName", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.11.1.9.4.1.6", "swUnitMgmtFrontPanelLedStatus", 4, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.1", "swUnitMgmtId", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.2", "swUnitMgmtStatus", SyntaxInteger, AccessReadable, &optUnitStatus},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.3", "swUnitMgmtMACAddr", SyntaxMacAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.4", "swUnitMgmtStartPort", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.5", "swUnitMgmtPortRange", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.6", "Front Panel Led Status", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.8", "swUnitMgmtCurrentMode", SyntaxInteger, AccessReadable, &optUnitMode},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.9", "swUnitMgmtVersion", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.10", "swUnitMgmtModuleName", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.11.1.9.4.1.6", "swUnitMgmtFrontPanelLedStatus", SyntaxOctets, AccessReadable, nullptr},
     {},
 };
 
 // Current Time: scalar group, 0 index.
 const NvSNMPVarDescriptor CurrentTimeVars[] = {
-    {"1.3.6.1.4.1.497.12.10.3", "Clock Reset On Reboot", 2, 6, &optEnabledDisabled},
-    {"1.3.6.1.4.1.497.12.10.4", "Current Time", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.10.5", "System UpTime", 67, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.10.6", "System BootTime", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.10.7", "System Time Zone [ -779..839]", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.10.3", "Clock Reset On Reboot", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
+    {"1.3.6.1.4.1.497.12.10.4", "Current Time", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.10.5", "System UpTime", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.10.6", "System BootTime", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.10.7", "System Time Zone [ -779..839]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Network Time: scalar group, 0 index.
 const NvSNMPVarDescriptor NetworkTimeVars[] = {
-    {"1.3.6.1.4.1.497.12.10.11.1", "Network Time State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.12.10.11.2", "Time Source", 2, 2, &optTimeSource},
-    {"1.3.6.1.4.1.497.12.10.11.3", "Server1 IPAddr", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.10.11.4", "Server2 IPAddr", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.10.11.5", "Poll Interval[30..99999]", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.10.11.1", "Network Time State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.12.10.11.2", "Time Source", SyntaxInteger, AccessReadable, &optTimeSource},
+    {"1.3.6.1.4.1.497.12.10.11.3", "Server1 IPAddr", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.10.11.4", "Server2 IPAddr", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.10.11.5", "Poll Interval[30..99999]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TSummerTimeConfigForm: scalar group, 0 index.
 const NvSNMPVarDescriptor SummerTimeStatusVars[] = {
-    {"1.3.6.1.4.1.497.12.10.12.1", "swSummerTimeStatus", 2, 6, &optSwSummerTimeStatus},
-    {"1.3.6.1.4.1.497.12.10.12.2", "swSummerTimeOffset", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.10.12.1", "swSummerTimeStatus", SyntaxInteger, AccessReadable | AccessWritable, &optSwSummerTimeStatus},
+    {"1.3.6.1.4.1.497.12.10.12.2", "swSummerTimeOffset", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TSummerTimeConfigForm: scalar group, 0 index.
 const NvSNMPVarDescriptor SummerTimeRepeatVars[] = {
-    {"1.3.6.1.4.1.497.12.10.12.3", "swRepeatSummerTimeStart", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.10.12.4", "swRepeatSummerTimeEnd", 4, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.10.12.3", "swRepeatSummerTimeStart", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.10.12.4", "swRepeatSummerTimeEnd", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TSummerTimeConfigForm: scalar group, 0 index.
 const NvSNMPVarDescriptor SummerTimeAnnualVars[] = {
-    {"1.3.6.1.4.1.497.12.10.12.5", "swAnnualSummerTimeStart", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.10.12.6", "swAnnualSummerTimeEnd", 4, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.10.12.5", "swAnnualSummerTimeStart", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.10.12.6", "swAnnualSummerTimeEnd", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Probe Basic Information: scalar group, 0 index.
 const NvSNMPVarDescriptor ProbeBasicInfoVars[] = {
-    {"1.3.6.1.2.1.16.19.1", "Capabilities", 3, 2, nullptr},
-    {"1.3.6.1.2.1.16.19.2", "Software revision", 76, 2, nullptr},
-    {"1.3.6.1.2.1.16.19.3", "Hardware revision", 76, 2, nullptr},
-    {"1.3.6.1.2.1.16.19.5", "Reset Control", 2, 6, &optResetControl},
-    {"1.3.6.1.2.1.16.19.6", "Download File", 76, 6, nullptr},
-    {"1.3.6.1.2.1.16.19.7", "Download TFTP Server", 64, 6, nullptr},
-    {"1.3.6.1.2.1.16.19.8", "Download Action", 2, 6, &optDownloadAction},
-    {"1.3.6.1.2.1.16.19.9", "Download Status", 2, 2, &optDownloadStatus},
-    {"1.3.6.1.2.1.16.19.12", "Default Gateway", 64, 6, nullptr},
+    {"1.3.6.1.2.1.16.19.1", "Capabilities", SyntaxBits, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.16.19.2", "Software revision", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.16.19.3", "Hardware revision", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.16.19.5", "Reset Control", SyntaxInteger, AccessReadable | AccessWritable, &optResetControl},
+    {"1.3.6.1.2.1.16.19.6", "Download File", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.16.19.7", "Download TFTP Server", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.16.19.8", "Download Action", SyntaxInteger, AccessReadable | AccessWritable, &optDownloadAction},
+    {"1.3.6.1.2.1.16.19.9", "Download Status", SyntaxInteger, AccessReadable, &optDownloadStatus},
+    {"1.3.6.1.2.1.16.19.12", "Default Gateway", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TPortCapabilities8021dForm: table, 1 index.
 const NvSNMPVarDescriptor PortCapabilities8021dVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.1.4.1.1", "Port Capabilities", 3, 2, nullptr},
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.1.4.1.1", "Port Capabilities", SyntaxBits, AccessReadable, nullptr},
     {},
 };
 
 // TPBridgeConfigForm: scalar group, 0 index.
 const NvSNMPVarDescriptor DeviceCapabilitiesVars[] = {
-    {"1.3.6.1.2.1.17.6.1.1.1", "Device Capabilities", 3, 2, nullptr},
+    {"1.3.6.1.2.1.17.6.1.1.1", "Device Capabilities", SyntaxBits, AccessReadable, nullptr},
     {},
 };
 
 // TPBridgeConfigForm: scalar group, 0 index.
 const NvSNMPVarDescriptor TrafficClassesEnabledVars[] = {
-    {"1.3.6.1.2.1.17.6.1.1.2", "Traffic Classes Enabled", 2, 6, &optTrueFalse},
+    {"1.3.6.1.2.1.17.6.1.1.2", "Traffic Classes Enabled", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
     {},
 };
 
 // Default User Priorities of Each Port: table, 1 index.
 const NvSNMPVarDescriptor DefaultUserPriorityVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.1.1.1", "Default User Priority", 2, 6, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.1.1.2", "Port Num Traffic Classes", 2, 6, nullptr},
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.1.1.1", "Default User Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.1.1.2", "Port Num Traffic Classes", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Regenerated User Priorities: editable table, 2 index.
 const NvSNMPVarDescriptor RegenUserPriorityVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.2.1.1", "User Priority", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.2.1.2", "Regenerated User Priority", 2, 6, nullptr},
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.2.1.1", "User Priority", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.2.1.2", "Regenerated User Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // User Priorities To Traffic Class: editable table, 2 index.
 const NvSNMPVarDescriptor TrafficClassVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.3.1.1", "Traffic Class Priority", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.3.1.2", "Mapped Traffic Class", 2, 6, nullptr},
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.3.1.1", "Traffic Class Priority", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.3.1.2", "Mapped Traffic Class", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Port Outbound Access Priorities: table, 2 index.
 const NvSNMPVarDescriptor OutboundAccessPriorityVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.2.1.2", "Regenerated User Priority", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.4.1.1", "Port Outbound Access Priority", 2, 2, nullptr},
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.2.1.2", "Regenerated User Priority", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.4.1.1", "Port Outbound Access Priority", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // TGARPForm: table, 1 index.
 const NvSNMPVarDescriptor GarpVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.1", "GARP Join Time", 2, 6, nullptr},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.2", "GARP Leave Time", 2, 6, nullptr},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.3", "GARP Leave All Time", 2, 6, nullptr},
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.6.1.3.1.1.1", "GARP Join Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.6.1.3.1.1.2", "GARP Leave Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.6.1.3.1.1.3", "GARP Leave All Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TVLanGeneralInfoForm: scalar group, 0 index.
 const NvSNMPVarDescriptor VlanGeneralInfoVars[] = {
-    {"1.3.6.1.2.1.17.7.1.1.1", "VLAN Version Number", 2, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.1.2", "Max VLAN ID", 2, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", 66, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.1.4", "Current Num Of VLANs", 66, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.1.5", "GVRP Status", 2, 6, &optEnabledDisabled},
+    {"1.3.6.1.2.1.17.7.1.1.1", "VLAN Version Number", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.2", "Max VLAN ID", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.4", "Current Num Of VLANs", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.5", "GVRP Status", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
     {},
 };
 
 // TTpGroupDestinationForwardedForm: editable table, 2 index.
 const NvSNMPVarDescriptor TpGroupVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", 66, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.3.1.1", "Group Address", 73, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.3.1.2", "Egress Ports", 4, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.3.1.3", "GMRP Learnt Ports", 4, 2, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", SyntaxGauge, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.3.1.1", "Group Address", SyntaxMacAddress, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.3.1.2", "Egress Ports", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.3.1.3", "GMRP Learnt Ports", SyntaxOctets, AccessReadable, nullptr},
     {},
 };
 
 // TMulticastForwardingInformationForm: table, 1 index.
 const NvSNMPVarDescriptor ForwardAllVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", 66, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.4.1.1", "All Ports", 3, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.4.1.2", "Static Ports", 3, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.4.1.3", "Forbidden Ports", 3, 6, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", SyntaxGauge, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.4.1.1", "All Ports", SyntaxBits, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.4.1.2", "Static Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.4.1.3", "Forbidden Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TForwardUnregisteredInformationForm: table, 1 index.
 const NvSNMPVarDescriptor ForwardUnregisteredVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", 66, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.5.1.1", "Unregistered Ports", 4, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.5.1.2", "Unregistered Static Ports", 4, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.5.1.3", "Unregistered Forbidden Ports", 4, 6, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", SyntaxGauge, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.5.1.1", "Unregistered Ports", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.5.1.2", "Unregistered Static Ports", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.5.1.3", "Unregistered Forbidden Ports", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TVLanCurrentTableForm: editable table, 2 index.
 const NvSNMPVarDescriptor VlanCurrentVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.1", "VLAN Time Mark", 67, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN Index", 66, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.2.1.3", "FDB ID", 66, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.2.1.4", "Current Egress Ports", 4, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.2.1.5", "Current Untagged Ports", 4, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.2.1.6", "VLAN Status", 2, 2, &optVLANStatus},
-    {"1.3.6.1.2.1.17.7.1.4.2.1.7", "Creation Time", 67, 2, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.1", "VLAN Time Mark", SyntaxTimeTicks, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN Index", SyntaxGauge, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.3", "FDB ID", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.4", "Current Egress Ports", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.5", "Current Untagged Ports", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.6", "VLAN Status", SyntaxInteger, AccessReadable, &optVLANStatus},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.7", "Creation Time", SyntaxTimeTicks, AccessReadable, nullptr},
     {},
 };
 
 // TVlanStaticForm: editable table, 1 index.
 const NvSNMPVarDescriptor VlanStaticVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", 66, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", 76, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", 3, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", 3, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", 3, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", 2, 6, &optStatus4},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", SyntaxGauge, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optStatus4},
     {},
 };
 
 // TVLanPortInfomationForm: table, 1 index.
 const NvSNMPVarDescriptor VlanPortVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "Port VLAN ID", 66, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Acceptable Frame Types", 2, 6, &optAcceptableFrameTypes},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Ingress Filtering", 2, 6, &optTrueFalse},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRPStatus", 2, 6, &optEnabledDisabled},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRP Failed Registrations", 65, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRP Last PDU Origin", 73, 2, nullptr},
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "Port VLAN ID", SyntaxGauge, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Acceptable Frame Types", SyntaxInteger, AccessReadable | AccessWritable, &optAcceptableFrameTypes},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Ingress Filtering", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRPStatus", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRP Failed Registrations", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRP Last PDU Origin", SyntaxMacAddress, AccessReadable, nullptr},
     {},
 };
 
 // TVLanCurrentTableForm: scalar group, 0 index.
 const NvSNMPVarDescriptor VlanNumDeletesVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.1", "VLAN Num Deletes", 65, 2, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.1", "VLAN Num Deletes", SyntaxCounter, AccessReadable, nullptr},
     {},
 };
 
 // TVlanStaticForm: scalar group, 0 index.
 const NvSNMPVarDescriptor NextFreeVlanIndexVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", 2, 2, &optNextFreeLocalVLANIndex},
+    {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", SyntaxInteger, AccessReadable, &optNextFreeLocalVLANIndex},
     {},
 };
 
 // TMulticastFilterInformationForm: editable table, 3 index.
 const NvSNMPVarDescriptor StaticMulticastVars[] = {
-    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.1", "MAC Address", 73, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.2", "Receive Port", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.3", "Egress Ports", 3, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", 2, 6, &optStatus5},
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.1", "MAC Address", SyntaxMacAddress, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.2", "Receive Port", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.3", "Egress Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optStatus5},
     {},
 };
 
 // TUnicastFilterInformationForm: editable table, 3 index.
 const NvSNMPVarDescriptor StaticUnicastVars[] = {
-    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", 73, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "Receive Port", 2, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Ports Unicast Allowed To Go To", 3, 6, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", 2, 6, &optStatus5},
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", SyntaxMacAddress, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "Receive Port", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Ports Unicast Allowed To Go To", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optStatus5},
     {},
 };

@@ -5,422 +5,422 @@
 
 // IfX Table: table, 1 index.
 const NvSNMPVarDescriptor IfXTableVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", 2, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.1", "Name", 76, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.2", "In Multicast Pkts", 65, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.3", "In Broadcast Pkts", 65, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.4", "Out Multicast Pkts", 65, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.5", "Out Broadcast Pkts", 65, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.6", "HC In Octets", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.7", "HC In Ucast Pkts", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.8", "HC In Multicast Pkts", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.9", "HC In Broadcast Pkts", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.10", "HC Out Octets", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.11", "HC Out Ucast Pkts", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.12", "HC Out Multicast Pkts", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.13", "HC Out Broadcast Pkts", 70, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.14", "Link Up Down Trap Enable", 2, 6, &optEnabledDisabled},
-    {"1.3.6.1.2.1.31.1.1.1.15", "High Speed", 66, 2, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.16", "Promiscuous Mode", 2, 6, &optTrueFalse},
-    {"1.3.6.1.2.1.31.1.1.1.17", "Connector Present", 2, 2, &optTrueFalse},
-    {"1.3.6.1.2.1.31.1.1.1.18", "Alias", 76, 6, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.19", "if Counter Discontinuity Time", 67, 2, nullptr},
+    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.1", "Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.2", "In Multicast Pkts", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.3", "In Broadcast Pkts", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.4", "Out Multicast Pkts", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.5", "Out Broadcast Pkts", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.6", "HC In Octets", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.7", "HC In Ucast Pkts", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.8", "HC In Multicast Pkts", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.9", "HC In Broadcast Pkts", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.10", "HC Out Octets", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.11", "HC Out Ucast Pkts", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.12", "HC Out Multicast Pkts", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.13", "HC Out Broadcast Pkts", SyntaxCounter64, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.14", "Link Up Down Trap Enable", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
+    {"1.3.6.1.2.1.31.1.1.1.15", "High Speed", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.16", "Promiscuous Mode", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
+    {"1.3.6.1.2.1.31.1.1.1.17", "Connector Present", SyntaxInteger, AccessReadable, &optTrueFalse},
+    {"1.3.6.1.2.1.31.1.1.1.18", "Alias", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.31.1.1.1.19", "if Counter Discontinuity Time", SyntaxTimeTicks, AccessReadable, nullptr},
     {},
 };
 
 // Unicast Forwarding Information: table, 2 index.
 const NvSNMPVarDescriptor UnicastForwardingVars[] = {
-    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb ID", 66, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Fdb MAC Address", 73, 1, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port Number", 2, 2, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", 2, 2, &optStatus},
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb ID", SyntaxGauge, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Fdb MAC Address", SyntaxMacAddress, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port Number", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessReadable, &optStatus},
     {},
 };
 
 // Bridge 802.1d Information: scalar group, 0 index.
 const NvSNMPVarDescriptor Bridge8021dInfoVars[] = {
-    {"1.3.6.1.2.1.17.1.2", "Number of Ports", 2, 2, nullptr},
-    {"1.3.6.1.2.1.17.4.1", "Learned Entry Discards", 65, 2, nullptr},
-    {"1.3.6.1.2.1.17.4.2", "Aging Time[10-1000000]", 2, 6, nullptr},
+    {"1.3.6.1.2.1.17.1.2", "Number of Ports", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.4.1", "Learned Entry Discards", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.17.4.2", "Aging Time[10-1000000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Device Information: scalar group, 0 index.
 const NvSNMPVarDescriptor DeviceInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.1.1.1", "Total Number Of Port", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.1.2", "Number Of Port In Use", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.1.1", "Total Number Of Port", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.1.2", "Number Of Port In Use", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // Layer 2 Global Switch: scalar group, 0 index.
 const NvSNMPVarDescriptor Layer2GlobalSwitchVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.1", "Spanning Tree Algorithm", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.2", "IGMP Snooping", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.4", "Clean All Statistic Counter", 2, 6, &optCleanAllStatisticCounter},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.5", "VLAN ID Of FDB Table [1-4094]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.6", "MAC Notify State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.7", "MAC Notify History Size [1-500]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.8", "MAC Notify Interval [1-2147483647 second(s)]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.14.1", "Telnet State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.14.2", "Telnet TCP Port", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.1", "Spanning Tree Algorithm", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.2", "IGMP Snooping", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.4", "Clean All Statistic Counter", SyntaxInteger, AccessReadable | AccessWritable, &optCleanAllStatisticCounter},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.5", "VLAN ID Of FDB Table [1-4094]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.6", "MAC Notify State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.7", "MAC Notify History Size [1-500]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.8", "MAC Notify Interval [1-2147483647 second(s)]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.14.1", "Telnet State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.14.2", "Telnet TCP Port", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Bandwidth Control Table :: editable table, 1 index.
 const NvSNMPVarDescriptor BandwidthControlVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.6.1.1.1", "Port Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.6.1.1.2", "Receive Rate", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.6.1.1.3", "Transmit Rate", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.1.1.1", "Port Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.1.1.2", "Receive Rate", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.1.1.3", "Transmit Rate", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Scheduling Table: editable table, 1 index.
 const NvSNMPVarDescriptor SchedulingVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.6.2.1.1", "Class Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.6.2.1.2", "Scheduling Max Pkts", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.6.2.1.3", "Scheduling Mechanism", 2, 6, &optSchedulingMechanism},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.2.1.1", "Class Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.2.1.2", "Scheduling Max Pkts", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.2.1.3", "Scheduling Mechanism", SyntaxInteger, AccessReadable | AccessWritable, &optSchedulingMechanism},
     {},
 };
 
 // 8021p User Priority Table: editable table, 1 index.
 const NvSNMPVarDescriptor UserPriorityClassVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.6.3.1.1", "User Priority Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.6.3.1.2", "8021p User Priority Class", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.3.1.1", "User Priority Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.3.1.2", "8021p User Priority Class", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // 8021p Default Priority Table: editable table, 1 index.
 const NvSNMPVarDescriptor DefaultPriorityVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.6.4.1.1", "Priority Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.6.4.1.2", "8021p Default Priority", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.4.1.1", "Priority Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.4.1.2", "8021p Default Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // main window; RMON Control: scalar group, 0 index.
 const NvSNMPVarDescriptor RmonStateVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.3", "Rmon State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.2.3", "Rmon State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // Alarm Control: scalar group, 0 index.
 const NvSNMPVarDescriptor AlarmControlVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.1.3.1", "New Root Alarm", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.3.2", "Topology Change Alarm", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.3.3", "Link Change Alarm", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.3.1", "New Root Alarm", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.3.2", "Topology Change Alarm", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.3.3", "Link Change Alarm", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // main window; Port Information Table; Port Information Table: table, 1 index.
 const NvSNMPVarDescriptor PortInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.1", "Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.2", "Unit Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.3", "Port Type", 2, 2, &optPortType},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.4", "Link Status", 2, 2, &optLinkStatus},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.5", "Nway Status", 2, 2, &optNwayStatus},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.1", "Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.2", "Unit Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.3", "Port Type", SyntaxInteger, AccessReadable, &optPortType},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.4", "Link Status", SyntaxInteger, AccessReadable, &optLinkStatus},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.5", "Nway Status", SyntaxInteger, AccessReadable, &optNwayStatus},
     {},
 };
 
 // Jumbo Frame Ctrl: scalar group, 0 index.
 const NvSNMPVarDescriptor JumboFrameVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.3.3", "Jumbo Frame Status", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.3", "Jumbo Frame Status", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // QOS Basic Configuration: scalar group, 0 index.
 const NvSNMPVarDescriptor QosBasicVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.6.5", "QOS Scheduling Mechanism Status", 2, 6, &optSchedulingMechanism},
-    {"1.3.6.1.4.1.497.11.59.7.2.6.6", "QOS Hol Prevention Status", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.5", "QOS Scheduling Mechanism Status", SyntaxInteger, AccessReadable | AccessWritable, &optSchedulingMechanism},
+    {"1.3.6.1.4.1.497.11.59.7.2.6.6", "QOS Hol Prevention Status", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // Port Control Table; Port Configuration: table, 1 index.
 const NvSNMPVarDescriptor PortControlVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.1", "Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.2", "Unit Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.3", "Admin State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.4", "Nway State", 2, 6, &optNwayState},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.5", "Flow Control State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.6", "Lock State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.7", "MAC Notify State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.1", "Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.2", "Unit Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.3", "Admin State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.4", "Nway State", SyntaxInteger, AccessReadable | AccessWritable, &optNwayState},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.5", "Flow Control State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.6", "Lock State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.2.1.7", "MAC Notify State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // TPortTrunkForm: editable table, 1 index.
 const NvSNMPVarDescriptor PortTrunkVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.1", "Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.2", "Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.3", "Master Port", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.4", "Member", 3, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.5", "Flooding Port", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.6", "Trunk Type", 2, 6, &optTrunkType},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.7", "Trunk State", 2, 6, &optTrunkState},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.1", "Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.2", "Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.3", "Master Port", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.4", "Member", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.5", "Flooding Port", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.6", "Trunk Type", SyntaxInteger, AccessReadable | AccessWritable, &optTrunkType},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.3.1.7", "Trunk State", SyntaxInteger, AccessReadable | AccessWritable, &optTrunkState},
     {},
 };
 
 // Trunk Information: scalar group, 0 index.
 const NvSNMPVarDescriptor TrunkInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.9.1", "Trunk Max Supported Entries", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.2", "Trunk Current Entries Number", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.9.4", "Trunk Algorithm", 2, 6, &optTrunkAlgorithm},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.1", "Trunk Max Supported Entries", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.2", "Trunk Current Entries Number", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.9.4", "Trunk Algorithm", SyntaxInteger, AccessReadable | AccessWritable, &optTrunkAlgorithm},
     {},
 };
 
 // TPortMirrorForm: scalar group, 0 index.
 const NvSNMPVarDescriptor PortMirrorVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.10.1", "Logic Target Port", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.10.2", "Port Source Ingress", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.10.3", "Port Source Egress", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.10.4", "Port State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.10.1", "Logic Target Port", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.10.2", "Port Source Ingress", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.10.3", "Port Source Egress", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.10.4", "Port State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // IGMP Snooping Control: editable table, 1 index.
 const NvSNMPVarDescriptor IgmpSnoopingControlVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.1", "VID", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.2", "Query Interval", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.3", "Max Response Time", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.4", "Robustness", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.5", "Last Member Query Interval", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.6", "Host Timeout", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.7", "Route Timeout", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.8", "Leave Timer", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.9", "Query State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.10", "Current State", 2, 2, &optCurrentState},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.11", "Control State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.12", "Fast Leave State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.1", "VID", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.2", "Query Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.3", "Max Response Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.4", "Robustness", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.5", "Last Member Query Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.6", "Host Timeout", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.7", "Route Timeout", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.8", "Leave Timer", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.9", "Query State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.10", "Current State", SyntaxInteger, AccessReadable, &optCurrentState},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.11", "Control State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.3.1.12", "Fast Leave State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // IGMP Snooping Query Information: table, 1 index.
 const NvSNMPVarDescriptor IgmpQueryInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.11.4.1.1", "VID", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.4.1.2", "Query Count", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.4.1.3", "Tx Query Count", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.4.1.1", "VID", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.4.1.2", "Query Count", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.4.1.3", "Tx Query Count", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // IGMP Information: table, 1 index.
 const NvSNMPVarDescriptor IgmpInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.1", "VID", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.2", "Group IP Address", 64, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.3", "MAC Address", 73, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.4", "Port Map", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.5", "IP Group Report Count", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.1", "VID", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.2", "Group IP Address", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.3", "MAC Address", SyntaxMacAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.4", "Port Map", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.5.1.5", "IP Group Report Count", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // IGMP Snooping Basic Information: scalar group, 0 index.
 const NvSNMPVarDescriptor IgmpBasicInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.11.1", "IGMP Max Supported VLANs", 66, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.11.2", "IGMP Max IP Group Num Per VLAN", 66, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.1", "IGMP Max Supported VLANs", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.11.2", "IGMP Max IP Group Num Per VLAN", SyntaxGauge, AccessReadable, nullptr},
     {},
 };
 
 // Traffic Control Table: editable table, 1 index.
 const NvSNMPVarDescriptor TrafficControlVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.1", "Group Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.2", "Unit Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.3", "Broadcast/Multicast Storm Threshold", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.4", "Broadcast Storm Control", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.5", "Multicast Storm Control", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.6", "Destination Lookup Fail Control", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.1", "Group Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.2", "Unit Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.3", "Broadcast/Multicast Storm Threshold", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.4", "Broadcast Storm Control", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.5", "Multicast Storm Control", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.13.1.1.6", "Destination Lookup Fail Control", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // TTrafficSegmentationForm: editable table, 1 index.
 const NvSNMPVarDescriptor TrafficSegmentationVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.14.1.1.1", "Port", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.14.1.1.2", "Forward Ports", 4, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.14.1.1.1", "Port", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.14.1.1.2", "Forward Ports", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Port Security Table: editable table, 1 index.
 const NvSNMPVarDescriptor PortSecurityVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.1", "Port Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.2", "Max Learn Address", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.3", "Security Mode", 2, 6, &optSecurityMode},
-    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.4", "Admin State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.1", "Port Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.2", "Max Learn Address", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.3", "Security Mode", SyntaxInteger, AccessReadable | AccessWritable, &optSecurityMode},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.1.1.4", "Admin State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // Mib Capabilities: table, 1 index.
 const NvSNMPVarDescriptor MibCapabilitiesVars[] = {
-    {"1.3.6.1.4.1.497.12.1.1.2.1.1", "Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.1.1.2.1.2", "Description", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.1.2.1.3", "Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.1.2.1.4", "Type", 2, 2, &optType},
+    {"1.3.6.1.4.1.497.12.1.1.2.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.1.1.2.1.2", "Description", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.1.2.1.3", "Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.1.2.1.4", "Type", SyntaxInteger, AccessReadable, &optType},
     {},
 };
 
 // Basic Configuration: scalar group, 0 index.
 const NvSNMPVarDescriptor BasicConfigurationVars[] = {
-    {"1.3.6.1.4.1.497.12.1.1.1", "Protocol Capability", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.1.3", "Console Status", 2, 2, &optConsoleStatus},
-    {"1.3.6.1.4.1.497.12.1.1.4", "Save Status", 2, 2, &optSaveStatus},
-    {"1.3.6.1.4.1.497.12.1.1.5", "File Transfer Status", 2, 2, &optFileTransferStatus},
-    {"1.3.6.1.4.1.497.12.1.1.7", "Dual Image", 2, 2, &optDualImage},
-    {"1.3.6.1.4.1.497.12.1.1.8", "System Reset State", 2, 6, &optSystemResetState},
-    {"1.3.6.1.4.1.497.12.1.1.9", "Rs232 Port Config", 2, 2, &optRs232PortConfig},
-    {"1.3.6.1.4.1.497.12.1.1.10", "Save Config", 2, 6, &optSaveConfig},
-    {"1.3.6.1.4.1.497.12.1.1.11", "Get IP From", 2, 6, &optGetIPFrom},
+    {"1.3.6.1.4.1.497.12.1.1.1", "Protocol Capability", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.1.3", "Console Status", SyntaxInteger, AccessReadable, &optConsoleStatus},
+    {"1.3.6.1.4.1.497.12.1.1.4", "Save Status", SyntaxInteger, AccessReadable, &optSaveStatus},
+    {"1.3.6.1.4.1.497.12.1.1.5", "File Transfer Status", SyntaxInteger, AccessReadable, &optFileTransferStatus},
+    {"1.3.6.1.4.1.497.12.1.1.7", "Dual Image", SyntaxInteger, AccessReadable, &optDualImage},
+    {"1.3.6.1.4.1.497.12.1.1.8", "System Reset State", SyntaxInteger, AccessReadable | AccessWritable, &optSystemResetState},
+    {"1.3.6.1.4.1.497.12.1.1.9", "Rs232 Port Config", SyntaxInteger, AccessReadable, &optRs232PortConfig},
+    {"1.3.6.1.4.1.497.12.1.1.10", "Save Config", SyntaxInteger, AccessReadable | AccessWritable, &optSaveConfig},
+    {"1.3.6.1.4.1.497.12.1.1.11", "Get IP From", SyntaxInteger, AccessReadable | AccessWritable, &optGetIPFrom},
     {},
 };
 
 // Agent Supported Update Files: editable table, 1 index.
 const NvSNMPVarDescriptor UpdateFilesVars[] = {
-    {"1.3.6.1.4.1.497.12.1.2.1.1.1", "File Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.2", "Description", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.3", "IP Address", 64, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.4", "Transfer Type", 2, 6, &optTransferType},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.5", "File Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.6", "File Type", 2, 6, &optFileType},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.7", "Load Type", 2, 6, &optLoadType},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.8", "Status", 2, 2, &optStatus2},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.9", "Parameter of download cfg-file", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.1.1.10", "Ctrl ID", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.1", "File Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.2", "Description", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.3", "IP Address", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.4", "Transfer Type", SyntaxInteger, AccessReadable | AccessWritable, &optTransferType},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.5", "File Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.6", "File Type", SyntaxInteger, AccessReadable | AccessWritable, &optFileType},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.7", "Load Type", SyntaxInteger, AccessReadable | AccessWritable, &optLoadType},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.8", "Status", SyntaxInteger, AccessReadable, &optStatus2},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.9", "Parameter of download cfg-file", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.1.1.10", "Ctrl ID", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // Delete Control For Port Security: scalar group, 0 index.
 const NvSNMPVarDescriptor PortSecurityDeleteVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.7.2.1", "VLAN Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.7.2.2", "Port", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.7.2.3", "MAC Address", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.7.2.4", "Activity", 2, 6, &optActivity},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.2.1", "VLAN Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.2.2", "Port", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.2.3", "MAC Address", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.7.2.4", "Activity", SyntaxInteger, AccessReadable | AccessWritable, &optActivity},
     {},
 };
 
 // System Serverity Control Management: scalar group, 0 index.
 const NvSNMPVarDescriptor SeverityControlVars[] = {
-    {"1.3.6.1.4.1.497.12.1.2.8.1", "Trap Control", 2, 6, &optSeverity},
-    {"1.3.6.1.4.1.497.12.1.2.8.2", "Log Control", 2, 6, &optSeverity},
+    {"1.3.6.1.4.1.497.12.1.2.8.1", "Trap Control", SyntaxInteger, AccessReadable | AccessWritable, &optSeverity},
+    {"1.3.6.1.4.1.497.12.1.2.8.2", "Log Control", SyntaxInteger, AccessReadable | AccessWritable, &optSeverity},
     {},
 };
 
 // main window; Device Module Information: table, 1 index.
 const NvSNMPVarDescriptor SubUnitVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.1", "Unit ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.3", "Module Name", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.4", "Reversion", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.5", "Serial", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.6", "Description", 76, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.1", "Unit ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.3", "Module Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.4", "Reversion", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.5", "Serial", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.1.1.3.1.6", "Description", SyntaxDisplayString, AccessReadable, nullptr},
     {},
 };
 
 // Port Diagnosis Table: table, 1 index.
 const NvSNMPVarDescriptor PortDiagnosisVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.1", "Port Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.2", "Pair Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.3", "Pair Status", 2, 2, &optPairStatus},
-    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.4", "Pair Length", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.1", "Port Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.2", "Pair Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.3", "Pair Status", SyntaxInteger, AccessReadable, &optPairStatus},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.4.1.4", "Pair Length", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // CPU Utilization Table: scalar group, 0 index.
 const NvSNMPVarDescriptor CpuUtilizationVars[] = {
-    {"1.3.6.1.4.1.497.12.1.1.6.1", "CPU Utilization In 5 seconds", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.1.6.2", "CPU Utilization In 1 minute", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.1.6.3", "CPU Utilization In 5 minutes", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.1.1.6.1", "CPU Utilization In 5 seconds", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.1.6.2", "CPU Utilization In 1 minute", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.1.6.3", "CPU Utilization In 5 minutes", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // Firmware Information Table: table, 1 index.
 const NvSNMPVarDescriptor FirmwareInfoVars[] = {
-    {"1.3.6.1.4.1.497.12.1.2.7.1.1", "Firmware Image", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.7.1.2", "Firmware Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.7.1.3", "Firmware Size", 66, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.7.1.4", "Update Time", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.7.1.5", "TFTP Server IP", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.7.1.6", "Download User", 76, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.7.1.1", "Firmware Image", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.7.1.2", "Firmware Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.7.1.3", "Firmware Size", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.7.1.4", "Update Time", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.7.1.5", "TFTP Server IP", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.7.1.6", "Download User", SyntaxDisplayString, AccessReadable, nullptr},
     {},
 };
 
 // Firmware Image File Information Table: editable table, 1 index.
 const NvSNMPVarDescriptor FirmwareImageFileVars[] = {
-    {"1.3.6.1.4.1.497.12.1.2.8.1.1", "Firmware Control ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.8.1.2", "Firmware File Source Address", 64, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.8.1.3", "Firmware File Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.1.2.8.1.4", "Firmware File Control Action", 2, 6, &optFirmwareFileControlAction},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.1", "Firmware Control ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.2", "Firmware File Source Address", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.3", "Firmware File Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.1.2.8.1.4", "Firmware File Control Action", SyntaxInteger, AccessReadable | AccessWritable, &optFirmwareFileControlAction},
     {},
 };
 
 // Spanning Tree Algorithm: scalar group, 0 index.
 const NvSNMPVarDescriptor StpAlgorithmVars[] = {
-    {"1.3.6.1.4.1.497.12.15.1.1", "Spanning Tree Algorithm", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.12.15.1.1", "Spanning Tree Algorithm", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // Spanning Tree Control: scalar group, 0 index.
 const NvSNMPVarDescriptor StpControlVars[] = {
-    {"1.3.6.1.4.1.497.12.15.1.2", "STP Version", 2, 6, &optSTPVersion},
-    {"1.3.6.1.4.1.497.12.15.1.3", "Max Age[600-4000]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.4", "Hello Time[100-1000]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.5", "Forward Delay[400-3000]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.6", "Max Hops[1-20]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.7", "Tx Hold Count[1-10]", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.8", "Forwarding BPDU", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.12.15.1.2", "STP Version", SyntaxInteger, AccessReadable | AccessWritable, &optSTPVersion},
+    {"1.3.6.1.4.1.497.12.15.1.3", "Max Age[600-4000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.1.4", "Hello Time[100-1000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.1.5", "Forward Delay[400-3000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.1.6", "Max Hops[1-20]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.1.7", "Tx Hold Count[1-10]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.1.8", "Forwarding BPDU", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // MSTP Configuration Identification: scalar group, 0 index.
 const NvSNMPVarDescriptor MstpConfigIdVars[] = {
-    {"1.3.6.1.4.1.497.12.15.2.1", "MSTP Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.2", "MSTP Revision Level", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.1", "MSTP Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.2", "MSTP Revision Level", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // MSTP Instance Control: editable table, 1 index.
 const NvSNMPVarDescriptor MstpInstanceVars[] = {
-    {"1.3.6.1.4.1.497.12.15.2.3.1.1", "MSTP Inst ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.2", "VLAN Range [1-64]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.3", "VLAN Range [65-128]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.4", "VLAN Range [129-192]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.5", "VLAN Range [193-256]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.6", "VLAN Range [257-320]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.7", "VLAN Range [321-384]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.8", "VLAN Range [385-448]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.9", "VLAN Range [449-512]", 4, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.10", "Type", 2, 2, &optType2},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.11", "Status", 2, 2, &optEnabledDisabled},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.12", "Priority", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.13", "Designated Root Bridge", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.14", "External Root Cost", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.15", "Regional Root Bridge", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.16", "Internal Root Cost", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.17", "Designated Bridge", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.18", "Root Port", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.19", "Max Age", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.20", "Forward Delay", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.21", "Last Topology Change", 67, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.22", "Top Changes Count", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.23", "Remain Hops", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.3.1.24", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.1", "MSTP Inst ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.2", "VLAN Range [1-64]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.3", "VLAN Range [65-128]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.4", "VLAN Range [129-192]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.5", "VLAN Range [193-256]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.6", "VLAN Range [257-320]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.7", "VLAN Range [321-384]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.8", "VLAN Range [385-448]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.9", "VLAN Range [449-512]", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.10", "Type", SyntaxInteger, AccessReadable, &optType2},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.11", "Status", SyntaxInteger, AccessReadable, &optEnabledDisabled},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.12", "Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.13", "Designated Root Bridge", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.14", "External Root Cost", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.15", "Regional Root Bridge", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.16", "Internal Root Cost", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.17", "Designated Bridge", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.18", "Root Port", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.19", "Max Age", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.20", "Forward Delay", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.21", "Last Topology Change", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.22", "Top Changes Count", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.23", "Remain Hops", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.3.1.24", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // MSTP Port State Information: editable table, 1 index.
 const NvSNMPVarDescriptor MstpPortStateVars[] = {
-    {"1.3.6.1.4.1.497.12.15.2.4.1.1", "MSTP Port", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.2", "Administrate HelloTime", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.3", "Operate HelloTime", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.4", "MSTP Port Enable", 2, 6, &optEnabledDisabled},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.5", "MSTP Port External Path Cost", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.6", "MSTP Port Migration", 2, 6, &optTrueFalse},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.7", "MSTP Port Admin Edge Port", 2, 6, &optTrueFalse},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.8", "MSTP Port Oper Edge Port", 2, 2, &optTrueFalse},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.9", "MSTP Port Admin P2P", 2, 6, &optMSTPPortAdminP2P},
-    {"1.3.6.1.4.1.497.12.15.2.4.1.10", "MSTP Port Oper P2P", 2, 2, &optTrueFalse},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.1", "MSTP Port", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.2", "Administrate HelloTime", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.3", "Operate HelloTime", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.4", "MSTP Port Enable", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.5", "MSTP Port External Path Cost", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.6", "MSTP Port Migration", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.7", "MSTP Port Admin Edge Port", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.8", "MSTP Port Oper Edge Port", SyntaxInteger, AccessReadable, &optTrueFalse},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.9", "MSTP Port Admin P2P", SyntaxInteger, AccessReadable | AccessWritable, &optMSTPPortAdminP2P},
+    {"1.3.6.1.4.1.497.12.15.2.4.1.10", "MSTP Port Oper P2P", SyntaxInteger, AccessReadable, &optTrueFalse},
     {},
 };
 
 // Port MSTP Information: editable table, 2 index.
 const NvSNMPVarDescriptor PortMstpInfoVars[] = {
-    {"1.3.6.1.4.1.497.12.15.2.5.1.1", "Master Port", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.5.1.2", "MSTP Instance ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.5.1.3", "Designated Bridge", 4, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.5.1.4", "Internal Path Cost", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.5.1.5", "Priority", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.15.2.5.1.6", "Status", 2, 2, &optStatus3},
-    {"1.3.6.1.4.1.497.12.15.2.5.1.7", "Role", 2, 2, &optRole},
+    {"1.3.6.1.4.1.497.12.15.2.5.1.1", "Master Port", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.5.1.2", "MSTP Instance ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.5.1.3", "Designated Bridge", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.5.1.4", "Internal Path Cost", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.5.1.5", "Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.15.2.5.1.6", "Status", SyntaxInteger, AccessReadable, &optStatus3},
+    {"1.3.6.1.4.1.497.12.15.2.5.1.7", "Role", SyntaxInteger, AccessReadable, &optRole},
     {},
 };

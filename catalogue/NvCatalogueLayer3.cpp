@@ -5,400 +5,400 @@
 
 // RIP Timer Management: scalar group, 0 index.
 const NvSNMPVarDescriptor RipTimerVars[] = {
-    {"1.3.6.1.4.1.497.12.32.3.1", "RIP Update Interval", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.32.3.2", "RIP Timeout Interval", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.32.3.3", "RIP Garbage Collect Interval", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.32.3.1", "RIP Update Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.32.3.2", "RIP Timeout Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.32.3.3", "RIP Garbage Collect Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Layer 3 Global Switch: scalar group, 0 index.
 const NvSNMPVarDescriptor Layer3GlobalSwitchVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.1.1.1", "RIP State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.1.1.2", "OSPF State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.1.1.3", "DVMRP State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.1.1.4", "PIM-DM State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.1.1.5", "VRRP State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.1.1.1", "RIP State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.1.1.2", "OSPF State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.1.1.3", "DVMRP State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.1.1.4", "PIM-DM State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.1.1.5", "VRRP State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // ARP Aging Time: scalar group, 0 index.
 const NvSNMPVarDescriptor ArpAgingTimeVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.2.4", "ARP Aging Time", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.4", "ARP Aging Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // IP Control Table: table, 1 index.
 const NvSNMPVarDescriptor IpControlVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.1", "IP Address", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.2", "If Index", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.3", "Interface Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.4", "Subnet Mask", 64, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.5", "VLAN Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.6", "Mode", 2, 6, &optGetIPFrom},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.7", "Admin State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.8", "Operational State", 2, 2, &optOperationalState},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.1", "IP Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.2", "If Index", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.3", "Interface Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.4", "Subnet Mask", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.5", "VLAN Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.6", "Mode", SyntaxInteger, AccessReadable | AccessWritable, &optGetIPFrom},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.7", "Admin State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.1.1.1.8", "Operational State", SyntaxInteger, AccessReadable, &optOperationalState},
     {},
 };
 
 // IP Forwarding Table: table, 1 index.
 const NvSNMPVarDescriptor IpForwardingVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.1", "IPAddress", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.2", "Subnet Mask", 64, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.3", "Port Number", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.4", "Type", 2, 2, &optType5},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.1", "IPAddress", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.2", "Subnet Mask", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.3", "Port Number", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.2.1.1.4", "Type", SyntaxInteger, AccessReadable, &optType5},
     {},
 };
 
 // IP Static Routing Table: table, 3 index.
 const NvSNMPVarDescriptor IpStaticRouteVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.1", "Destination", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.2", "Mask", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.3", "Backup State", 2, 1, &optBackupState},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.4", "Next Hop", 64, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.5", "Metric", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.6", "Status", 2, 6, &optInvalidValid},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.1", "Destination", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.2", "Mask", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.3", "Backup State", SyntaxInteger, AccessIndex, &optBackupState},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.4", "Next Hop", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.5", "Metric", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.5.1.6", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optInvalidValid},
     {},
 };
 
 // IP MAC Map Table: table, 1 index.
 const NvSNMPVarDescriptor IpMacMapVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.2.6.1.1.1", "Mac Offset", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.2.6.1.1.2", "Interface Name", 76, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.6.1.1.1", "Mac Offset", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.2.6.1.1.2", "Interface Name", SyntaxDisplayString, AccessReadable, nullptr},
     {},
 };
 
 // TBOOTCtrlTableForm: table, 2 index.
 const NvSNMPVarDescriptor BootpCtrlVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.3.1.4.1.1", "Interface Name", 76, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.1.4.1.2", "Bootp Server IP", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.1.4.1.3", "State", 2, 6, &optInvalidValid},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.1.4.1.1", "Interface Name", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.1.4.1.2", "Bootp Server IP", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.1.4.1.3", "State", SyntaxInteger, AccessReadable | AccessWritable, &optInvalidValid},
     {},
 };
 
 // BOOTP Basic Configuration: scalar group, 0 index.
 const NvSNMPVarDescriptor BootpBasicVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.3.1.1", "Bootp State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.1.2", "Bootp Hop Count", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.1.3", "Bootp Time Threshold", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.1.1", "Bootp State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.1.2", "Bootp Hop Count", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.1.3", "Bootp Time Threshold", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // DNS Relay Global Settings: scalar group, 0 index.
 const NvSNMPVarDescriptor DnsRelayGlobalVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.1", "DNS Relay State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.2", "Primary Name Server", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.3", "Secondary Name Server", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.4", "DNSR Cache State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.5", "DNSR Static Table State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.1", "DNS Relay State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.2", "Primary Name Server", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.3", "Secondary Name Server", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.4", "DNSR Cache State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.5", "DNSR Static Table State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // DNS Relay Static Table: table, 2 index.
 const NvSNMPVarDescriptor DnsRelayStaticVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.6.1.1", "Domain Name", 76, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.6.1.2", "IP Address", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.3.2.6.1.3", "State", 2, 6, &optInvalidValid},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.6.1.1", "Domain Name", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.6.1.2", "IP Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.3.2.6.1.3", "State", SyntaxInteger, AccessReadable | AccessWritable, &optInvalidValid},
     {},
 };
 
 // TMd5InformationForm: editable table, 1 index.
 const NvSNMPVarDescriptor Md5KeyVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.4.1.1", "Key ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.4.1.2", "Key", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.4.1.3", "Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.4.1.497.11.59.7.3.4.1.1", "Key ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.4.1.2", "Key", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.4.1.3", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // TRouteRedistributForm: editable table, 2 index.
 const NvSNMPVarDescriptor RouteRedistributionVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.5.1.1", "Source Protocol", 2, 1, &optSourceProtocol},
-    {"1.3.6.1.4.1.497.11.59.7.3.5.1.2", "Destination Protocol", 2, 1, &optDestinationProtocol},
-    {"1.3.6.1.4.1.497.11.59.7.3.5.1.3", "Type", 2, 6, &optType6},
-    {"1.3.6.1.4.1.497.11.59.7.3.5.1.4", "Metric", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.5.1.5", "Row Status", 2, 6, &optFullRowStatus},
+    {"1.3.6.1.4.1.497.11.59.7.3.5.1.1", "Source Protocol", SyntaxInteger, AccessIndex, &optSourceProtocol},
+    {"1.3.6.1.4.1.497.11.59.7.3.5.1.2", "Destination Protocol", SyntaxInteger, AccessIndex, &optDestinationProtocol},
+    {"1.3.6.1.4.1.497.11.59.7.3.5.1.3", "Type", SyntaxInteger, AccessReadable | AccessWritable, &optType6},
+    {"1.3.6.1.4.1.497.11.59.7.3.5.1.4", "Metric", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.5.1.5", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optFullRowStatus},
     {},
 };
 
 // Host Table: editable table, 2 index.
 const NvSNMPVarDescriptor OspfHostVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.6.1.1", "IP Address", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.6.1.2", "Type Of Service", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.6.1.3", "Metric", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.6.1.4", "Area ID", 64, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.6.1.5", "Status", 2, 6, &optActiveNotInService},
+    {"1.3.6.1.4.1.497.11.59.7.3.6.1.1", "IP Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.6.1.2", "Type Of Service", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.6.1.3", "Metric", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.6.1.4", "Area ID", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.6.1.5", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optActiveNotInService},
     {},
 };
 
 // Virtual Interface Table: editable table, 2 index.
 const NvSNMPVarDescriptor OspfVirtualIfVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.1", "Area ID", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.2", "Neighbor Route ID", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.3", "Transmit Delay", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.4", "Retransmit Interval", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.5", "Hello Interval", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.6", "Router Dead Interval", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.7", "State", 2, 2, &optState2},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.8", "Number of Events", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.9", "Authentication Type", 2, 6, &optAuthenticationType},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.10", "Authentication Key", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.11", "MD5 Key ID", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.7.1.12", "Status", 2, 6, &optActiveNotInService},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.1", "Area ID", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.2", "Neighbor Route ID", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.3", "Transmit Delay", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.4", "Retransmit Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.5", "Hello Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.6", "Router Dead Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.7", "State", SyntaxInteger, AccessReadable, &optState2},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.8", "Number of Events", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.9", "Authentication Type", SyntaxInteger, AccessReadable | AccessWritable, &optAuthenticationType},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.10", "Authentication Key", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.11", "MD5 Key ID", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.7.1.12", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optActiveNotInService},
     {},
 };
 
 // Route Preference: scalar group, 0 index.
 const NvSNMPVarDescriptor RoutePreferenceVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.9.1", "RIP Route Preference", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.9.2", "OSPF Intra Route Preference", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.9.3", "Static Route Preference", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.9.4", "Local Route Preference", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.9.5", "OSPF Interval Route Preference", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.9.6", "OSPF Extand T1 Route Preference", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.9.7", "OSPF Extand T2 Route Preference", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.9.1", "RIP Route Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.9.2", "OSPF Intra Route Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.9.3", "Static Route Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.9.4", "Local Route Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.9.5", "OSPF Interval Route Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.9.6", "OSPF Extand T1 Route Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.9.7", "OSPF Extand T2 Route Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // C-BSR Information: scalar group, 0 index.
 const NvSNMPVarDescriptor CbsrInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.1.1", "C-BSR Boot Strap Period", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.1.2", "C-BSR Hash Mask Len", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.1.1", "C-BSR Boot Strap Period", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.1.2", "C-BSR Hash Mask Len", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // C-BSR Table: table, 1 index.
 const NvSNMPVarDescriptor CbsrVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.1.3.1.1", "C-BSR Interface", 76, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.1.3.1.2", "C-BSR Priority", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.1.3.1.1", "C-BSR Interface", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.1.3.1.2", "C-BSR Priority", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // CandidateRP Management: scalar group, 0 index.
 const NvSNMPVarDescriptor CandidateRpVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.2.1", "Candidate RP Holdtime", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.2.2", "Candidate RP Priority", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.2.3", "Candidate RP Wildcard Prefix Cnt", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.2.1", "Candidate RP Holdtime", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.2.2", "Candidate RP Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.2.3", "Candidate RP Wildcard Prefix Cnt", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // SPT Management: scalar group, 0 index.
 const NvSNMPVarDescriptor SptVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.3.1", "Last Hop SPT Threshold", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.3.2", "RP SPT Threshold", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.3.1", "Last Hop SPT Threshold", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.3.2", "RP SPT Threshold", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Register Checksum Including Data Information: table, 1 index.
 const NvSNMPVarDescriptor RegisterChecksumVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.4.1.1", "Reg Chksum Inc Data RpAddr", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.4.1.2", "Reg Chksum Inc Data State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.4.1.1", "Reg Chksum Inc Data RpAddr", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.4.1.2", "Reg Chksum Inc Data State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // Register Time: scalar group, 0 index.
 const NvSNMPVarDescriptor RegisterTimeVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.5.1", "Register Probe Time", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.5.2", "Register Suppression Time", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.5.1", "Register Probe Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.5.2", "Register Suppression Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // PIM Information Table: table, 1 index.
 const NvSNMPVarDescriptor PimInfoVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.5.3.1.1", "Interface", 76, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.5.3.1.2", "DR Priority", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.5.3.1.1", "Interface", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.5.3.1.2", "DR Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Static RP Table Information: editable table, 3 index.
 const NvSNMPVarDescriptor StaticRpVars[] = {
-    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.1", "StaticRP Group Address", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.2", "StaticRP Group Mask", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.3", "StaticRP Address", 64, 1, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.4", "StaticRP Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.1", "StaticRP Group Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.2", "StaticRP Group Mask", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.3", "StaticRP Address", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.11.59.7.3.11.6.1.4", "StaticRP Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // IGMP Interface Table: table, 1 index.
 const NvSNMPVarDescriptor IgmpInterfaceVars[] = {
-    {"1.3.6.1.4.1.497.12.18.1.4.1.1", "If Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.2", "Querier", 64, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.3", "Query Interval", 66, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.4", "Status", 2, 2, &optActiveNotInService},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.5", "Version", 66, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.6", "Query Max Response Time", 66, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.7", "Querier Expiry Time", 67, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.8", "Robustness", 66, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.4.1.9", "Last Memb Query Intvl", 66, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.1", "If Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.2", "Querier", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.3", "Query Interval", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.4", "Status", SyntaxInteger, AccessReadable, &optActiveNotInService},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.5", "Version", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.6", "Query Max Response Time", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.7", "Querier Expiry Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.8", "Robustness", SyntaxGauge, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.4.1.9", "Last Memb Query Intvl", SyntaxGauge, AccessReadable, nullptr},
     {},
 };
 
 // IGMP Cache Table: table, 1 index.
 const NvSNMPVarDescriptor IgmpCacheVars[] = {
-    {"1.3.6.1.4.1.497.12.18.1.6.1.2", "If Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.6.1.1", "Address", 64, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.6.1.3", "Last Reporter", 64, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.6.1.4", "Expiry Time", 67, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.6.1.5", "Status", 2, 2, &optActiveNotInService},
-    {"1.3.6.1.4.1.497.12.18.1.6.1.6", "Version1 Host Timer", 67, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.6.1.7", "Version2 Host Timer", 67, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.6.1.8", "Source Filter Mode", 2, 2, &optSourceFilterMode},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.2", "If Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.1", "Address", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.3", "Last Reporter", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.4", "Expiry Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.5", "Status", SyntaxInteger, AccessReadable, &optActiveNotInService},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.6", "Version1 Host Timer", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.7", "Version2 Host Timer", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.6.1.8", "Source Filter Mode", SyntaxInteger, AccessReadable, &optSourceFilterMode},
     {},
 };
 
 // IGMP src List Table: table, 1 index.
 const NvSNMPVarDescriptor IgmpSrcListVars[] = {
-    {"1.3.6.1.4.1.497.12.18.1.10.1.2", "If Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.10.1.1", "Address", 64, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.10.1.3", "Host Address", 64, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.18.1.10.1.4", "Source Timer", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.10.1.2", "If Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.10.1.1", "Address", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.10.1.3", "Host Address", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.18.1.10.1.4", "Source Timer", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // VRRP Control: scalar group, 0 index.
 const NvSNMPVarDescriptor VrrpControlVars[] = {
-    {"1.3.6.1.2.1.68.1.1", "Node Version", 2, 2, nullptr},
-    {"1.3.6.1.2.1.68.1.2", "Notification Cntl", 2, 6, &optEnabledDisabled},
+    {"1.3.6.1.2.1.68.1.1", "Node Version", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.1.2", "Notification Cntl", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
     {},
 };
 
 // VRRP Operations: editable table, 2 index.
 const NvSNMPVarDescriptor VrrpOperVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", 2, 1, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.1", "VR ID", 2, 1, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.2", "Virtual MAC Address", 73, 2, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.3", "Virtual Router State", 2, 2, &optVirtualRouterState},
-    {"1.3.6.1.2.1.68.1.3.1.4", "Administrate State", 2, 6, &optOperationalState},
-    {"1.3.6.1.2.1.68.1.3.1.5", "Virtual Router Priority", 2, 6, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.6", "IP Address Count", 2, 2, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.7", "Master IP Address", 64, 2, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.8", "Primary IP Address", 64, 6, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.9", "Authentication Type", 2, 6, &optAuthenticationType2},
-    {"1.3.6.1.2.1.68.1.3.1.10", "Authentication Key", 4, 6, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.11", "Advertisement Interval", 2, 6, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.12", "Preempt Mode", 2, 6, &optTrueFalse},
-    {"1.3.6.1.2.1.68.1.3.1.13", "Virtual Router UpTime", 67, 2, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.14", "Operate Protocol", 2, 6, &optOperateProtocol},
-    {"1.3.6.1.2.1.68.1.3.1.15", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.1", "VR ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.2", "Virtual MAC Address", SyntaxMacAddress, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.3", "Virtual Router State", SyntaxInteger, AccessReadable, &optVirtualRouterState},
+    {"1.3.6.1.2.1.68.1.3.1.4", "Administrate State", SyntaxInteger, AccessReadable | AccessWritable, &optOperationalState},
+    {"1.3.6.1.2.1.68.1.3.1.5", "Virtual Router Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.6", "IP Address Count", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.7", "Master IP Address", SyntaxIpAddress, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.8", "Primary IP Address", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.9", "Authentication Type", SyntaxInteger, AccessReadable | AccessWritable, &optAuthenticationType2},
+    {"1.3.6.1.2.1.68.1.3.1.10", "Authentication Key", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.11", "Advertisement Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.12", "Preempt Mode", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
+    {"1.3.6.1.2.1.68.1.3.1.13", "Virtual Router UpTime", SyntaxTimeTicks, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.14", "Operate Protocol", SyntaxInteger, AccessReadable | AccessWritable, &optOperateProtocol},
+    {"1.3.6.1.2.1.68.1.3.1.15", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Virtual Route Address Table: table, 3 index.
 const NvSNMPVarDescriptor VrrpAssoIpVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", 2, 1, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.1", "Oper VR ID", 2, 1, nullptr},
-    {"1.3.6.1.2.1.68.1.4.1.1", "Asso IP Addr", 64, 1, nullptr},
-    {"1.3.6.1.2.1.68.1.4.1.2", "Asso IP Addr Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.1", "Oper VR ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.68.1.4.1.1", "Asso IP Addr", SyntaxIpAddress, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.68.1.4.1.2", "Asso IP Addr Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // VRRP Error Statistics Table: scalar group, 0 index.
 const NvSNMPVarDescriptor VrrpRouterStatsVars[] = {
-    {"1.3.6.1.2.1.68.2.1", "Checksum Errors", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.2", "Version Errors", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.3", "VR ID Errors", 65, 2, nullptr},
+    {"1.3.6.1.2.1.68.2.1", "Checksum Errors", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.2", "Version Errors", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.3", "VR ID Errors", SyntaxCounter, AccessReadable, nullptr},
     {},
 };
 
 // Virtual Router Statistics Table: table, 2 index.
 const NvSNMPVarDescriptor VrrpStatsVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", 2, 1, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.1", "VR ID", 2, 1, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.1", "Become Master Time", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.2", "Advertisement Received", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.3", "Advertisement Interval Errors", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.4", "Authentication Failures", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.5", "IP TTL Errors", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.6", "Priority Zero Packets Received", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.7", "Priority Zero Packets Sent", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.8", "Invalid Type Packets Received", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.9", "Address List Errors", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.10", "Invalid Authentication Type", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.11", "Authentication Type Mismatch", 65, 2, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.12", "Packet Length Errors", 65, 2, nullptr},
+    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.68.1.3.1.1", "VR ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.1", "Become Master Time", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.2", "Advertisement Received", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.3", "Advertisement Interval Errors", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.4", "Authentication Failures", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.5", "IP TTL Errors", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.6", "Priority Zero Packets Received", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.7", "Priority Zero Packets Sent", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.8", "Invalid Type Packets Received", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.9", "Address List Errors", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.10", "Invalid Authentication Type", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.11", "Authentication Type Mismatch", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.2.1.68.2.4.1.12", "Packet Length Errors", SyntaxCounter, AccessReadable, nullptr},
     {},
 };
 
 // My Information: scalar group, 0 index.
 const NvSNMPVarDescriptor SingleIpInfoVars[] = {
-    {"1.3.6.1.4.1.497.12.8.1.1.1", "Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.1.2", "Capability", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.1.3", "Platform", 76, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.1.1", "Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.1.2", "Capability", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.1.3", "Platform", SyntaxDisplayString, AccessReadable, nullptr},
     {},
 };
 
 // Single IP Control: scalar group, 0 index.
 const NvSNMPVarDescriptor SingleIpControlVars[] = {
-    {"1.3.6.1.4.1.497.12.8.1.2.1", "SingleIP Status", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.12.8.1.2.2", "SingleIP Role", 2, 2, &optSingleIPRole},
-    {"1.3.6.1.4.1.497.12.8.1.2.3", "SingleIP Holdtime", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.2.4", "Time Interval", 2, 6, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.2.1", "SingleIP Status", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.12.8.1.2.2", "SingleIP Role", SyntaxInteger, AccessReadable, &optSingleIPRole},
+    {"1.3.6.1.4.1.497.12.8.1.2.3", "SingleIP Holdtime", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.2.4", "Time Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // TMSInformationForm: editable table, 1 index.
 const NvSNMPVarDescriptor MemberSwitchVars[] = {
-    {"1.3.6.1.4.1.497.12.8.1.3.1.1", "Member ID", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.2", "Member Name", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.3", "Member MAC Addr", 73, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.4", "Member Firmware Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.5", "Member Capability", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.6", "Member Platform", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.7", "Member Holdtime", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.8", "Member Candidate Source", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.9", "Member Password", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.10", "Member Row Status", 2, 6, &optMemberRowStatus},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.1", "Member ID", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.2", "Member Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.3", "Member MAC Addr", SyntaxMacAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.4", "Member Firmware Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.5", "Member Capability", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.6", "Member Platform", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.7", "Member Holdtime", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.8", "Member Candidate Source", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.9", "Member Password", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.10", "Member Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optMemberRowStatus},
     {},
 };
 
 // Add Member Switch; TMSEditForm: single instance, 1 index.
 const NvSNMPVarDescriptor MemberSwitchEditVars[] = {
-    {"1.3.6.1.4.1.497.12.8.1.3.1.1", "Member ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.8", "Member Candidate Source", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.9", "Member Password", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.3.1.10", "Member Row Status", 2, 6, &optMemberRowStatus},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.1", "Member ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.8", "Member Candidate Source", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.9", "Member Password", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.3.1.10", "Member Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optMemberRowStatus},
     {},
 };
 
 // Candidate Switch: table, 1 index.
 const NvSNMPVarDescriptor CandidateSwitchVars[] = {
-    {"1.3.6.1.4.1.497.12.8.1.4.1.1", "CaS ID", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.4.1.2", "Device Name", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.4.1.3", "MAC Addr", 73, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.4.1.4", "Firmware Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.4.1.5", "Capability", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.4.1.6", "Platform", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.4.1.7", "Holdtime", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.4.1.1", "CaS ID", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.4.1.2", "Device Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.4.1.3", "MAC Addr", SyntaxMacAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.4.1.4", "Firmware Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.4.1.5", "Capability", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.4.1.6", "Platform", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.4.1.7", "Holdtime", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // Group Information: table, 1 index.
 const NvSNMPVarDescriptor SingleIpGroupVars[] = {
-    {"1.3.6.1.4.1.497.12.8.1.5.1.1", "Group MAC Address", 73, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.5.1.2", "Group Name", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.5.1.3", "Device Name", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.5.1.4", "Member Count", 2, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.5.1.5", "Firmware Version", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.5.1.6", "Capability", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.5.1.7", "Platform", 76, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.5.1.8", "Holdtime", 2, 2, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.1", "Group MAC Address", SyntaxMacAddress, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.2", "Group Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.3", "Device Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.4", "Member Count", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.5", "Firmware Version", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.6", "Capability", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.7", "Platform", SyntaxDisplayString, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.5.1.8", "Holdtime", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // Single IP Neighbor Table: table, 1 index.
 const NvSNMPVarDescriptor SingleIpNeighborVars[] = {
-    {"1.3.6.1.4.1.497.12.8.1.6.1.1", "Single IP NB Received Port", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.6.1.2", "Single IP NB MAC Addr", 73, 2, nullptr},
-    {"1.3.6.1.4.1.497.12.8.1.6.1.3", "Single IP NB Role State", 2, 2, &optSingleIPRole},
+    {"1.3.6.1.4.1.497.12.8.1.6.1.1", "Single IP NB Received Port", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.6.1.2", "Single IP NB MAC Addr", SyntaxMacAddress, AccessReadable, nullptr},
+    {"1.3.6.1.4.1.497.12.8.1.6.1.3", "Single IP NB Role State", SyntaxInteger, AccessReadable, &optSingleIPRole},
     {},
 };
 
 // TProtocolVlanForm: editable table, 1 index.
 const NvSNMPVarDescriptor ProtocolVlanVars[] = {
-    {"1.3.6.1.4.1.497.12.16.1.1.1.1", "Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.16.1.1.1.2", "Name", 76, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.16.1.1.1.3", "Protocol Type", 2, 6, &optProtocolType},
-    {"1.3.6.1.4.1.497.12.16.1.1.1.4", "Advertisement", 2, 6, &optEnabledDisabled},
-    {"1.3.6.1.4.1.497.12.16.1.1.1.5", "User Defined Protocol", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.16.1.1.1.6", "Encap Type", 2, 6, &optEncapType},
-    {"1.3.6.1.4.1.497.12.16.1.1.1.7", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.4.1.497.12.16.1.1.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.16.1.1.1.2", "Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.16.1.1.1.3", "Protocol Type", SyntaxInteger, AccessReadable | AccessWritable, &optProtocolType},
+    {"1.3.6.1.4.1.497.12.16.1.1.1.4", "Advertisement", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
+    {"1.3.6.1.4.1.497.12.16.1.1.1.5", "User Defined Protocol", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.16.1.1.1.6", "Encap Type", SyntaxInteger, AccessReadable | AccessWritable, &optEncapType},
+    {"1.3.6.1.4.1.497.12.16.1.1.1.7", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };

@@ -5,130 +5,130 @@
 
 // SNMP Engine: scalar group, 0 index.
 const NvSNMPVarDescriptor SnmpEngineVars[] = {
-    {"1.3.6.1.6.3.10.2.1.1", "Engine ID", 4, 2, nullptr},
-    {"1.3.6.1.6.3.10.2.1.2", "Engine Boot Numbers", 2, 2, nullptr},
-    {"1.3.6.1.6.3.10.2.1.3", "Engine Time", 2, 2, nullptr},
-    {"1.3.6.1.6.3.10.2.1.4", "Engine Max Message Size", 2, 2, nullptr},
+    {"1.3.6.1.6.3.10.2.1.1", "Engine ID", SyntaxOctets, AccessReadable, nullptr},
+    {"1.3.6.1.6.3.10.2.1.2", "Engine Boot Numbers", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.6.3.10.2.1.3", "Engine Time", SyntaxInteger, AccessReadable, nullptr},
+    {"1.3.6.1.6.3.10.2.1.4", "Engine Max Message Size", SyntaxInteger, AccessReadable, nullptr},
     {},
 };
 
 // General Information: scalar group, 0 index.
 const NvSNMPVarDescriptor TargetGeneralVars[] = {
-    {"1.3.6.1.6.3.12.1.1", "Target Spin Lock", 2, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.4", "Unavailable Contexts", 65, 2, nullptr},
-    {"1.3.6.1.6.3.12.1.5", "Unknown Contexts", 65, 2, nullptr},
+    {"1.3.6.1.6.3.12.1.1", "Target Spin Lock", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.4", "Unavailable Contexts", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.6.3.12.1.5", "Unknown Contexts", SyntaxCounter, AccessReadable, nullptr},
     {},
 };
 
 // Target Address Table: editable table, 1 index.
 const NvSNMPVarDescriptor TargetAddrVars[] = {
-    {"1.3.6.1.6.3.12.1.2.1.1", "Name", 76, 65, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.2", "Target Domain", 6, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.3", "Target Address", 3, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.4", "Timeout", 2, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.5", "Retry Count", 2, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.6", "Tag List", 76, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.7", "Params", 76, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.8", "Storage Type", 2, 6, &optStorageType},
-    {"1.3.6.1.6.3.12.1.2.1.9", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.6.3.12.1.2.1.1", "Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.2", "Target Domain", SyntaxOid, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.3", "Target Address", SyntaxBits, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.4", "Timeout", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.5", "Retry Count", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.6", "Tag List", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.7", "Params", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.8", "Storage Type", SyntaxInteger, AccessReadable | AccessWritable, &optStorageType},
+    {"1.3.6.1.6.3.12.1.2.1.9", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Target Parameters: editable table, 1 index.
 const NvSNMPVarDescriptor TargetParamsVars[] = {
-    {"1.3.6.1.6.3.12.1.3.1.1", "Name", 76, 65, nullptr},
-    {"1.3.6.1.6.3.12.1.3.1.3", "Security Model", 2, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.3.1.4", "Security Name", 76, 6, nullptr},
-    {"1.3.6.1.6.3.12.1.3.1.5", "Security Level", 2, 6, &optSecurityLevel},
-    {"1.3.6.1.6.3.12.1.3.1.7", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.6.3.12.1.3.1.1", "Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
+    {"1.3.6.1.6.3.12.1.3.1.3", "Security Model", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.3.1.4", "Security Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.12.1.3.1.5", "Security Level", SyntaxInteger, AccessReadable | AccessWritable, &optSecurityLevel},
+    {"1.3.6.1.6.3.12.1.3.1.7", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // TCommunityStringTableForm: editable table, 1 index.
 const NvSNMPVarDescriptor CommunityVars[] = {
-    {"1.3.6.1.6.3.18.1.1.1.1", "Index", 76, 65, nullptr},
-    {"1.3.6.1.6.3.18.1.1.1.2", "Name", 76, 6, nullptr},
-    {"1.3.6.1.6.3.18.1.1.1.3", "Security Name", 76, 6, nullptr},
-    {"1.3.6.1.6.3.18.1.1.1.8", "Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.6.3.18.1.1.1.1", "Index", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
+    {"1.3.6.1.6.3.18.1.1.1.2", "Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.18.1.1.1.3", "Security Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.18.1.1.1.8", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Target Address Table: editable table, 1 index.
 const NvSNMPVarDescriptor TargetAddrMmsVars[] = {
-    {"1.3.6.1.6.3.12.1.2.1.1", "Target Addr Name", 76, 65, nullptr},
-    {"1.3.6.1.6.3.18.1.2.1.2", "Target Addr MMS", 2, 6, nullptr},
+    {"1.3.6.1.6.3.12.1.2.1.1", "Target Addr Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
+    {"1.3.6.1.6.3.18.1.2.1.2", "Target Addr MMS", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
 };
 
 // Notify Table: editable table, 1 index.
 const NvSNMPVarDescriptor NotifyVars[] = {
-    {"1.3.6.1.6.3.13.1.1.1.1", "Name", 76, 65, nullptr},
-    {"1.3.6.1.6.3.13.1.1.1.2", "Tag", 76, 6, nullptr},
-    {"1.3.6.1.6.3.13.1.1.1.3", "Type", 2, 6, &optType3},
-    {"1.3.6.1.6.3.13.1.1.1.4", "Storage Type", 2, 6, &optStorageType},
-    {"1.3.6.1.6.3.13.1.1.1.5", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.6.3.13.1.1.1.1", "Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
+    {"1.3.6.1.6.3.13.1.1.1.2", "Tag", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.13.1.1.1.3", "Type", SyntaxInteger, AccessReadable | AccessWritable, &optType3},
+    {"1.3.6.1.6.3.13.1.1.1.4", "Storage Type", SyntaxInteger, AccessReadable | AccessWritable, &optStorageType},
+    {"1.3.6.1.6.3.13.1.1.1.5", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Message Processingand Dispatching: scalar group, 0 index.
 const NvSNMPVarDescriptor MpdStatsVars[] = {
-    {"1.3.6.1.6.3.11.2.1.1", "Unknown Security Models", 65, 2, nullptr},
-    {"1.3.6.1.6.3.11.2.1.2", "Invalid Message", 65, 2, nullptr},
-    {"1.3.6.1.6.3.11.2.1.3", "Unknown PDU Handlers", 65, 2, nullptr},
+    {"1.3.6.1.6.3.11.2.1.1", "Unknown Security Models", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.6.3.11.2.1.2", "Invalid Message", SyntaxCounter, AccessReadable, nullptr},
+    {"1.3.6.1.6.3.11.2.1.3", "Unknown PDU Handlers", SyntaxCounter, AccessReadable, nullptr},
     {},
 };
 
 // Security Group Table: editable table, 2 index.
 const NvSNMPVarDescriptor SecurityToGroupVars[] = {
-    {"1.3.6.1.6.3.16.1.2.1.1", "Security Model", 2, 1, nullptr},
-    {"1.3.6.1.6.3.16.1.2.1.2", "Security Name", 76, 1, nullptr},
-    {"1.3.6.1.6.3.16.1.2.1.3", "Group Name", 76, 6, nullptr},
-    {"1.3.6.1.6.3.16.1.2.1.5", "Security Group Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.6.3.16.1.2.1.1", "Security Model", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.6.3.16.1.2.1.2", "Security Name", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.6.3.16.1.2.1.3", "Group Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.16.1.2.1.5", "Security Group Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Access Table: editable table, 4 index.
 const NvSNMPVarDescriptor VacmAccessVars[] = {
-    {"1.3.6.1.6.3.16.1.2.1.3", "Vacm Group Name", 76, 1, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix", 76, 1, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.2", "Access Security Model", 2, 1, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.3", "Access Security Level", 2, 1, &optSecurityLevel},
-    {"1.3.6.1.6.3.16.1.4.1.5", "Access Read View Name", 76, 6, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.6", "Access Write View Name", 76, 6, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.7", "Access Notify View Name", 76, 6, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.9", "Access Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.6.3.16.1.2.1.3", "Vacm Group Name", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.2", "Access Security Model", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.3", "Access Security Level", SyntaxInteger, AccessIndex, &optSecurityLevel},
+    {"1.3.6.1.6.3.16.1.4.1.5", "Access Read View Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.6", "Access Write View Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.7", "Access Notify View Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.6.3.16.1.4.1.9", "Access Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // View MIB Tree Family Table: table, 2 index.
 const NvSNMPVarDescriptor ViewTreeFamilyVars[] = {
-    {"1.3.6.1.6.3.16.1.5.2.1.1", "View Name", 76, 1, nullptr},
-    {"1.3.6.1.6.3.16.1.5.2.1.2", "Subtree", 6, 1, nullptr},
-    {"1.3.6.1.6.3.16.1.5.2.1.4", "Type", 2, 6, &optType4},
-    {"1.3.6.1.6.3.16.1.5.2.1.6", "Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.6.3.16.1.5.2.1.1", "View Name", SyntaxDisplayString, AccessIndex, nullptr},
+    {"1.3.6.1.6.3.16.1.5.2.1.2", "Subtree", SyntaxOid, AccessIndex, nullptr},
+    {"1.3.6.1.6.3.16.1.5.2.1.4", "Type", SyntaxInteger, AccessReadable | AccessWritable, &optType4},
+    {"1.3.6.1.6.3.16.1.5.2.1.6", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // System Log Control: scalar group, 0 index.
 const NvSNMPVarDescriptor SysLogControlVars[] = {
-    {"1.3.6.1.4.1.497.12.12.1", "Sys Log Ctrl State", 2, 6, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.12.12.1", "Sys Log Ctrl State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };
 
 // System Log Host Table: table, 1 index.
 const NvSNMPVarDescriptor SysLogHostVars[] = {
-    {"1.3.6.1.4.1.497.12.12.2.1.1", "Index", 2, 1, nullptr},
-    {"1.3.6.1.4.1.497.12.12.2.1.2", "IP Address", 64, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.12.2.1.3", "Facility", 2, 6, &optFacility},
-    {"1.3.6.1.4.1.497.12.12.2.1.4", "Severity", 2, 6, &optSeverity2},
-    {"1.3.6.1.4.1.497.12.12.2.1.5", "UDP Port", 2, 6, nullptr},
-    {"1.3.6.1.4.1.497.12.12.2.1.6", "State", 2, 6, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.12.12.2.1.7", "Row Status", 2, 6, &optRowStatus},
+    {"1.3.6.1.4.1.497.12.12.2.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
+    {"1.3.6.1.4.1.497.12.12.2.1.2", "IP Address", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.12.2.1.3", "Facility", SyntaxInteger, AccessReadable | AccessWritable, &optFacility},
+    {"1.3.6.1.4.1.497.12.12.2.1.4", "Severity", SyntaxInteger, AccessReadable | AccessWritable, &optSeverity2},
+    {"1.3.6.1.4.1.497.12.12.2.1.5", "UDP Port", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {"1.3.6.1.4.1.497.12.12.2.1.6", "State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
+    {"1.3.6.1.4.1.497.12.12.2.1.7", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // 802.1X Configuration: scalar group, 0 index.
 const NvSNMPVarDescriptor PaeSystemVars[] = {
-    {"1.0.8802.1.1.1.1.1.1", "System Authentication Control", 2, 6, &optEnabledDisabled},
+    {"1.0.8802.1.1.1.1.1.1", "System Authentication Control", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
     {},
 };

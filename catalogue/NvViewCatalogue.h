@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "snmp/NvSNMPVarDescriptor.h"
+#include "snmp/NvSNMPVarList.h"
 
 class NvOptionList;
 
@@ -17,7 +18,7 @@ struct NvViewTable {
     const char* name;
     const char* opener;
     const NvSNMPVarDescriptor* table;
-    uint8_t listKind;
+    NvSNMPVarList::Kind listKind;
     int32_t indexCount;
     int rowCount;
 };

@@ -65,7 +65,7 @@ void EditorDialog::waitWhileBusy(const NvSNMPRequest2Controls& binding)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-NvSNMPRequest2Edits& EditorDialog::addBinding(const NvSNMPVarDescriptor* table, uint8_t listKind, int32_t indexCount)
+NvSNMPRequest2Edits& EditorDialog::addBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind listKind, int32_t indexCount)
 {
     auto binding = std::make_unique<NvSNMPRequest2Edits>(this);
     binding->request.varList.assign(NvSNMPVarList(table, listKind, indexCount));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editors/EditorRegistry.h"
+#include "snmp/NvSNMPVarList.h"
 
 class NvSNMPRequest2Controls;
 class NvSNMPRequest2Edits;
@@ -52,7 +53,7 @@ public:
 
 protected:
     // A binding over the table, owned by the dialog and closed with it.
-    NvSNMPRequest2Edits& addBinding(const NvSNMPVarDescriptor* table, uint8_t listKind, int32_t indexCount);
+    NvSNMPRequest2Edits& addBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind listKind, int32_t indexCount);
     // Runs action; an error it throws is written to the binding's status target
     // with the template of the operation that failed. Returns false on error.
     static bool report(NvSNMPRequest2Controls& binding, const std::function<void()>& action);

@@ -28,7 +28,7 @@ public:
 
     struct ListRecipe {
         const NvSNMPVarDescriptor* table = nullptr;
-        uint8_t kind = 0;
+        NvSNMPVarList::Kind kind = NvSNMPVarList::ScalarGroup;
         int32_t indexCount = 0;
     };
     struct FieldRecipe {

@@ -45,16 +45,16 @@ TExpansionModuleForm::~TExpansionModuleForm()
     FormClose();
 }
 
-std::unique_ptr<NvSNMPLedGroup> TExpansionModuleForm::createLedBinding(QWidget* owner)
+std::unique_ptr<NvSNMPRequest2Leds> TExpansionModuleForm::createLedBinding(QWidget* owner)
 {
     auto binding = std::make_unique<NvSNMPRequest2Leds>(owner, m_unitNumber);
     binding->setStatusTarget(m_statusPanel.data());
     return binding;
 }
 
-NvSNMPRequest2Leds* TExpansionModuleForm::ledRequest() const
+NvSNMPLedGroup* TExpansionModuleForm::ledBinding() const
 {
-    return dynamic_cast<NvSNMPRequest2Leds*>(m_ledBinding.get());
+    return m_ledBinding.get();
 }
 
 void TExpansionModuleForm::buildLeds()
@@ -107,7 +107,7 @@ void TExpansionModuleForm::FormClose()
 {
     // Stops the timers and waits for an outstanding read before the binding
     // goes, so that no answer arrives for a freed binding.
-    NvSNMPRequest2Leds::closeOwned(m_ledBinding);
+    NvSNMPRequest2Controls::close(m_ledBinding);
 }
 
 void TExpansionModuleForm::setStatusPanel(QLabel* panel)

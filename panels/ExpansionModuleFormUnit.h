@@ -40,10 +40,9 @@ public:
     // Stops the LEDs and frees the binding.
     void FormClose();
 
-    NvSNMPLedGroup* ledBinding() const { return m_ledBinding.get(); }
-    // The polling binding (none before buildLeds, after FormClose, or when the
-    // form was given another kind of LED group).
-    NvSNMPRequest2Leds* ledRequest() const;
+    NvSNMPLedGroup* ledBinding() const;
+    // The polling binding (none before buildLeds or after FormClose).
+    NvSNMPRequest2Leds* ledRequest() const { return m_ledBinding.get(); }
     // Where the LED binding reports (the main window's status panel); set
     // before buildLeds.
     void setStatusPanel(QLabel* panel);
@@ -57,7 +56,7 @@ public:
 protected:
     TExpansionModuleForm(QWidget* owner, TPanelLayout layout);
     // The binding the LEDs are added to: the polling binding of the unit.
-    virtual std::unique_ptr<NvSNMPLedGroup> createLedBinding(QWidget* owner);
+    virtual std::unique_ptr<NvSNMPRequest2Leds> createLedBinding(QWidget* owner);
 
 private:
     TPanelLayout m_layout;
@@ -65,6 +64,6 @@ private:
     int m_unitNumber = 0;
     bool m_hv720 = false;
     bool m_hv710 = false;
-    std::unique_ptr<NvSNMPLedGroup> m_ledBinding;
+    std::unique_ptr<NvSNMPRequest2Leds> m_ledBinding;
     QPointer<QLabel> m_statusPanel;
 };

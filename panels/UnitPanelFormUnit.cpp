@@ -60,16 +60,16 @@ TUnitPanelForm::~TUnitPanelForm()
     FormClose();
 }
 
-std::unique_ptr<NvSNMPLedGroup> TUnitPanelForm::createLedBinding()
+std::unique_ptr<NvSNMPRequest2Leds> TUnitPanelForm::createLedBinding()
 {
     auto binding = std::make_unique<NvSNMPRequest2Leds>(this, m_unitNumber);
     binding->setStatusTarget(m_statusPanel.data());
     return binding;
 }
 
-NvSNMPRequest2Leds* TUnitPanelForm::ledRequest() const
+NvSNMPLedGroup* TUnitPanelForm::ledBinding() const
 {
-    return dynamic_cast<NvSNMPRequest2Leds*>(m_ledBinding.get());
+    return m_ledBinding.get();
 }
 
 void TUnitPanelForm::buildLeds(const TStackImageList* imageList)
@@ -113,7 +113,7 @@ void TUnitPanelForm::FormClose()
 {
     // Stops the timers and waits for an outstanding read before the binding
     // goes, so that no answer arrives for a freed binding.
-    NvSNMPRequest2Leds::closeOwned(m_ledBinding);
+    NvSNMPRequest2Controls::close(m_ledBinding);
 }
 
 TPortButton* TUnitPanelForm::portButton(int n) const

@@ -37,10 +37,9 @@ public:
     // The form's close handling: stops the LEDs and frees the binding.
     void FormClose();
 
-    NvSNMPLedGroup* ledBinding() const { return m_ledBinding.get(); }
-    // The polling binding (none before buildLeds, after FormClose, or when the
-    // form was given another kind of LED group).
-    NvSNMPRequest2Leds* ledRequest() const;
+    NvSNMPLedGroup* ledBinding() const;
+    // The polling binding (none before buildLeds or after FormClose).
+    NvSNMPRequest2Leds* ledRequest() const { return m_ledBinding.get(); }
     // Where the LED binding reports (the main window's status panel); set
     // before buildLeds.
     void setStatusPanel(QLabel* panel);
@@ -57,11 +56,11 @@ public:
 protected:
     TUnitPanelForm(QWidget* owner, TPanelLayout layout);
     // The binding the LEDs are added to: the polling binding of the unit.
-    virtual std::unique_ptr<NvSNMPLedGroup> createLedBinding();
+    virtual std::unique_ptr<NvSNMPRequest2Leds> createLedBinding();
 
 private:
     TPanelLayout m_layout;
     int m_unitNumber = 0;
-    std::unique_ptr<NvSNMPLedGroup> m_ledBinding;
+    std::unique_ptr<NvSNMPRequest2Leds> m_ledBinding;
     QPointer<QLabel> m_statusPanel;
 };

@@ -218,7 +218,7 @@ int lineOfCode(int code, NvCatalogueKind& kind)
         return -code - 401;
     }
     kind = NvCatalogueKind::Library;
-    if (code <= -501 && code >= -528)
+    if (code <= ErrVarFileRead && code >= ErrUnknownCode)
         return -code - 500;
     return 28;
 }
@@ -268,7 +268,7 @@ NvMappedStatus mapSnmpStatus(int status)
     else if (status >= -23 && status <= -1)
         code = status - 400;
     else
-        code = -528;
+        code = ErrUnknownCode;
     return {code, textOfCode(code)};
 }
 

@@ -6,7 +6,42 @@
 // -401..-423 SNMP class statuses; -501..-528 the library itself (line = -code - 500).
 #include <string>
 
+#include <cstdint>
+
 #include "snmp/NvSNMPError.h"
+
+// The library's own failures, in the order of their lines in nvsnmp.err
+// (line = -code - 500).
+enum NvLibraryError : int32_t {
+    ErrVarFileRead = -501,            // cannot read an SNMP variables file
+    ErrVarFileFormat = -502,          // bad format at a line of it
+    ErrVarFileItemType = -503,        // bad item type at a line of it
+    ErrVarFileSyntax = -504,          // bad syntax at a line of it
+    ErrVarFileAccess = -505,          // bad access type at a line of it
+    ErrNoGlobalSession = -506,        // the global session cannot be created
+    ErrBootCounterLoad = -507,        // the engine boots counter cannot be loaded
+    ErrBootCounterSave = -508,        // the engine boots counter cannot be saved
+    ErrBadAddress = -509,             // invalid IP address or DNS name
+    ErrNextOnSingleValue = -510,      // get-next of a list with a single value
+    ErrBadSyntax = -511,              // unknown value syntax
+    ErrNullInExpression = -512,
+    ErrBadSyntaxInExpression = -513,
+    ErrBadKeyCount = -514,            // the instance does not fill the index columns
+    ErrBadListKind = -515,
+    ErrBadAssociatedListKind = -516,
+    ErrBadPartialSyntax = -517,       // a control's part of a value has a syntax it cannot show
+    ErrBadPartialValue = -518,        // too few octets for the syntax
+    ErrBitIndexRange = -519,          // bit or octet index beyond the value
+    ErrNoOptionList = -520,
+    ErrBadControlType = -521,
+    ErrTooFewControls = -522,
+    ErrNoStartTime = -523,
+    ErrTooFewHistoryItems = -524,
+    ErrLogNotConnected = -525,
+    ErrLogFieldMissing = -526,
+    ErrBadLogChartSyntax = -527,
+    ErrUnknownCode = -528,
+};
 
 enum class NvCatalogueKind {
     Common = 0,  // common.err

@@ -1,5 +1,7 @@
 #include "snmp/NvOptionList.h"
 
+#include "snmp/NvValueText.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <QString>
@@ -103,7 +105,7 @@ int NvOptionList::indexOfLabel(const std::string& label) const
 int NvOptionList::indexOfValue(const std::string& value) const
 {
     if (m_valueKind == IntegerValues) {
-        if (value == "(NULL)")
+        if (value == kNullValueText)
             return -1;
         int32_t number = 0;
         if (!parseDecimal(value, number))

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "snmp/NvEventWait.h"
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvDateTime.h"
 #include "snmp/NvOptionList.h"
@@ -18,9 +19,12 @@
 
 namespace {
 
+// SNMPv1 error status noSuchName.
+constexpr int kNoSuchNameStatus = 2;
+
 constexpr int kDestructorWaitMs = 6000;
-constexpr const char* kNull = "(NULL)";
-constexpr const char* kNotDone = "(NOTDONE)";
+constexpr const char* kNull = kNullValueText;
+constexpr const char* kNotDone = kNotDoneValueText;
 
 [[noreturn]] void raise(int code)
 {
@@ -33,12 +37,7 @@ constexpr const char* kNotDone = "(NOTDONE)";
     throw errorOfCode(mapSnmpStatus(status).code);
 }
 
-bool isTableKind(uint8_t kind)
-{
-    return kind == NvSNMPVarList::Table || kind == NvSNMPVarList::EditableTable;
-}
-
-bool isOctetSyntax(uint32_t syntax)
+bool isOctetSyntax(NvSyntax syntax)
 {
     return syntax == SyntaxBits || syntax == SyntaxOctets || syntax == SyntaxOpaque || syntax == SyntaxMacAddress
            || syntax == SyntaxAddress16;
@@ -157,19 +156,7 @@ NvSNMPRequest::~NvSNMPRequest()
 
 bool NvSNMPRequest::waitForReplies(int ms)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (m_pending > 0 && timer.elapsed() < ms) {
-        if (QCoreApplication::instance()) {
-            // The pump timer wakes the wait at least every 20 ms.
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        } else {
-            _SnmpEventProcessor::instance().tick();
-            struct timespec pause{0, 5 * 1000 * 1000};
-            nanosleep(&pause, nullptr);
-        }
-    }
-    return m_pending == 0;
+    return waitUntil([this] { return m_pending == 0; }, ms);
 }
 
 std::string NvSNMPRequest::baseOid(int r) const
@@ -185,7 +172,7 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
 {
     NvSnmpPdu pdu;
     scopePdu(pdu, *this);
-    const uint8_t kind = varList.listKind;
+    const NvSNMPVarList::Kind kind = varList.listKind;
     for (int r = 0; r < varList.count(); ++r) {
         NvSNMPVarRow& row = varList.row(r);
         std::string oidText;
@@ -200,12 +187,12 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
         case Purpose::NextGet:
             if (!varList.isReadable(r))
                 continue;
-            if (!isTableKind(kind))
-                raise(-510);
+            if (!varList.isTable())
+                raise(ErrNextOnSingleValue);
             oidText = row.lastOid.empty() ? baseOid(r) : row.lastOid;
             break;
         case Purpose::Set:
-            if (isTableKind(kind) && r < varList.indexCount)
+            if (varList.isTable() && r < varList.indexCount)
                 continue;
             if (!varList.isWritable(r))
                 continue;
@@ -213,10 +200,10 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
                 oidText = baseOid(r) + ".0";
             else if (kind == NvSNMPVarList::SingleInstance)
                 oidText = baseOid(r);
-            else if (isTableKind(kind))
+            else if (varList.isTable())
                 oidText = join(baseOid(r), instanceSuffix());
             else
-                raise(-515);
+                raise(ErrBadListKind);
             computeValue(r, true);
             loadValue(r, vb);
             break;
@@ -235,16 +222,16 @@ bool NvSNMPRequest::getSync(bool first)
 {
     if (!alive)
         return false;
-    if (isTableKind(varList.listKind))
+    if (varList.isTable())
         return walkSync(first);
     const NvSnmpTarget target = buildTarget(*this);
     NvSnmpPdu pdu = buildPdu(first ? Purpose::FirstGet : Purpose::NextGet);
-    const uint8_t kind = varList.listKind;
+    const NvSNMPVarList::Kind kind = varList.listKind;
     if (kind > NvSNMPVarList::EditableTable)
-        raise(-515);
+        raise(ErrBadListKind);
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
-        raise(-506);
+        raise(ErrNoGlobalSession);
     const int status = session->send(kind <= NvSNMPVarList::SingleInstance ? NvSnmpAdapter::Get : NvSnmpAdapter::GetNext,
                                      pdu, target);
     if (status != 0)
@@ -252,12 +239,12 @@ bool NvSNMPRequest::getSync(bool first)
     const NvSNMPError e = processReply(pdu, pdu.errorStatus, target.addressText(), true);
     if (e.code != 0)
         raise(e.code);
-    return isTableKind(kind) && !e.finished;
+    return varList.isTable() && !e.finished;
 }
 
 void NvSNMPRequest::getAsync(NvSNMPReplyHandler handler, bool first)
 {
-    if (isTableKind(varList.listKind))
+    if (varList.isTable())
         walkAsync(std::move(handler), first);
     else
         sendAsync(first ? Purpose::FirstGet : Purpose::NextGet, std::move(handler));
@@ -271,7 +258,7 @@ void NvSNMPRequest::setSync()
     NvSnmpPdu pdu = buildPdu(Purpose::Set);
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
-        raise(-506);
+        raise(ErrNoGlobalSession);
     const int status = session->send(NvSnmpAdapter::Set, pdu, target);
     if (status != 0)
         raiseStatus(status);
@@ -290,12 +277,12 @@ void NvSNMPRequest::sendAsync(Purpose purpose, NvSNMPReplyHandler handler)
         return;
     const NvSnmpTarget target = buildTarget(*this);
     NvSnmpPdu pdu = buildPdu(purpose);
-    const uint8_t kind = varList.listKind;
+    const NvSNMPVarList::Kind kind = varList.listKind;
     if (kind > NvSNMPVarList::EditableTable)
-        raise(-515);
+        raise(ErrBadListKind);
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
-        raise(-506);
+        raise(ErrNoGlobalSession);
     NvSnmpAdapter::Command command = NvSnmpAdapter::Set;
     if (purpose != Purpose::Set)
         command = kind <= NvSNMPVarList::SingleInstance ? NvSnmpAdapter::Get : NvSnmpAdapter::GetNext;
@@ -345,6 +332,8 @@ void NvSNMPRequest::deliver(const NvSNMPError& e, const NvSNMPReplyHandler& hand
         // Nothing above the pump could catch it; the handler's owner has lost
         // this reply either way.
         qWarning("SNMP reply handler failed: %s", x.what());
+    } catch (...) {
+        qWarning("SNMP reply handler failed with an exception of unknown type");
     }
     if (!life.expired())
         --m_pending;
@@ -515,7 +504,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
     e.agentAddress = agent.substr(0, slash);
     e.agentPort = slash == std::string::npos ? 0 : std::atoi(agent.c_str() + slash + 1);
 
-    const bool table = isTableKind(varList.listKind);
+    const bool table = varList.isTable();
     // A failed set is never turned into success: the walk rule below is for gets.
     if (!((e.code == 0 && store) || (e.code == -102 && table && store))) {
         e.finished = true;
@@ -547,6 +536,16 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
         }
         ++processed;
         const bool exception = vb.type == AsnEndOfMibView || vb.type == AsnNoSuchObject || vb.type == AsnNoSuchInstance;
+        if (exception && !table) {
+            // SNMPv2c/v3 say "no such object" in the value; report it as SNMPv1's
+            // noSuchName, not as an empty value read successfully.
+            const NvMappedStatus noSuchName = mapSnmpStatus(kNoSuchNameStatus);
+            e.code = noSuchName.code;
+            e.message = noSuchName.text;
+            e.errorIndex = static_cast<int32_t>(k);
+            e.finished = true;
+            return e;
+        }
         if (isEndOfColumn(base, row.lastOid, received) || (table && exception)) {
             ++ended;
             // The next step asks again from the last identifier received in
@@ -579,7 +578,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
 
 bool NvSNMPRequest::isEndOfColumn(const std::string& base, const std::string& lastOid, const std::string& received)
 {
-    if (!isTableKind(varList.listKind))
+    if (!varList.isTable())
         return false;
     // Still inside the column: the base followed by "." and an instance. (A bare
     // text prefix would let column 1 run on into column 10.)
@@ -613,7 +612,7 @@ void NvSNMPRequest::parseInstance(const std::string& suffix)
     std::string rest = suffix;
     for (int r = 0; r < varList.indexCount && r < varList.count(); ++r) {
         if (rest.empty())
-            raise(-514);
+            raise(ErrBadKeyCount);
         if (!varList.isReadable(r))
             varList.row(r).lastOid = baseOid(r) + "." + suffix;
         decodeIndex(r, rest);
@@ -625,12 +624,18 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
     NvSNMPVarRow& row = varList.row(r);
     NvOid s;
     if (!suffix.empty() && !oidFromText(suffix, s))
-        raise(-514);
+        raise(ErrBadKeyCount);
     const bool lastImplied = varList.indexCount == r + 1 && varList.isImplied(r);
     size_t used = 0;
     auto need = [&](size_t n) {
         if (s.size() < n)
-            raise(-514);
+            raise(ErrBadKeyCount);
+    };
+    // A length sub-identifier and that many more; computed in 64 bits so that
+    // a length of 4294967295 cannot wrap round to a short need.
+    auto needCounted = [&] {
+        need(1);
+        need(1 + static_cast<size_t>(s[0]));
     };
     std::string value;
     switch (row.syntax) {
@@ -653,10 +658,9 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
             octets = octetsOfArcs(s, 0, s.size());
             used = s.size();
         } else {
-            need(1);
-            need(1 + s[0]);
+            needCounted();
             octets = octetsOfArcs(s, 1, s[0]);
-            used = 1 + s[0];
+            used = 1 + static_cast<size_t>(s[0]);
         }
         value = row.syntax == SyntaxDisplayString ? octets : octetsToHex(octets);
         break;
@@ -669,10 +673,9 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
             value = oidToText(s);
             used = s.size();
         } else {
-            need(1);
-            need(1 + s[0]);
+            needCounted();
             value = oidToText(NvOid(s.begin() + 1, s.begin() + 1 + s[0]));
-            used = 1 + s[0];
+            used = 1 + static_cast<size_t>(s[0]);
         }
         break;
     case SyntaxIpAddress:
@@ -729,7 +732,7 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
         }
         break;
     default:
-        raise(-511);
+        raise(ErrBadSyntax);
     }
     if (row.options)
         value = row.options->labelOfValue(value);
@@ -801,7 +804,7 @@ std::string NvSNMPRequest::encodeIndex(int r)
             return arcsOfOctets(octets);
         return octets.size() < 16 ? std::string() : arcsOfOctets(octets.substr(0, 16));
     }
-    default: raise(-511);
+    default: raise(ErrBadSyntax);
     }
 }
 
@@ -812,10 +815,10 @@ void NvSNMPRequest::storeValue(int r, const NvSnmpVb& vb)
 {
     NvSNMPVarRow& row = varList.row(r);
     std::string text;
-    const uint32_t syntax = row.syntax;
+    const NvSyntax syntax = row.syntax;
     if (!isOctetSyntax(syntax) && syntax != SyntaxNull && printsEmpty(vb)) {
-        if (syntax != SyntaxDisplayString && !(syntax >= 1 && syntax <= 6) && !(syntax >= 64 && syntax <= 77))
-            raise(-511);
+        if (!isKnownSyntax(syntax))
+            raise(ErrBadSyntax);
         text = syntax == SyntaxDisplayString ? "" : kNull;
     } else {
         switch (syntax) {
@@ -849,7 +852,7 @@ void NvSNMPRequest::storeValue(int r, const NvSnmpVb& vb)
             break;
         }
         case SyntaxDisplayString: text = displayStringOfOctets(vb.octets); break;
-        default: raise(-511);
+        default: raise(ErrBadSyntax);
         }
     }
     if (row.options)
@@ -861,10 +864,9 @@ void NvSNMPRequest::loadValue(int r, NvSnmpVb& vb)
 {
     const NvSNMPVarRow& row = varList.row(r);
     const std::string text = row.options ? row.options->valueOfLabel(row.value) : row.value;
-    const uint32_t syntax = row.syntax;
-    const bool known = (syntax >= 1 && syntax <= 6) || (syntax >= 64 && syntax <= 77);
-    if (!known)
-        raise(-511);
+    const NvSyntax syntax = row.syntax;
+    if (!isKnownSyntax(syntax))
+        raise(ErrBadSyntax);
     if (text == kNull) {
         vb.type = AsnNull;
         return;
@@ -932,7 +934,7 @@ void NvSNMPRequest::loadValue(int r, NvSnmpVb& vb)
         vb.type = AsnOctetString;
         vb.octets = text;
         break;
-    default: raise(-511);
+    default: raise(ErrBadSyntax);
     }
 }
 

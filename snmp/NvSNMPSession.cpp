@@ -22,16 +22,16 @@ void startSnmpSession(const std::string& bootCounterDirectory)
     int status = 0;
     NvSnmpAdapter* session = NvSnmpAdapter::open(status);
     if (!session || status != 0)
-        throw errorOfCode(-506);
+        throw errorOfCode(ErrNoGlobalSession);
 
     // A missing, unreadable or garbled counter counts as 0 and is rewritten.
     const std::string path = NvBootCounter::pathIn(bootCounterDirectory);
     uint32_t boots = 0;
     if (NvBootCounter::load(path, boots) < -2)
-        throw errorOfCode(-507);
+        throw errorOfCode(ErrBootCounterLoad);
     ++boots;
     if (NvBootCounter::save(path, boots) != 0)
-        throw errorOfCode(-508);
+        throw errorOfCode(ErrBootCounterSave);
     session->mpInit(kLocalEngineId, boots);
 
     NvSNMPDevice = NvSNMPDeviceRecord{};
@@ -43,9 +43,9 @@ void startSnmpSession(const std::string& bootCounterDirectory)
     NvSNMPSecurity.readCommunity = "quorel";
     NvSNMPSecurity.writeCommunity = "tessany";
     NvSNMPSecurity.securityModel = 1;
-    NvSNMPSecurity.securityLevel = 1;
-    NvSNMPSecurity.authProtocol = 1;
-    NvSNMPSecurity.privProtocol = 1;
+    NvSNMPSecurity.securityLevel = SecurityNoAuthNoPriv;
+    NvSNMPSecurity.authProtocol = AuthNone;
+    NvSNMPSecurity.privProtocol = PrivNone;
     requestTimeout = 100;
     walkMaxRepetitions = kAutomaticRepetitions;
 
@@ -134,7 +134,7 @@ NvSnmpTarget buildTarget(const NvSNMPSettings& s)
 {
     const std::string address = resolveIPv4(s.address);
     if (address.empty())
-        throw errorOfCode(-509);
+        throw errorOfCode(ErrBadAddress);
     NvSnmpTarget t;
     t.address = address;
     t.port = s.port;

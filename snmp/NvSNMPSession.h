@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "snmp/NvSnmpPdu.h"  // NvSecurityLevel, NvAuthProtocol, NvPrivProtocol
+
 struct NvSNMPDeviceRecord {
     std::string address;  // as typed: dotted IPv4 or host name
     uint16_t port = 0;
@@ -19,12 +21,12 @@ struct NvSNMPSecurityRecord {
     std::string readCommunity;
     std::string writeCommunity;
     int32_t securityModel = 0;
-    int32_t securityLevel = 0;   // 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
+    int32_t securityLevel = 0;   // NvSecurityLevel
     std::string securityName;
     std::string authPassword;
     std::string privPassword;
-    int32_t authProtocol = 0;    // 1 none, 2 HMAC-MD5, 3 HMAC-SHA
-    int32_t privProtocol = 0;    // 1 none, 2 DES
+    int32_t authProtocol = 0;    // NvAuthProtocol
+    int32_t privProtocol = 0;    // NvPrivProtocol
 };
 
 extern NvSNMPDeviceRecord NvSNMPDevice;
@@ -51,7 +53,6 @@ void startSnmpSession(const std::string& bootCounterDirectory);
 
 // ---------------------------------------------------------------------------
 // A request's own copy of the settings, taken when the request is constructed.
-#include "snmp/NvSnmpPdu.h"
 
 struct NvSNMPSettings {
     std::string address;
@@ -62,12 +63,12 @@ struct NvSNMPSettings {
     std::string readCommunity;
     std::string writeCommunity;
     int32_t securityModel = 1;
-    int32_t securityLevel = 1;
+    int32_t securityLevel = SecurityNoAuthNoPriv;
     std::string securityName;
     std::string authPassword;
     std::string privPassword;
-    int32_t authProtocol = 1;
-    int32_t privProtocol = 1;
+    int32_t authProtocol = AuthNone;
+    int32_t privProtocol = PrivNone;
     uint32_t timeout = 100;  // hundredths of a second
     uint32_t retries = 1;
     int32_t maxRepetitions = kAutomaticRepetitions;

@@ -30,6 +30,12 @@ enum NvSyntax : uint32_t {
     SyntaxAddress16 = 77,
 };
 
+// The codes above: 1-6 and 64-77.
+constexpr bool isKnownSyntax(NvSyntax syntax)
+{
+    return (syntax >= SyntaxBoolean && syntax <= SyntaxOid) || (syntax >= SyntaxIpAddress && syntax <= SyntaxAddress16);
+}
+
 // Access and role flags (bits of the access field).
 enum NvAccess : int32_t {
     AccessIndex = 1,      // index column: value comes from the instance
@@ -43,7 +49,7 @@ enum NvAccess : int32_t {
 struct NvSNMPVarDescriptor {
     const char* oid = nullptr;  // dotted decimal without instance; null closes a table
     const char* label = nullptr;
-    uint32_t syntax = 0;
+    NvSyntax syntax = NvSyntax{};
     int32_t access = 0;
     const NvOptionList* options = nullptr;  // not owned
     const char* getExpression = nullptr;

@@ -13,7 +13,7 @@ std::optional<std::string> optionalText(const char* text)
 
 NvSNMPVarList::NvSNMPVarList() = default;
 
-NvSNMPVarList::NvSNMPVarList(const NvSNMPVarDescriptor* table, uint8_t kind, int32_t indexes)
+NvSNMPVarList::NvSNMPVarList(const NvSNMPVarDescriptor* table, Kind kind, int32_t indexes)
     : indexCount(indexes)
     , listKind(kind)
 {

@@ -11,7 +11,7 @@
 struct NvSNMPVarRow {
     std::string oid;
     std::string label;
-    uint32_t syntax = 0;
+    NvSyntax syntax = NvSyntax{};
     int32_t access = 0;
     const NvOptionList* options = nullptr;  // shared, not owned
     std::optional<std::string> getExpression;
@@ -26,7 +26,7 @@ public:
     enum Kind : uint8_t { ScalarGroup = 0, SingleInstance = 1, Table = 2, EditableTable = 3 };
 
     NvSNMPVarList();
-    NvSNMPVarList(const NvSNMPVarDescriptor* table, uint8_t listKind, int32_t indexCount);
+    NvSNMPVarList(const NvSNMPVarDescriptor* table, Kind listKind, int32_t indexCount);
     // A copy starts with an empty instance, then takes everything else.
     NvSNMPVarList(const NvSNMPVarList& other);
     // Same as assign: the target keeps its own instance.
@@ -53,7 +53,7 @@ public:
 
     std::string instance;
     int32_t indexCount = 0;
-    uint8_t listKind = ScalarGroup;
+    Kind listKind = ScalarGroup;
     std::string name;
 
 private:

@@ -25,6 +25,11 @@ enum NvAsnTag : uint8_t {
 
 using NvOid = std::vector<uint32_t>;
 
+// SNMPv3 settings as the device file and the command line number them.
+enum NvSecurityLevel : int32_t { SecurityNoAuthNoPriv = 1, SecurityAuthNoPriv = 2, SecurityAuthPriv = 3 };
+enum NvAuthProtocol : int32_t { AuthNone = 1, AuthHmacMd5 = 2, AuthHmacSha = 3 };
+enum NvPrivProtocol : int32_t { PrivNone = 1, PrivDes = 2 };
+
 struct NvSnmpVb {
     NvOid oid;
     uint8_t type = AsnNull;
@@ -41,7 +46,7 @@ struct NvSnmpPdu {
     // GETBULK only: every varbind is a repeater (non-repeaters 0), asked this
     // many times.
     int32_t maxRepetitions = 0;
-    int32_t securityLevel = 1;  // 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
+    int32_t securityLevel = SecurityNoAuthNoPriv;
     std::string contextName;
     std::string contextEngineId;
 };
@@ -60,8 +65,8 @@ struct NvSnmpTarget {
     std::string writeCommunity;
     int32_t securityModel = 3;
     std::string securityName;
-    int32_t authProtocol = 1;  // NvSnmpProtocol: 1 none, 2 MD5, 3 SHA, 4..7 SHA-224..SHA-512
-    int32_t privProtocol = 1;  // NvSnmpProtocol: 1 none, 2 DES, 19..21 AES-128..AES-256
+    int32_t authProtocol = AuthNone;
+    int32_t privProtocol = PrivNone;
     std::string authPassword;
     std::string privPassword;
 

@@ -7,6 +7,11 @@
 #include <optional>
 #include <string>
 
+// The value text of an absent value, and of a table column that ended before
+// its row (a walk's row where that column has nothing).
+inline constexpr const char* kNullValueText = "(NULL)";
+inline constexpr const char* kNotDoneValueText = "(NOTDONE)";
+
 // --- Hexadecimal octet text (bits, octet strings, opaque, MAC and 16-octet addresses)
 
 // Two upper-case digits per octet, no separator: {0x00,0x1A,0xFF} -> "001AFF".

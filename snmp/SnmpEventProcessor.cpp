@@ -65,8 +65,14 @@ void _SnmpEventProcessor::tick()
     m_timer.stop();
     setNotifiersEnabled(false);
     ++m_ticks;
-    if (NvSnmpAdapter* adapter = NvSnmpAdapter::instance())
-        adapter->processPendingEvents();
+    try {
+        if (NvSnmpAdapter* adapter = NvSnmpAdapter::instance())
+            adapter->processPendingEvents();
+    } catch (...) {
+        // Reply handlers report their own failures; whatever still gets here
+        // must not leave the pump marked as running with its timer stopped.
+        qWarning("SNMP event pump: a reply raised an exception");
+    }
     // What is posted meanwhile waits for the next tick.
     std::vector<std::function<void()>> posted;
     posted.swap(m_posted);

@@ -275,9 +275,12 @@ TEST_F(MainWindowTest, ExitAsksAndCancelKeepsThePollsRunning)
         BoxAnswer answer(QMessageBox::Ok);
         EXPECT_TRUE(form->close());
     }
+    // Closing ends every binding and lets go of the panels; the panel forms
+    // themselves go with the window.
     EXPECT_TRUE(form->unitPanels().empty());
     EXPECT_TRUE(form->modulePanels().empty());
     EXPECT_EQ(form->unitTableBinding(), nullptr);
+    form.reset();
     for (const auto& f : forms)
         EXPECT_TRUE(f.isNull());
 }

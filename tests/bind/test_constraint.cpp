@@ -271,6 +271,30 @@ TEST_F(ConstraintForm, FullFieldMovesTheFocusOn)
     EXPECT_EQ(constraint.record(first)->lastAccepted, "12345678");
 }
 
+// The configuration form's refresh message (34002) reaches the form although
+// a constraint filters the form's events for its own focus-next event.
+TEST_F(ConstraintForm, FormRefreshMessagePassesTheFocusFilter)
+{
+    struct Recorder : QObject {
+        int refreshes = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == static_cast<QEvent::Type>(34002))
+                ++refreshes;
+            return false;
+        }
+    } recorder;
+    form.installEventFilter(&recorder);  // runs after filters installed later
+    constraint.attach("%i{n0x16777214l2a}", {first});
+    QTest::keyClicks(first, "12");
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(QApplication::focusWidget(), second);
+    QCoreApplication::postEvent(&form, new QEvent(static_cast<QEvent::Type>(34002)));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(recorder.refreshes, 1);
+    form.removeEventFilter(&recorder);
+}
+
 TEST_F(ConstraintForm, AdvanceCharacterMovesOnInsteadOfBeingTyped)
 {
     constraint.attach("%s{e.}", {first});

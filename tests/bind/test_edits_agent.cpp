@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "snmp/NvEventWait.h"
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvOptionList.h"
 #include "bind/NvSNMPRequest2Edits.h"
@@ -71,16 +72,12 @@ protected:
     }
     void TearDown() override { NvSNMPRequest2Controls::close(binding); }
 
-    void makeBinding(const NvSNMPVarDescriptor* table, uint8_t kind, int indexCount)
+    void makeBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind kind, int indexCount)
     {
         binding = std::make_unique<NvSNMPRequest2Edits>(form.get());
         binding->request.varList.assign(NvSNMPVarList(table, kind, indexCount));
     }
-    void waitIdle()
-    {
-        while (binding->busy)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    void waitIdle() { waitUntilIdle(binding->busy); }
     static std::string agentValue(const std::string& oid) { return compact(sim->get({oid}).out); }
 
     std::unique_ptr<QWidget> form;
@@ -132,7 +129,7 @@ TEST_F(EditsAgent, ScalarGroupReadAndWrittenBackInBothModes)
 
 TEST_F(EditsAgent, TableWalkIntoAListViewAndSelectedLineToControls)
 {
-    for (uint8_t kind : {NvSNMPVarList::Table, NvSNMPVarList::EditableTable}) {
+    for (NvSNMPVarList::Kind kind : {NvSNMPVarList::Table, NvSNMPVarList::EditableTable}) {
         SCOPED_TRACE(static_cast<int>(kind));
         ASSERT_EQ(sim->set({"1.3.6.1.2.1.17.7.1.4.3.1.1.10", "s", "VLAN10"}).exitCode, 0);
         makeBinding(kVlans, kind, 1);
@@ -233,32 +230,48 @@ TEST_F(EditsAgent, TimeOutOnTheStatusLine)
     NvSNMPRequest2Controls::clock = saved;
 }
 
+// The box of a failure without status target opens from a reply; while it is
+// open, other bindings' replies (LED polls, here a second read) still arrive.
 TEST_F(EditsAgent, FailureWithoutStatusTargetOpensAMessageBox)
 {
     makeBinding(kScalars, NvSNMPVarList::ScalarGroup, 0);
     QLineEdit name(form.get());
     binding->bindEdit(1, "%s", &name);
     name.setText(QString(300, 'x'));  // longer than the agent accepts
+    auto other = std::make_unique<NvSNMPRequest2Edits>(form.get());
+    other->request.varList.assign(NvSNMPVarList(kScalars, NvSNMPVarList::ScalarGroup, 0));
+    QPlainTextEdit memo(form.get());
+    other->setStatusTarget(&memo);
     QString caption, text;
+    bool otherDone = false;
+    bool boxClosed = false;
     std::function<void()> closeBox = [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            caption = box->windowTitle();
-            text = box->text();
-            box->accept();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, closeBox);
             return;
         }
-        QTimer::singleShot(10, closeBox);
+        caption = box->windowTitle();
+        text = box->text();
+        other->get();
+        waitUntil([&] { return !other->busy; }, 5000);
+        otherDone = !other->busy;
+        box->accept();
+        boxClosed = true;
     };
     QTimer::singleShot(0, closeBox);
     std::vector<int> codes;
     binding->onSetDone = [&](NvSNMPRequest2Controls&, const NvSNMPError& reply) { codes.push_back(reply.code); };
     binding->set(false, true);
     waitIdle();
+    waitUntil([&] { return boxClosed; }, 10000);
+    EXPECT_TRUE(otherDone) << "a reply waited for the box";
     ASSERT_EQ(codes.size(), 1u);
     EXPECT_NE(codes[0], 0);
     EXPECT_EQ(text.toStdString(), textOfCode(codes[0]));
     EXPECT_EQ(caption, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     EXPECT_EQ(binding->lastOperation, NvSNMPRequest2Controls::SetOperation);
+    NvSNMPRequest2Controls::close(other);
 }
 
 TEST_F(EditsAgent, ClearingAliveEndsAWalkAfterTheReplyInFlight)
@@ -282,6 +295,38 @@ TEST_F(EditsAgent, ClearingAliveEndsAWalkAfterTheReplyInFlight)
     // A dead request sends nothing more.
     binding->get();
     EXPECT_FALSE(binding->busy);
+}
+
+TEST_F(EditsAgent, AnOperationAskedWhileAWalkRunsWaitsForIt)
+{
+    makeBinding(kVlans, NvSNMPVarList::EditableTable, 1);
+    QTreeWidget list(form.get());
+    QLineEdit name(form.get());
+    binding->attachListView(&list, true);
+    binding->bindEdit(VlanName, "%s{l32}", &name);
+    QPlainTextEdit memo(form.get());
+    binding->setStatusTarget(&memo);
+    binding->get();
+    waitIdle();
+    ASSERT_EQ(list.topLevelItemCount(), 3);
+    list.setCurrentItem(list.topLevelItem(1));
+    list.topLevelItem(1)->setSelected(true);
+    ASSERT_EQ(list.topLevelItem(1)->text(1), "10");
+
+    // A Set, then at once a Refresh, before any reply; then two Refreshes.
+    name.setText("while-walking");
+    binding->set(true, true);
+    binding->get();
+    waitIdle();
+    EXPECT_NE(agentValue("1.3.6.1.2.1.17.7.1.4.3.1.1.10").find("\"while-walking\""), std::string::npos);
+    binding->get();
+    binding->get();
+    waitIdle();
+    ASSERT_EQ(list.topLevelItemCount(), 3);
+    EXPECT_EQ(list.topLevelItem(1)->text(2), "while-walking");
+    EXPECT_EQ(binding->rowCount, 3);
+    for (const QString& line : memo.toPlainText().split('\n', Qt::SkipEmptyParts))
+        EXPECT_TRUE(line.contains("Ok!")) << line.toStdString();
 }
 
 // Records the hooks in the order they run.
@@ -315,7 +360,7 @@ TEST_F(EditsAgent, HookSequences)
     struct Case {
         const char* name;
         const NvSNMPVarDescriptor* table;
-        uint8_t kind;
+        NvSNMPVarList::Kind kind;
         bool asynchronous;
         bool isSet;
         std::vector<std::string> calls;
@@ -342,8 +387,7 @@ TEST_F(EditsAgent, HookSequences)
             recorder->set(true, true);
         else
             recorder->get();
-        while (recorder->busy)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitUntilIdle(recorder->busy);
         EXPECT_EQ(recorder->calls, c.calls);
         EXPECT_EQ(recorder->rowCount, c.rows);
         EXPECT_NE(memo.toPlainText().indexOf("Ok!"), -1) << memo.toPlainText().toStdString();
@@ -393,8 +437,7 @@ TEST_F(EditsAgent, ClosingFromInsideAReplyDoesNotHang)
         else
             raw->onFirstRow = closeIt;
         raw->get();
-        while (!destroyed)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitUntil([&] { return destroyed; });
         EXPECT_TRUE(closed);
         EXPECT_EQ(owned, nullptr);
         EXPECT_GE(list.topLevelItemCount(), 1);

@@ -28,31 +28,31 @@ int codeOf(const std::function<void()>& f)
 
 struct ToOctetsCase {
     const char* text;
-    uint32_t syntax;
+    NvSyntax syntax;
     const char* octets;  // hexadecimal
 };
 
 TEST(ValueCodec, TextToOctets)
 {
     const ToOctetsCase cases[] = {
-        {"(NULL)", 2, ""},
-        {"(NULL)", 76, ""},
-        {"true", 1, "01000000"},
-        {"yes", 1, "00000000"},
-        {"-1", 2, "FFFFFFFF"},
-        {"258xyz", 2, "02010000"},
-        {"+7", 2, "07000000"},
-        {"abc", 2, "00000000"},
-        {"4294967295", 65, "FFFFFFFF"},
-        {"001aff", 4, "001AFF"},
-        {"A0B", 3, "0A0B"},
-        {"00:80", 73, "000080"},
-        {"anything", 5, ""},
-        {"1.3.6", 6, "010000000300000006000000"},
-        {"192.168.0.1", 64, "C0A80001"},
-        {"1:00:00.00", 67, "407E0500"},
-        {"4294967296", 70, "0000000001000000"},
-        {"hello", 76, "68656C6C6F"},
+        {"(NULL)", SyntaxInteger, ""},
+        {"(NULL)", SyntaxDisplayString, ""},
+        {"true", SyntaxBoolean, "01000000"},
+        {"yes", SyntaxBoolean, "00000000"},
+        {"-1", SyntaxInteger, "FFFFFFFF"},
+        {"258xyz", SyntaxInteger, "02010000"},
+        {"+7", SyntaxInteger, "07000000"},
+        {"abc", SyntaxInteger, "00000000"},
+        {"4294967295", SyntaxCounter, "FFFFFFFF"},
+        {"001aff", SyntaxOctets, "001AFF"},
+        {"A0B", SyntaxBits, "0A0B"},
+        {"00:80", SyntaxMacAddress, "000080"},
+        {"anything", SyntaxNull, ""},
+        {"1.3.6", SyntaxOid, "010000000300000006000000"},
+        {"192.168.0.1", SyntaxIpAddress, "C0A80001"},
+        {"1:00:00.00", SyntaxTimeTicks, "407E0500"},
+        {"4294967296", SyntaxCounter64, "0000000001000000"},
+        {"hello", SyntaxDisplayString, "68656C6C6F"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(hex(Codec::textToOctets(c.text, c.syntax)), c.octets) << c.text << " / " << c.syntax;
@@ -60,28 +60,28 @@ TEST(ValueCodec, TextToOctets)
 
 struct ToTextCase {
     const char* octets;  // hexadecimal
-    uint32_t syntax;
+    NvSyntax syntax;
     const char* text;
 };
 
 TEST(ValueCodec, OctetsToText)
 {
     const ToTextCase cases[] = {
-        {"", 2, "(NULL)"},
-        {"", 76, ""},
-        {"01000000", 5, "(NULL)"},
-        {"FFFFFFFF", 2, "-1"},
-        {"FFFFFFFF", 65, "4294967295"},
-        {"02000000", 1, "true"},
-        {"00000000", 1, "false"},
-        {"C0A80001", 64, "192.168.0.1"},
-        {"C0A8000163", 69, "192.168.0.1"},
-        {"010000000300000006000000", 6, "1.3.6"},
-        {"407E0500", 67, "1:00:00.00"},
-        {"0000000001000000", 70, "4294967296"},
-        {"001AFF", 4, "001AFF"},
-        {"00805A000001", 73, "00805A000001"},
-        {"68690074", 76, "hi"},
+        {"", SyntaxInteger, "(NULL)"},
+        {"", SyntaxDisplayString, ""},
+        {"01000000", SyntaxNull, "(NULL)"},
+        {"FFFFFFFF", SyntaxInteger, "-1"},
+        {"FFFFFFFF", SyntaxCounter, "4294967295"},
+        {"02000000", SyntaxBoolean, "true"},
+        {"00000000", SyntaxBoolean, "false"},
+        {"C0A80001", SyntaxIpAddress, "192.168.0.1"},
+        {"C0A8000163", SyntaxNsapAddress, "192.168.0.1"},
+        {"010000000300000006000000", SyntaxOid, "1.3.6"},
+        {"407E0500", SyntaxTimeTicks, "1:00:00.00"},
+        {"0000000001000000", SyntaxCounter64, "4294967296"},
+        {"001AFF", SyntaxOctets, "001AFF"},
+        {"00805A000001", SyntaxMacAddress, "00805A000001"},
+        {"68690074", SyntaxDisplayString, "hi"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Codec::octetsToText(hexToOctets(c.octets), c.syntax), c.text) << c.octets << " / " << c.syntax;
@@ -89,30 +89,30 @@ TEST(ValueCodec, OctetsToText)
 
 TEST(ValueCodec, RealsAndDatesComeBack)
 {
-    EXPECT_EQ(Codec::octetsToText(Codec::textToOctets("0.1", 72), 72), "0.1");
-    EXPECT_EQ(Codec::octetsToText(Codec::textToOctets("2024-5-26,13:30:15.0", 74), 74), "2024-5-26,13:30:15.0");
-    const std::string calendar = Codec::textToOctets(calendarTimeToText(45000.5), 75);
-    EXPECT_EQ(Codec::octetsToText(calendar, 75), calendarTimeToText(45000.5));
+    EXPECT_EQ(Codec::octetsToText(Codec::textToOctets("0.1", SyntaxReal), SyntaxReal), "0.1");
+    EXPECT_EQ(Codec::octetsToText(Codec::textToOctets("2024-5-26,13:30:15.0", SyntaxDateAndTime), SyntaxDateAndTime), "2024-5-26,13:30:15.0");
+    const std::string calendar = Codec::textToOctets(calendarTimeToText(45000.5), SyntaxCalendarTime);
+    EXPECT_EQ(Codec::octetsToText(calendar, SyntaxCalendarTime), calendarTimeToText(45000.5));
 }
 
 struct ErrorCase {
     const char* octets;
-    uint32_t syntax;
+    NvSyntax syntax;
     int code;
 };
 
 TEST(ValueCodec, ShortOctetsAndUnknownSyntaxesAreRefused)
 {
     const ErrorCase cases[] = {
-        {"C0A800", 64, -518}, {"010203", 2, -518},   {"00", 1, -518},
-        {"0102030405", 73, -518}, {"01020304050607", 70, -518}, {"01020304050607", 72, -518},
-        {"0102030405060708090A", 74, -518}, {"00", 77, -518}, {"00", 7, -511}, {"", 99, -511},
+        {"C0A800", SyntaxIpAddress, -518}, {"010203", SyntaxInteger, -518},   {"00", SyntaxBoolean, -518},
+        {"0102030405", SyntaxMacAddress, -518}, {"01020304050607", SyntaxCounter64, -518}, {"01020304050607", SyntaxReal, -518},
+        {"0102030405060708090A", SyntaxDateAndTime, -518}, {"00", SyntaxAddress16, -518}, {"00", NvSyntax{7}, -511}, {"", NvSyntax{99}, -511},
     };
     for (const auto& c : cases)
         EXPECT_EQ(codeOf([&] { Codec::octetsToText(hexToOctets(c.octets), c.syntax); }), c.code)
             << c.octets << " / " << c.syntax;
-    EXPECT_EQ(codeOf([] { Codec::textToOctets("1", 7); }), -511);
-    EXPECT_EQ(codeOf([] { Codec::textToOctets("(NULL)", 7); }), 0);
+    EXPECT_EQ(codeOf([] { Codec::textToOctets("1", NvSyntax{7}); }), -511);
+    EXPECT_EQ(codeOf([] { Codec::textToOctets("(NULL)", NvSyntax{7}); }), 0);
 }
 
 }  // namespace

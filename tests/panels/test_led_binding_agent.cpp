@@ -13,6 +13,7 @@
 #include "snmp/NvSNMPSession.h"
 #include "panels/PanelHV710FormUnit.h"
 #include "panels/PanelHV720FormUnit.h"
+#include "snmp/NvEventWait.h"
 #include "tests/common/SimulatorProcess.h"
 
 namespace {
@@ -21,8 +22,7 @@ const char* const kLedOid = "1.3.6.1.4.1.497.12.11.1.9.4.1.6";
 
 void waitWhileBusy(NvSNMPRequest2Controls& binding)
 {
-    while (binding.busy)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntilIdle(binding.busy);
 }
 
 // The LED status octets of a unit as the agent serves them, read with snmpget.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -237,7 +238,12 @@ TEST(ModuleForm, LedTimersLiveOnTheOwnerAndStopWhenTheFormCloses)
     QPointer<QTimer> poll = leds->pollTimer();
     form->FormClose();
     EXPECT_EQ(form->ledBinding(), nullptr);
-    EXPECT_TRUE(poll.isNull());
+    // The timers stay with their owner, stopped and tied to nothing.
+    ASSERT_FALSE(poll.isNull());
+    EXPECT_FALSE(poll->isActive());
+    poll->start(0);
+    QCoreApplication::processEvents();
+    poll->stop();
     delete form;
 }
 
@@ -308,7 +314,8 @@ TEST(UnitPanel, ClosingStopsAndFreesTheLedBinding)
     panel->FormClose();
     EXPECT_EQ(panel->ledBinding(), nullptr);
     EXPECT_EQ(shape->brushColour(), 0);  // back to black
-    EXPECT_TRUE(panel->findChildren<QTimer*>().isEmpty());
+    for (const QTimer* timer : panel->findChildren<QTimer*>())
+        EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
@@ -104,7 +105,7 @@ protected:
         walkMaxRepetitions = kAutomaticRepetitions;
     }
 
-    static std::unique_ptr<NvSNMPRequest> request(const NvSNMPVarDescriptor* table, uint8_t kind, int indexCount)
+    static std::unique_ptr<NvSNMPRequest> request(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind kind, int indexCount)
     {
         auto r = std::make_unique<NvSNMPRequest>();
         r->varList.assign(NvSNMPVarList(table, kind, indexCount));
@@ -355,6 +356,35 @@ TEST_F(AgentTest, RowCreateAndDestroyWithImpliedTextIndex)
     destroy->varList.row(4).value = "6";  // destroy
     destroy->setSync();
     EXPECT_TRUE(find().empty());
+}
+
+// A scalar or instance the agent does not have: SNMPv1 answers noSuchName,
+// SNMPv2c a noSuchObject value; both are the same failure, never "Ok!".
+TEST_F(AgentTest, MissingObjectFailsInEveryVersion)
+{
+    const NvSNMPVarDescriptor missing[] = {
+        {"1.3.6.1.2.1.1.5", "Name", SyntaxDisplayString, AccessReadable},
+        {"1.3.6.1.2.1.1.77", "Missing", SyntaxInteger, AccessReadable},
+        {nullptr},
+    };
+    for (int version : {0, 1}) {
+        SCOPED_TRACE(version == 0 ? "v1" : "v2c");
+        NvSNMPSecurity.version = static_cast<int8_t>(version);
+        auto s = request(missing, NvSNMPVarList::ScalarGroup, 0);
+        int code = 0;
+        try {
+            s->getSync(true);
+        } catch (const NvSNMPException& x) {
+            code = x.code();
+        }
+        EXPECT_EQ(code, -102);
+        auto a = request(missing, NvSNMPVarList::ScalarGroup, 0);
+        const NvSNMPError e = getAsyncOnce(*a);
+        EXPECT_EQ(e.code, -102);
+        EXPECT_EQ(e.message, textOfCode(-102));
+        EXPECT_EQ(e.errorIndex, 2);
+        EXPECT_TRUE(e.finished);
+    }
 }
 
 TEST_F(AgentTest, V1EndOfViewEndsTheWalkWithSuccess)

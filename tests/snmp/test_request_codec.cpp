@@ -25,7 +25,7 @@ int codeOf(const std::function<void()>& f)
 }
 
 struct IndexColumn {
-    uint32_t syntax;
+    NvSyntax syntax;
     int32_t access;
     const NvOptionList* options = nullptr;
 };
@@ -91,6 +91,9 @@ TEST(IndexCoding, ShortSuffixAndUnknownSyntaxFail)
         {{{SyntaxIpAddress, AccessIndex}}, "10.0"},
         {{{SyntaxMacAddress, AccessIndex}}, "1.2.3"},
         {{{SyntaxInteger, AccessIndex}}, ""},
+        // a length sub-identifier of 2^32 - 1 must not wrap round to "enough"
+        {{{SyntaxOctets, AccessIndex}}, "4294967295.1"},
+        {{{SyntaxOid, AccessIndex}}, "4294967295.1.3"},
     };
     for (const auto& [columns, suffix] : shortCases) {
         NvSNMPRequest r;
@@ -98,14 +101,14 @@ TEST(IndexCoding, ShortSuffixAndUnknownSyntaxFail)
         EXPECT_EQ(codeOf([&] { r.parseInstance(suffix); }), -514) << suffix;
     }
     NvSNMPRequest r;
-    makeTable(r, {{99, AccessIndex}});
+    makeTable(r, {{NvSyntax{99}, AccessIndex}});
     EXPECT_EQ(codeOf([&] { r.parseInstance("1"); }), -511);
     EXPECT_EQ(codeOf([&] { r.instanceSuffix(); }), -511);
 }
 
 struct ValueCase {
     const char* name;
-    uint32_t syntax;
+    NvSyntax syntax;
     NvSnmpVb received;
     const char* text;
     uint8_t sentTag;
@@ -187,7 +190,7 @@ TEST(ValueCoding, OptionListsMapBothWays)
 
 TEST(ValueCoding, UnknownSyntaxFails)
 {
-    const NvSNMPVarDescriptor table[] = {{"1.3.6.1.4.1.9.1", "x", 99, AccessReadable | AccessWritable}, {nullptr}};
+    const NvSNMPVarDescriptor table[] = {{"1.3.6.1.4.1.9.1", "x", NvSyntax{99}, AccessReadable | AccessWritable}, {nullptr}};
     NvSNMPRequest r;
     r.varList.assign(NvSNMPVarList(table, NvSNMPVarList::ScalarGroup, 0));
     EXPECT_EQ(codeOf([&] { r.storeValue(0, vbInt(1)); }), -511);
@@ -203,23 +206,23 @@ TEST(RequestFailures, RaisedBeforeSending)
     NvSNMPDevice.port = 9;
     const NvSNMPVarDescriptor table[] = {{"1.3.6.1.4.1.9.1", "x", SyntaxInteger, AccessReadable | AccessWritable},
                                          {nullptr}};
-    const NvSNMPVarDescriptor badSyntax[] = {{"1.3.6.1.4.1.9.1", "x", 99, AccessReadable | AccessWritable},
+    const NvSNMPVarDescriptor badSyntax[] = {{"1.3.6.1.4.1.9.1", "x", NvSyntax{99}, AccessReadable | AccessWritable},
                                              {nullptr}};
     struct Case {
         const char* name;
         const NvSNMPVarDescriptor* table;
-        uint8_t kind;
+        NvSNMPVarList::Kind kind;
         std::function<void(NvSNMPRequest&)> call;
         int code;
     };
     const Case cases[] = {
-        {"get-next step on a scalar group", table, 0, [](NvSNMPRequest& r) { r.getSync(false); }, -510},
-        {"get-next step on a single instance", table, 1,
+        {"get-next step on a scalar group", table, NvSNMPVarList::ScalarGroup, [](NvSNMPRequest& r) { r.getSync(false); }, -510},
+        {"get-next step on a single instance", table, NvSNMPVarList::SingleInstance,
          [](NvSNMPRequest& r) { r.getAsync([](NvSNMPRequest&, const NvSNMPError&) {}, false); }, -510},
-        {"set of an unknown syntax", badSyntax, 0, [](NvSNMPRequest& r) { r.setSync(); }, -511},
-        {"get of a list kind beyond 3", table, 7, [](NvSNMPRequest& r) { r.getSync(true); }, -515},
-        {"set of a list kind beyond 3", table, 7, [](NvSNMPRequest& r) { r.setSync(); }, -515},
-        {"asynchronous get of a list kind beyond 3", table, 9,
+        {"set of an unknown syntax", badSyntax, NvSNMPVarList::ScalarGroup, [](NvSNMPRequest& r) { r.setSync(); }, -511},
+        {"get of a list kind beyond 3", table, NvSNMPVarList::Kind{7}, [](NvSNMPRequest& r) { r.getSync(true); }, -515},
+        {"set of a list kind beyond 3", table, NvSNMPVarList::Kind{7}, [](NvSNMPRequest& r) { r.setSync(); }, -515},
+        {"asynchronous get of a list kind beyond 3", table, NvSNMPVarList::Kind{9},
          [](NvSNMPRequest& r) { r.getAsync([](NvSNMPRequest&, const NvSNMPError&) {}, true); }, -515},
     };
     for (const Case& c : cases) {

@@ -17,6 +17,7 @@
 
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/SimulatorProcess.h"
 
 namespace {
 
@@ -200,6 +201,37 @@ TEST_F(StubbornAgentTest, WalkThroughThePumpEnds)
         EXPECT_EQ(rows, c.rows);
         EXPECT_EQ(last.code, 0);
     }
+}
+
+// The simulator's unit table with a readable index column: only the index
+// column repeats its identifier, the status column goes on. The walk must end
+// with the rows the status column has, not start over from the first row.
+TEST(StubbornSimulator, WalkWhoseReadableIndexColumnRepeatsEnds)
+{
+    const char* const indexColumn = "1.3.6.1.4.1.497.12.11.1.9.4.1.1";
+    const NvSNMPVarDescriptor units[] = {
+        {indexColumn, "Unit", SyntaxInteger, AccessIndex | AccessReadable},
+        {"1.3.6.1.4.1.497.12.11.1.9.4.1.2", "Status", SyntaxInteger, AccessReadable},
+        {nullptr},
+    };
+    SimulatorProcess sim;
+    ASSERT_TRUE(sim.start({"--walk-fault", std::string(indexColumn) + "=repeat"},
+                          "model=HV-720\nmodel=HV-710\nmodel=HV-630\n"))
+        << sim.log();
+    static QTemporaryDir dir;
+    startSnmpSession(dir.path().toStdString());
+    NvSNMPDevice.address = "127.0.0.1";
+    NvSNMPDevice.port = static_cast<uint16_t>(sim.port());
+    NvSNMPSecurity = NvSNMPSecurityRecord{};
+    NvSNMPSecurity.version = 1;
+    NvSNMPSecurity.readCommunity = "quorel";
+    requestTimeout = 100;
+    NvSNMPRequest r;
+    r.varList.assign(NvSNMPVarList(units, NvSNMPVarList::Table, 1));
+    size_t rows = 0;
+    for (bool more = r.getSync(true); more && rows < 50; more = r.getSync(false))
+        ++rows;
+    EXPECT_EQ(rows, 3u);  // one per unit
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST(VarList, RowsAreCopiedFromTheDescriptors)
 TEST(VarList, PredicatesPerRowAndKind)
 {
     struct Case {
-        uint8_t kind;
+        NvSNMPVarList::Kind kind;
         int row;
         int32_t extraAccess;
         bool readable, writable, listed, hiddenColumn, implied;

@@ -35,6 +35,26 @@ BASE_SYNTAX = {
 }
 
 
+SYNTAX_NAMES = {
+    1: "SyntaxBoolean", 2: "SyntaxInteger", 3: "SyntaxBits", 4: "SyntaxOctets", 5: "SyntaxNull", 6: "SyntaxOid",
+    64: "SyntaxIpAddress", 65: "SyntaxCounter", 66: "SyntaxGauge", 67: "SyntaxTimeTicks", 68: "SyntaxOpaque",
+    69: "SyntaxNsapAddress", 70: "SyntaxCounter64", 71: "SyntaxUInteger", 72: "SyntaxReal", 73: "SyntaxMacAddress",
+    74: "SyntaxDateAndTime", 75: "SyntaxCalendarTime", 76: "SyntaxDisplayString", 77: "SyntaxAddress16",
+}
+ACCESS_NAMES = [(1, "AccessIndex"), (2, "AccessReadable"), (4, "AccessWritable"), (16, "AccessHidden"),
+                (32, "AccessExcluded"), (64, "AccessImplied")]
+KIND_NAMES = {0: "NvSNMPVarList::ScalarGroup", 1: "NvSNMPVarList::SingleInstance", 2: "NvSNMPVarList::Table",
+              3: "NvSNMPVarList::EditableTable"}
+
+
+def access_name(access):
+    """The access field as its named bits ("AccessReadable | AccessWritable")."""
+    names = [name for bit, name in ACCESS_NAMES if access & bit]
+    if sum(bit for bit, _ in ACCESS_NAMES if access & bit) != access:
+        raise ValueError(f"unnamed access bits in {access}")
+    return " | ".join(names) if names else "0"
+
+
 def syntax_of(fact):
     return TC_SYNTAX.get(fact["type"], BASE_SYNTAX[fact["base"]])
 
@@ -214,17 +234,19 @@ def main():
                 f.write(f"const NvSNMPVarDescriptor {t['cname']}[] = {{\n")
                 for r in t["rows"]:
                     opt = f"&{r['optname']}" if r["optname"] else "nullptr"
-                    f.write(f"    {{{c_string(r['oid'])}, {c_string(r['label'])}, {r['syntax']}, {r['access']}, {opt}}},\n")
+                    f.write(f"    {{{c_string(r['oid'])}, {c_string(r['label'])}, {SYNTAX_NAMES[r['syntax']]}, "
+                            f"{access_name(r['access'])}, {opt}}},\n")
                 f.write("    {},\n};\n")
 
     # Registry data.
     with open(os.path.join(out, "NvViewCatalogueData.cpp"), "w") as f:
         f.write(banner + "// The registry entries, in catalogue order.\n")
-        f.write('#include "catalogue/NvCatalogueTables.h"\n#include "catalogue/NvViewCatalogue.h"\n\n')
+        f.write('#include "catalogue/NvCatalogueTables.h"\n#include "catalogue/NvViewCatalogue.h"\n'
+                '#include "snmp/NvSNMPVarList.h"\n\n')
         f.write("const NvViewTable NvViewCatalogue::s_tables[NvViewCatalogue::TableCount] = {\n")
         for t in tables:
             f.write(f"    {{{t['number']}, {c_string(t['cname'])}, {c_string(t['opener'])}, {t['cname']}, "
-                    f"{t['kind']}, {t['index']}, {len(t['rows'])}}},\n")
+                    f"{KIND_NAMES[t['kind']]}, {t['index']}, {len(t['rows'])}}},\n")
         f.write("};\n")
 
     # Summary.
