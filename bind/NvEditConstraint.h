@@ -20,6 +20,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>  // QPointer<QWidget> needs the complete class
 
 #include <cstdint>
 #include <memory>

@@ -16,7 +16,7 @@
 namespace {
 
 // Every syntax code of the library, and one it does not know.
-constexpr std::array<uint32_t, 21> kSyntaxes{1, 2, 3, 4, 5, 6, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 99};
+constexpr std::array<uint32_t, 21> kSyntaxCodes{1, 2, 3, 4, 5, 6, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 99};
 constexpr std::array<uint8_t, 14> kTypes{AsnInteger,    AsnOctetString, AsnNull,     AsnObjectId, AsnIpAddress,
                                          AsnCounter32,  AsnGauge32,     AsnTimeTicks, AsnOpaque,  AsnCounter64,
                                          AsnUInteger32, AsnNoSuchObject, AsnNoSuchInstance, AsnEndOfMibView};
@@ -70,14 +70,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int rows = 1 + static_cast<int>(in.choice(6));
     std::vector<std::string> oids(static_cast<size_t>(rows));
     std::vector<NvSNMPVarDescriptor> table(static_cast<size_t>(rows) + 1);
-    const uint8_t kind = static_cast<uint8_t>(in.choice(5));  // 4 is no kind at all
+    const auto kind = static_cast<NvSNMPVarList::Kind>(in.choice(5));  // 4 is no kind at all
     const int indexCount = static_cast<int>(in.choice(static_cast<size_t>(rows) + 1));
     for (int r = 0; r < rows; ++r) {
         oids[static_cast<size_t>(r)] = kEntry + "." + std::to_string(r + 1);
         NvSNMPVarDescriptor& d = table[static_cast<size_t>(r)];
         d.oid = oids[static_cast<size_t>(r)].c_str();
         d.label = "fuzzed";
-        d.syntax = kSyntaxes[in.choice(kSyntaxes.size())];
+        d.syntax = static_cast<NvSyntax>(kSyntaxCodes[in.choice(kSyntaxCodes.size())]);
         d.access = AccessReadable | (r < indexCount ? AccessIndex : 0) | (in.flag() ? AccessImplied : 0);
         if (in.choice(8) == 0)
             d.access &= ~AccessReadable;

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
+#include "sim/DeviceTables.h"
 #include "sim/ObjectStore.h"
+#include "sim/SpecReader.h"
 #include "sim/StackModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -31,8 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (int index : stack.portIndexes())
         FUZZ_CHECK(index >= 1 && index <= StackModel::MaxUnits * 64, std::to_string(index));
+    // The store as the simulator builds it: the device tables, then the stack.
     ObjectStore store;
     store.setStack(stack.portIndexes(), stack.unitIds());
+    SpecReader reader(store);
+    FUZZ_CHECK(reader.load(DeviceTables::text(), error), error);
     stack.populate(store);
     stack.tick(store);
     return 0;
