@@ -230,7 +230,11 @@ double textToReal(const std::string& text)
 
 std::string calendarTimeToText(double days)
 {
-    if (!std::isfinite(days))
+    // Only the years 1 to 9999 have the four-digit form; a day count outside them
+    // (an agent can send any double) has no text rather than a wrapped date.
+    constexpr double kFirstDay = -693594.0;  // just before 0001/01/01
+    constexpr double kEndDay = 2958466.0;    // 10000/01/01
+    if (!(days > kFirstDay && days < kEndDay))
         return std::string();
     const double whole = std::trunc(days);
     qint64 msecs = std::llround(std::fabs(days - whole) * kMsecsPerDay);

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 #include "snmp/NvBinaryString.h"
 #include "snmp/NvDateTime.h"
 #include "snmp/NvNumList.h"
@@ -201,6 +203,11 @@ TEST(CalendarTime, WrittenWithTwelveHourClockAndReadBack)
         EXPECT_NEAR(*back, c.days, 1e-9);
     }
     EXPECT_FALSE(textToCalendarTime("not a date").has_value());
+    // Day counts beyond the four-digit years, or no number at all, have no text.
+    for (const double days : {2958466.0, -693594.0, 1e300, -1e300, std::nan("")})
+        EXPECT_EQ(calendarTimeToText(days), "") << days;
+    EXPECT_EQ(calendarTimeToText(2958465.5), "9999/12/31 12:00:00 pm");
+    EXPECT_EQ(calendarTimeToText(-693593.0), "0001/01/01 12:00:00 am");
 
     // the separators are the locale's
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
