@@ -131,7 +131,14 @@ void applyArgument(TMainSettings& settings, const std::string& argument, const s
 
 int TStartup::toInteger(const std::string& text)
 {
-    const auto fail = [&]() { return std::runtime_error("'" + text + "' is not a valid integer value"); };
+    // The message is a C text: a control octet (a zero above all, which would end
+    // it) is shown as "?" so that the whole message reaches the user.
+    const auto fail = [&]() {
+        std::string shown = text;
+        for (char& c : shown)
+            c = static_cast<unsigned char>(c) < ' ' ? '?' : c;
+        return std::runtime_error("'" + shown + "' is not a valid integer value");
+    };
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;

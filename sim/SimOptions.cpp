@@ -202,7 +202,9 @@ bool SimOptions::readConfig(const std::string& path, std::string& error)
         line = line.substr(start);
         auto sp = line.find_first_of(" \t");
         std::string name = line.substr(0, sp);
-        std::string value = sp == std::string::npos ? "" : line.substr(line.find_first_not_of(" \t", sp));
+        // A name followed only by blanks has an empty value.
+        const auto valueStart = sp == std::string::npos ? sp : line.find_first_not_of(" \t", sp);
+        std::string value = valueStart == std::string::npos ? "" : line.substr(valueStart);
         while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
             value.pop_back();
         if (name == "config" || !apply(name, value, error)) {

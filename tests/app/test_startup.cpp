@@ -214,6 +214,7 @@ TEST_F(StartupTest, ConversionFailuresStopStartUp)
         {{"/I10.0.0.7", "/v3", "/t16x"}, std::nullopt, "'16x' is not a valid integer value"},
         {{"/I10.0.0.7", "/v3", "/m 3"}, std::nullopt, "' 3' is not a valid integer value"},
         {{"/I10.0.0.7", "/v3", "/a99999999999"}, std::nullopt, "'99999999999' is not a valid integer value"},
+        {{"/I10.0.0.7", std::string("/v1\0x\n", 6)}, std::nullopt, "'1?x?' is not a valid integer value"},
         {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "abc"}, {"Version", "3"}}}, "'abc' is not a valid integer value"},
         {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "161"}}}, "'' is not a valid integer value"},
         {{"/I10.0.0.7", "/Rro"},

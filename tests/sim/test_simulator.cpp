@@ -389,6 +389,14 @@ TEST_F(SimTest, BadCommandLinesAreRefused)
         auto r = sim.run(argv);
         EXPECT_EQ(r.exitCode, 2) << args[0] << ": " << r.err;
     }
+    // An option file line holding a name and blanks only is refused, naming the line.
+    const std::string config = sim.dir() + "/blank-value.conf";
+    {
+        std::ofstream(config) << "# faults\ndelay \t\n";
+    }
+    auto r = sim.run({SimulatorProcess::executable(), "--config", config});
+    EXPECT_EQ(r.exitCode, 2) << r.err;
+    EXPECT_NE(r.err.find(config + ":2:"), std::string::npos) << r.err;
     std::string thirteen;
     for (int i = 0; i < 13; ++i)
         thirteen += "model=HV-720\n";
