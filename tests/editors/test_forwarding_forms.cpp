@@ -30,10 +30,6 @@ const std::string kCommunity = "1.3.6.1.6.3.18.1.1.1.";
 const std::string kFaultOid = "1.3.6.1.4.1.497.999.1.3.0";
 const std::string kFaultStatus = "1.3.6.1.4.1.497.999.1.4.0";
 
-bool idle(const NvSNMPRequest2Controls* binding)
-{
-    return waitFor([binding] { return !binding->busy; });
-}
 
 using ForwardingForms = ServiceEditorTest;
 
