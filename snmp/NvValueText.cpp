@@ -320,14 +320,15 @@ bool clearBit(std::string& octets, int bit)
     return setBit(octets, bit, false);
 }
 
+// Ports count from 1; anything lower is in no list (and port - 1 must not overflow).
 bool testPort(const std::string& octets, int port)
 {
-    return testBit(octets, port - 1);
+    return port >= 1 && testBit(octets, port - 1);
 }
 
 bool setPort(std::string& octets, int port, bool on)
 {
-    return setBit(octets, port - 1, on);
+    return port >= 1 && setBit(octets, port - 1, on);
 }
 
 std::string emptyPortList(int positions)

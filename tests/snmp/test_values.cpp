@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <climits>
 #include <cmath>
 
 #include "snmp/NvBinaryString.h"
@@ -281,6 +282,11 @@ TEST(PortBits, LayoutAndRange)
     EXPECT_FALSE(setBit(two, -1));
     EXPECT_EQ(two, octets({0x80, 0x40}));
     EXPECT_FALSE(testBit(two, 16));
+    for (const int port : {0, -1, INT_MIN}) {  // below the first port: in no list, nothing changes
+        EXPECT_FALSE(setPort(two, port)) << port;
+        EXPECT_FALSE(testPort(two, port)) << port;
+    }
+    EXPECT_EQ(two, octets({0x80, 0x40}));
     EXPECT_FALSE(bitInRange("", 0));
     EXPECT_EQ(stackPortIndex(2, 1), 65);
     EXPECT_EQ(stackPortIndex(12, 64), 768);
