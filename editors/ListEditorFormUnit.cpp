@@ -71,6 +71,10 @@ TListEditorForm::TListEditorForm(const EditorContext& context, QWidget* owner, c
 
 TListEditorForm::~TListEditorForm()
 {
+    // The list's model resets while QWidget's destructor deletes the children,
+    // when this form is no longer one: the row count must not hear it.
+    if (ListView1)
+        ListView1->model()->disconnect(this);
     NvSNMPRequest2Controls::close(m_binding);
 }
 

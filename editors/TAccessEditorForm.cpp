@@ -56,6 +56,10 @@ TAccessEditorForm::TAccessEditorForm(const AccessEditorRecord& spec, const Edito
 
 TAccessEditorForm::~TAccessEditorForm()
 {
+    // The list's model resets while QWidget's destructor deletes the children,
+    // when this form is no longer one: the row count must not hear it.
+    if (ListView1)
+        ListView1->model()->disconnect(this);
     NvSNMPRequest2Controls::close(m_binding);
 }
 
