@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, IdentificationPlacesOnePanelPerPresentKnownUnit)
             const TExpansionModuleForm* module = form->modulePanels()[0];
             EXPECT_STREQ(module->metaObject()->className(), c.moduleClass);
             EXPECT_EQ(module->geometry(), QRect(781, 0, 194, 40));
-            EXPECT_TRUE(module->isHV710Carrier());
+            EXPECT_EQ(module->carrier(), TExpansionModuleForm::Carrier::HV710);
             EXPECT_EQ(module->SpeedButtonX->tag(), 49);
             EXPECT_EQ(module->SpeedButtonY->tag(), 50);
         }

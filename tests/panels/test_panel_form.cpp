@@ -24,6 +24,8 @@
 
 namespace {
 
+using Carrier = TExpansionModuleForm::Carrier;
+
 const NvLedColour Green = NvSNMPLedColorMapList::rgb(0, 255, 0);
 const NvLedColour White = NvSNMPLedColorMapList::rgb(255, 255, 255);
 
@@ -165,8 +167,7 @@ TEST(StackImages, FourteenDistinctLightOnBlackGlyphs)
 struct ModuleCase {
     const char* name;
     std::function<std::unique_ptr<TExpansionModuleForm>()> make;
-    bool hv720;
-    bool hv710;
+    TExpansionModuleForm::Carrier carrier;
     int unit;
     int tagX;       // 0: no buttons join the list
     int octetX;     // -1: no LEDs
@@ -178,19 +179,18 @@ TEST(ModuleForm, CarrierDecidesTagsAndLedOctets)
     auto hm20 = [] { return std::unique_ptr<TExpansionModuleForm>(new TfrmHM20); };
     auto hm10 = [] { return std::unique_ptr<TExpansionModuleForm>(new TfrmHM10); };
     const ModuleCase cases[] = {
-        {"HM20 on HV-720 unit 2", hm20, true, false, 2, 89, 52, 54},
-        {"HM10 on HV-720 unit 1", hm10, true, false, 1, 25, 52, 54},
-        {"HM10 on HV-710 unit 1", hm10, false, true, 1, 49, 100, 102},
-        {"HM20 on HV-710 unit 3", hm20, false, true, 3, 177, 100, 102},
-        {"HM20 without carrier", hm20, false, false, 1, 0, -1, -1},
+        {"HM20 on HV-720 unit 2", hm20, Carrier::HV720, 2, 89, 52, 54},
+        {"HM10 on HV-720 unit 1", hm10, Carrier::HV720, 1, 25, 52, 54},
+        {"HM10 on HV-710 unit 1", hm10, Carrier::HV710, 1, 49, 100, 102},
+        {"HM20 on HV-710 unit 3", hm20, Carrier::HV710, 3, 177, 100, 102},
+        {"HM20 without carrier", hm20, Carrier::None, 1, 0, -1, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto form = c.make();
         EXPECT_EQ(form->size(), QSize(194, 40));
         form->setUnitNumber(c.unit);
-        form->setHV720Carrier(c.hv720);
-        form->setHV710Carrier(c.hv710);
+        form->setCarrier(c.carrier);
         form->buildLeds();
         TPortButtonList list;
         form->buildPortButtons(list);
@@ -229,7 +229,7 @@ TEST(ModuleForm, LedTimersLiveOnTheOwnerAndStopWhenTheFormCloses)
     QWidget mainWindow;
     auto* form = new TfrmHM20(&mainWindow);
     form->setUnitNumber(1);
-    form->setHV720Carrier(true);
+    form->setCarrier(Carrier::HV720);
     form->buildLeds();
     NvSNMPLedGroup* leds = form->ledBinding();
     ASSERT_NE(leds, nullptr);
@@ -254,7 +254,7 @@ TEST(PortButtons, OneButtonOfTheWholeStackIsDown)
     auto second = buildPanel(factory<TPanelHV710Form>(), 2, list);
     TfrmHM10 module;
     module.setUnitNumber(2);
-    module.setHV710Carrier(true);
+    module.setCarrier(Carrier::HV710);
     module.buildPortButtons(list);
     list.makeGroup();
     list.makeGroup();  // a second call must not connect twice
