@@ -142,6 +142,7 @@ TEST_F(MainWindowTest, FailedWalksLeaveTheWindowWithWhatArrived)
     const Case cases[] = {
         {"sub-unit table fails: panels without modules", "1.3.6.1.4.1.497.11.59.7.2.1.1.3.1", 2, 0},
         {"unit table fails: no panels", "1.3.6.1.4.1.497.12.11.1.9.4.1", 0, 0},
+        {"port table fails: panels and modules from the units", "1.3.6.1.4.1.497.11.59.7.2.3.1.1", 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

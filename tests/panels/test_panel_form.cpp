@@ -26,7 +26,9 @@ namespace {
 
 using Carrier = TExpansionModuleForm::Carrier;
 
+const NvLedColour Black = NvSNMPLedColorMapList::rgb(0, 0, 0);
 const NvLedColour Green = NvSNMPLedColorMapList::rgb(0, 255, 0);
+const NvLedColour Red = NvSNMPLedColorMapList::rgb(255, 0, 0);
 const NvLedColour White = NvSNMPLedColorMapList::rgb(255, 255, 255);
 
 using PanelFactory = std::function<std::unique_ptr<TUnitPanelForm>()>;
@@ -88,36 +90,101 @@ TEST(UnitPanel, PortButtonsCarryTheStackPortIndexAtTheirLayoutPositions)
     }
 }
 
-TEST(UnitPanel, HV710LedsFollowTheirOctetsAndAShortValueLeavesTheRestWhite)
+// Where an octet of the status value is shown: its host, its colour map and
+// the LED's place inside the host (left = first left + i * (gap + width), top 1).
+struct LedPlace {
+    int offset;
+    const char* host;
+    bool mapB;
+    QRect rect;
+};
+
+struct ModelLedCase {
+    const char* model;
+    PanelFactory make;
+    int ledCount;
+    std::vector<LedPlace> places;
+    int shortLength;  // a value this long leaves the LEDs of later octets white
+};
+
+TEST(UnitPanel, LedsFollowTheirOctetsThroughTheirModelsColourMaps)
 {
-    TPortButtonList list;
-    auto panel = buildPanel(factory<TPanelHV710Form>(), 1, list);
-    NvSNMPLedGroup* leds = panel->ledBinding();
-    ASSERT_NE(leds, nullptr);
+    const ModelLedCase cases[] = {
+        {"HV-710", factory<TPanelHV710Form>(), 4 + 48 + 2,
+         {{0, "PowerLedPanel", false, QRect(1, 1, 7, 7)},
+          {3, "RPowerLedPanel", false, QRect(1, 1, 7, 7)},
+          {4, "LedPanel1", false, QRect(0, 1, 7, 7)},
+          {66, "LedPanel2", false, QRect(195, 1, 7, 7)},
+          {98, "LedPanel3", false, QRect(195, 1, 7, 7)},
+          {104, "SIOPanel1", false, QRect(1, 1, 7, 7)},
+          {106, "SIOPanel2", false, QRect(1, 1, 7, 7)}},
+         60},
+        {"HV-720", factory<TPanelHV720Form>(), 4 + 24 + 2,
+         {{0, "PowerLedPanel", false, QRect(1, 1, 7, 7)},
+          {2, "ConsoleLedPanel", false, QRect(1, 1, 7, 7)},
+          {4, "LedPanel1", false, QRect(0, 1, 6, 6)},
+          {48, "LedPanel1", false, QRect(143, 1, 6, 6)},
+          {6, "LedPanel2", false, QRect(0, 1, 6, 6)},
+          {50, "LedPanel2", false, QRect(143, 1, 6, 6)},
+          {56, "SIOPanel1", false, QRect(1, 1, 7, 7)},
+          {58, "SIOPanel2", false, QRect(1, 1, 7, 7)}},
+         50},
+        {"HV-630", factory<TPanelHV630Form>(), 4 + 48 + 6,
+         {{0, "PowerLedPanel", true, QRect(1, 1, 5, 5)},
+          {3, "RPowerLedPanel", true, QRect(1, 1, 5, 5)},
+          {4, "LedPanel1", false, QRect(0, 1, 6, 5)},
+          {5, "LedPanel2", true, QRect(0, 1, 6, 5)},
+          {46, "LedPanel3", false, QRect(120, 1, 6, 5)},
+          {51, "LedPanel4", true, QRect(132, 1, 6, 5)},
+          {52, "SIOPanel1", true, QRect(1, 1, 5, 5)},
+          {62, "SIOPanel6", true, QRect(1, 1, 5, 5)}},
+         52},
+        {"HV-640", factory<TPanelHV640Form>(), 4 + 48 + 2,
+         {{1, "MasterLedPanel", true, QRect(1, 1, 5, 5)},
+          {4, "LedPanel1", false, QRect(0, 1, 6, 5)},
+          {49, "LedPanel2", true, QRect(132, 1, 6, 5)},
+          {50, "LedPanel3", false, QRect(132, 1, 6, 5)},
+          {7, "LedPanel4", true, QRect(0, 1, 6, 5)},
+          {52, "SIOPanel1", true, QRect(1, 1, 5, 5)},
+          {54, "SIOPanel2", true, QRect(1, 1, 5, 5)}},
+         53},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model);
+        TPortButtonList list;
+        auto panel = buildPanel(c.make, 1, list);
+        NvSNMPLedGroup* leds = panel->ledBinding();
+        ASSERT_NE(leds, nullptr);
+        ASSERT_EQ(leds->ledCount(), c.ledCount);
 
-    // Where some octets of the model are shown.
-    struct Where {
-        int offset;
-        const char* host;
-    } where[] = {{0, "PowerLedPanel"}, {3, "RPowerLedPanel"}, {4, "LedPanel1"}, {66, "LedPanel2"},
-                 {98, "LedPanel3"},    {104, "SIOPanel1"},    {106, "SIOPanel2"}};
-    for (const auto& w : where) {
-        bool found = false;
-        for (int i = 0; i < leds->ledCount(); ++i) {
-            if (leds->led(i).byteOffset == w.offset) {
-                found = true;
-                EXPECT_EQ(leds->led(i).shape->parentWidget(), panel->ledHost(QString::fromLatin1(w.host)))
-                    << w.offset;
+        for (const auto& p : c.places) {
+            SCOPED_TRACE(testing::Message() << "octet " << p.offset);
+            int found = 0;
+            for (int i = 0; i < leds->ledCount(); ++i) {
+                const LedBinding& led = leds->led(i);
+                if (led.byteOffset != p.offset)
+                    continue;
+                ++found;
+                EXPECT_EQ(led.shape->parentWidget(), panel->ledHost(QString::fromLatin1(p.host)));
+                EXPECT_EQ(led.map, p.mapB ? &NvSNMPLedColorMapList::mapB() : &NvSNMPLedColorMapList::mapA());
+                EXPECT_EQ(led.shape->geometry(), p.rect);
             }
+            EXPECT_EQ(found, 1);
         }
-        EXPECT_TRUE(found) << w.offset;
-    }
 
-    // 60 octets, all "link up": ports 29-48 (octets 60-98) and both single LEDs are white.
-    ASSERT_EQ(leds->applyOctets(std::string(60, '\x02')), 0);
-    for (int i = 0; i < leds->ledCount(); ++i) {
-        const LedBinding& led = leds->led(i);
-        EXPECT_EQ(led.shape->brushColour(), led.byteOffset >= 60 ? White : Green) << led.byteOffset;
+        // Value 5 is red in map B and dark in map A.
+        ASSERT_EQ(leds->applyOctets(std::string(110, '\x05')), 0);
+        for (int i = 0; i < leds->ledCount(); ++i) {
+            const LedBinding& led = leds->led(i);
+            const bool mapB = led.map == &NvSNMPLedColorMapList::mapB();
+            EXPECT_EQ(led.shape->brushColour(), mapB ? Red : Black) << led.byteOffset;
+        }
+        // A short value, all "link up": the LEDs of missing octets are white.
+        ASSERT_EQ(leds->applyOctets(std::string(static_cast<size_t>(c.shortLength), '\x02')), 0);
+        for (int i = 0; i < leds->ledCount(); ++i) {
+            const LedBinding& led = leds->led(i);
+            EXPECT_EQ(led.shape->brushColour(), led.byteOffset >= c.shortLength ? White : Green) << led.byteOffset;
+        }
     }
 }
 
