@@ -164,6 +164,21 @@ TEST_F(MainWindowTest, FailedWalksLeaveTheWindowWithWhatArrived)
     }
 }
 
+TEST_F(MainWindowTest, WalksThatCannotBeAskedKeepTheUnitTablesFailure)
+{
+    // An authentication protocol the library does not know: every request is
+    // refused before anything is sent, so each walk raises.
+    ASSERT_TRUE(sim.start({})) << sim.log();
+    auto form = openModule(dir, {.agentPort = sim.port(),
+                                 .version = 3,
+                                 .deviceKeys = "SecurityLevel=1\nSecurityName=admin\nAuthProtocol=40\n"});
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->unitPanels().empty());
+    EXPECT_FALSE(form->IdentificationError->isHidden());
+    EXPECT_EQ(form->IdentificationError->text(), "No unit identified: Get Unit Information Failed");
+    EXPECT_FALSE(form->StatusPanel->text().contains("Ok!")) << form->StatusPanel->text().toStdString();
+}
+
 TEST_F(MainWindowTest, WindowShowsItselfWhileTheStackIsRead)
 {
     const std::vector<std::string> stack = {"--unit", "model=HV-720 module=HM20", "--unit", "model=HV-710",
