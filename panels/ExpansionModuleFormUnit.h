@@ -2,7 +2,9 @@
 // Common body of the two expansion-module forms: a borderless 194 x 40 picture
 // of the two-port module that an HV-710 or HV-720 unit carries, with two LEDs
 // and two port buttons. Which octets and ports it stands for depends on the
-// carrying model, set by the main window before the LEDs and buttons are built.
+// carrying model, set by the main window before the LEDs and buttons are built:
+// the buttons stand for the carrier's ports 25/26 (HV-720) or 49/50 (HV-710),
+// and without a carrier none joins the port-button list.
 #include "panels/DevicePictureFormUnit.h"
 
 class TExpansionModuleForm : public TDevicePictureForm {
@@ -18,8 +20,6 @@ public:
 
     // LEDs on octets 52 and 54 under an HV-720, 100 and 102 under an HV-710;
     // none without a carrier. The binding's timers live on the owner.
-    // Port buttons (buildPortButtons) stand for the carrier's ports 25/26
-    // (HV-720) or 49/50 (HV-710); without a carrier none joins the list.
     void buildLeds();
 
     TPortButton* SpeedButtonX = nullptr;

@@ -4,7 +4,6 @@ namespace {
 
 using LedMap = TPanelLayout::LedMap;
 
-constexpr int R = Qt::AlignRight | Qt::AlignVCenter;
 constexpr int L = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr int C = Qt::AlignCenter;
 
@@ -34,10 +33,6 @@ TPanelLayout makeLayout()
         {.text = "HV-640", .rect = QRect(10, 5, 100, 18), .flags = L, .pixelSize = 16, .bold = true},
         {.text = "Managed Switch", .rect = QRect(10, 21, 100, 10), .flags = L, .pixelSize = 8},
         {.text = "Norvane", .rect = QRect(10, 72, 90, 13), .flags = L, .pixelSize = 11, .bold = true},
-        {.text = "Link", .rect = QRect(122, 16, 25, 10), .flags = R, .pixelSize = 7},
-        {.text = "Mode", .rect = QRect(122, 34, 25, 10), .flags = R, .pixelSize = 7},
-        {.text = "Link", .rect = QRect(122, 47, 25, 10), .flags = R, .pixelSize = 7},
-        {.text = "Mode", .rect = QRect(122, 65, 25, 10), .flags = R, .pixelSize = 7},
         {.text = "Stack", .rect = QRect(302, 36, 44, 9), .flags = C, .pixelSize = 7},
     });
     return t;

@@ -73,12 +73,13 @@ void TPanelLayout::addPortLedPairs(const PortLedPairs& pairs)
         LedMap map;
         NumberSide numbers;
         int numberFirst;
+        const char* name;  // printed left of the row
     };
     const Row rows[] = {
-        {"4,8,12,16,20,24,28,32,36,40,44,48", LedMap::A, NumberSide::Above, 1},
-        {"5,9,13,17,21,25,29,33,37,41,45,49", LedMap::B, NumberSide::None, 0},
-        {"6,10,14,18,22,26,30,34,38,42,46,50", LedMap::A, NumberSide::None, 0},
-        {"7,11,15,19,23,27,31,35,39,43,47,51", LedMap::B, NumberSide::Below, 2},
+        {"4,8,12,16,20,24,28,32,36,40,44,48", LedMap::A, NumberSide::Above, 1, "Link"},
+        {"5,9,13,17,21,25,29,33,37,41,45,49", LedMap::B, NumberSide::None, 0, "Mode"},
+        {"6,10,14,18,22,26,30,34,38,42,46,50", LedMap::A, NumberSide::None, 0, "Link"},
+        {"7,11,15,19,23,27,31,35,39,43,47,51", LedMap::B, NumberSide::Below, 2, "Mode"},
     };
     for (size_t i = 0; i < pairs.tops.size(); ++i) {
         const Row& r = rows[i];
@@ -93,6 +94,10 @@ void TPanelLayout::addPortLedPairs(const PortLedPairs& pairs)
                         .numbers = r.numbers,
                         .numberFirst = r.numberFirst,
                         .numberStep = r.numbers == NumberSide::None ? 0 : 2});
+        labels.push_back({.text = QString::fromLatin1(r.name),
+                          .rect = QRect(pairs.left - 28, pairs.tops[i] - 3, 25, 10),
+                          .flags = Qt::AlignRight | Qt::AlignVCenter,
+                          .pixelSize = 7});
     }
 }
 

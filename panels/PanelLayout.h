@@ -61,7 +61,8 @@ struct TPanelLayout {
     };
     // Both octets of every port, in four rows of LEDs 6 x 5 from top to bottom:
     // odd ports' first octet (map A, numbered above), their second (map B),
-    // even ports' first (map A), their second (map B, numbered below).
+    // even ports' first (map A), their second (map B, numbered below); each
+    // row with its name ("Link" or "Mode") printed to the left.
     struct PortLedPairs {
         int left = 0;
         std::array<int, 4> tops{};

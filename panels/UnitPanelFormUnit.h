@@ -2,6 +2,8 @@
 // Common body of the four model panel forms: a borderless 780 x 89 form showing
 // the unit's front panel picture, live LEDs on it, the stack number and one flat
 // button over every port. The model forms only supply their layout.
+// The main window calls, in this order: setUnitNumber, buildLeds,
+// buildPortButtons; then it starts the LED binding's polling.
 #include "panels/DevicePictureFormUnit.h"
 
 class TStackImageList;
@@ -11,8 +13,6 @@ class TUnitPanelForm : public TDevicePictureForm {
 public:
     const QString& modelName() const { return layout().model; }
 
-    // Called by the main window in this order: unit number, LEDs, port buttons;
-    // then it starts the LED binding's polling.
     // Creates the LED binding, adds the LED groups and draws image (unit - 1) of
     // imageList into the stack-number picture. Failures leave fewer or no LEDs.
     void buildLeds(const TStackImageList* imageList);
