@@ -1,5 +1,7 @@
 #include "panels/ExpansionModuleFormUnit.h"
 
+#include <iterator>
+
 #include <QFrame>
 
 namespace {

@@ -2,7 +2,7 @@
 
 namespace {
 
-// The names printed left of the system LEDs, top to bottom.
+// The system LEDs' hosts and the names printed left of them, top to bottom.
 const char* const kSystemLedHosts[] = {"PowerLedPanel", "MasterLedPanel", "ConsoleLedPanel", "RPowerLedPanel"};
 const char* const kSystemLedNames[] = {"Power", "Master", "Console", "RPS"};
 
@@ -76,10 +76,14 @@ void TPanelLayout::addPortLedPairs(const PortLedPairs& pairs)
         const char* name;  // printed left of the row
     };
     const Row rows[] = {
-        {"4,8,12,16,20,24,28,32,36,40,44,48", LedMap::A, NumberSide::Above, 1, "Link"},
-        {"5,9,13,17,21,25,29,33,37,41,45,49", LedMap::B, NumberSide::None, 0, "Mode"},
-        {"6,10,14,18,22,26,30,34,38,42,46,50", LedMap::A, NumberSide::None, 0, "Link"},
-        {"7,11,15,19,23,27,31,35,39,43,47,51", LedMap::B, NumberSide::Below, 2, "Mode"},
+        {.offsets = "4,8,12,16,20,24,28,32,36,40,44,48", .map = LedMap::A, .numbers = NumberSide::Above,
+         .numberFirst = 1, .name = "Link"},
+        {.offsets = "5,9,13,17,21,25,29,33,37,41,45,49", .map = LedMap::B, .numbers = NumberSide::None,
+         .numberFirst = 0, .name = "Mode"},
+        {.offsets = "6,10,14,18,22,26,30,34,38,42,46,50", .map = LedMap::A, .numbers = NumberSide::None,
+         .numberFirst = 0, .name = "Link"},
+        {.offsets = "7,11,15,19,23,27,31,35,39,43,47,51", .map = LedMap::B, .numbers = NumberSide::Below,
+         .numberFirst = 2, .name = "Mode"},
     };
     for (size_t i = 0; i < pairs.tops.size(); ++i) {
         const Row& r = rows[i];
