@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "bind/NvSNMPLedGroup.h"
+#include "panels/PanelFormTable.h"
 #include "panels/PanelHV630FormUnit.h"
 #include "panels/PanelHV640FormUnit.h"
 #include "panels/PanelHV710FormUnit.h"
@@ -312,6 +313,53 @@ TEST(ModuleForm, LedTimersLiveOnTheOwnerAndStopWhenTheFormCloses)
     QCoreApplication::processEvents();
     poll->stop();
     delete form;
+}
+
+TEST(PanelFormTable, NamesChooseTheirFormsExactly)
+{
+    const struct {
+        const char* name;
+        const char* panelClass;  // none: no panel
+        Carrier carrier;
+    } models[] = {
+        {"HV-710", "TPanelHV710Form", Carrier::HV710}, {"HV710", "TPanelHV710Form", Carrier::HV710},
+        {"HV-720", "TPanelHV720Form", Carrier::HV720}, {"HV720", "TPanelHV720Form", Carrier::HV720},
+        {"HV-630", "TPanelHV630Form", Carrier::None},  {"HV630", "TPanelHV630Form", Carrier::None},
+        {"HV-640", "TPanelHV640Form", Carrier::None},  {"HV640", "TPanelHV640Form", Carrier::None},
+        {"HV-640*", "TPanelHV640Form", Carrier::None}, {"HV-640 ", nullptr, Carrier::None},
+        {"hv-720", nullptr, Carrier::None},            {"HV-650", nullptr, Carrier::None},
+    };
+    for (const auto& m : models) {
+        SCOPED_TRACE(m.name);
+        const TPanelFormTable::Model* row = TPanelFormTable::model(QString::fromLatin1(m.name));
+        if (!m.panelClass) {
+            EXPECT_EQ(row, nullptr);
+            continue;
+        }
+        ASSERT_NE(row, nullptr);
+        std::unique_ptr<TUnitPanelForm> panel(row->create(nullptr));
+        EXPECT_STREQ(panel->metaObject()->className(), m.panelClass);
+        EXPECT_EQ(panel->objectName(), QString::fromLatin1(m.panelClass));
+        EXPECT_EQ(row->carrier, m.carrier);
+    }
+
+    const struct {
+        const char* name;
+        const char* formClass;
+    } modules[] = {{"HM20", "TfrmHM20"}, {"HM10", "TfrmHM10"}, {"-", nullptr}, {"HM-20", nullptr}, {"hm10", nullptr}};
+    for (const auto& m : modules) {
+        SCOPED_TRACE(m.name);
+        const TPanelFormTable::Module* row = TPanelFormTable::module(QString::fromLatin1(m.name));
+        if (!m.formClass) {
+            EXPECT_EQ(row, nullptr);
+            continue;
+        }
+        ASSERT_NE(row, nullptr);
+        std::unique_ptr<TExpansionModuleForm> form(row->create(nullptr));
+        EXPECT_STREQ(form->metaObject()->className(), m.formClass);
+        EXPECT_EQ(form->objectName(), QString::fromLatin1(m.formClass).mid(1));
+        EXPECT_EQ(form->carrier(), Carrier::None);
+    }
 }
 
 TEST(PortButtons, OneButtonOfTheWholeStackIsDown)
