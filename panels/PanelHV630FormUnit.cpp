@@ -14,13 +14,17 @@ TPanelLayout makeLayout()
     t.size = QSize(780, 89);
 
     // Copper ports 1-24 in two rows; buttons 25-32 are the fibre slots of ports 17-24.
-    t.addPortRows({.lefts = {348, 373, 398, 423, 448, 474, 508, 533, 559, 584, 608, 633}, .upperTop = 21, .lowerTop = 48});
+    t.addPortRows({.lefts = {348, 373, 398, 423, 448, 474, 508, 533, 559, 584, 608, 633},
+                   .upperTop = 21,
+                   .lowerTop = 48});
     const int fibreLefts[] = {662, 692, 721, 751};
     for (int i = 0; i < 4; ++i) {
         t.addButton(25 + i, 17 + i, QRect(fibreLefts[i], 19, 23, 22), TPortButton::Fibre);
         t.addButton(29 + i, 21 + i, QRect(fibreLefts[i], 49, 23, 23), TPortButton::Fibre);
-        t.addLabels({{.text = QString::number(17 + i), .rect = QRect(fibreLefts[i], 8, 23, 9), .flags = C, .pixelSize = 7},
-                     {.text = QString::number(21 + i), .rect = QRect(fibreLefts[i], 75, 23, 9), .flags = C, .pixelSize = 7}});
+        t.addLabels({
+            {.text = QString::number(17 + i), .rect = QRect(fibreLefts[i], 8, 23, 9), .flags = C, .pixelSize = 7},
+            {.text = QString::number(21 + i), .rect = QRect(fibreLefts[i], 75, 23, 9), .flags = C, .pixelSize = 7},
+        });
     }
 
     t.addSystemLeds({.left = 113, .tops = {31, 42, 53, 64}, .size = 5, .map = LedMap::B,

@@ -14,11 +14,14 @@ TPanelLayout makeLayout()
     t.size = QSize(780, 89);
 
     // Copper ports 1-24 in two rows; buttons 25-28 are the fibre slots of ports 21-24.
-    t.addPortRows({.lefts = {348, 374, 399, 424, 450, 475, 507, 533, 558, 584, 608, 634}, .upperTop = 23, .lowerTop = 46});
+    t.addPortRows({.lefts = {348, 374, 399, 424, 450, 475, 507, 533, 558, 584, 608, 634},
+                   .upperTop = 23,
+                   .lowerTop = 46});
     const int fibreLefts[] = {664, 694, 723, 753};
     for (int i = 0; i < 4; ++i) {
         t.addButton(25 + i, 21 + i, QRect(fibreLefts[i], 52, 23, 22), TPortButton::Fibre);
-        t.addLabels({{.text = QString::number(21 + i), .rect = QRect(fibreLefts[i], 41, 23, 9), .flags = C, .pixelSize = 7}});
+        t.addLabels(
+            {{.text = QString::number(21 + i), .rect = QRect(fibreLefts[i], 41, 23, 9), .flags = C, .pixelSize = 7}});
     }
 
     t.addSystemLeds({.left = 112, .tops = {30, 42, 55, 66}, .size = 5, .map = LedMap::B,

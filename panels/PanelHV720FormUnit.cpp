@@ -16,12 +16,17 @@ TPanelLayout makeLayout()
     t.size = QSize(780, 89);
 
     // Copper ports 1-24 in two rows; buttons 25-28 are the fibre slots of ports 21-24.
-    t.addPortRows({.lefts = {335, 362, 389, 416, 443, 469, 496, 523, 549, 576, 603, 630}, .upperTop = 21, .lowerTop = 47});
+    t.addPortRows({.lefts = {335, 362, 389, 416, 443, 469, 496, 523, 549, 576, 603, 630},
+                   .upperTop = 21,
+                   .lowerTop = 47});
     const int fibreLefts[] = {663, 692, 722, 752};
     const int fibreTops[] = {48, 48, 49, 49};
     for (int i = 0; i < 4; ++i) {
         t.addButton(25 + i, 21 + i, QRect(fibreLefts[i], fibreTops[i], 23, 22), TPortButton::Fibre);
-        t.addLabels({{.text = QString::number(21 + i), .rect = QRect(fibreLefts[i], fibreTops[i] - 11, 23, 9), .flags = C, .pixelSize = 7}});
+        t.addLabels({{.text = QString::number(21 + i),
+                      .rect = QRect(fibreLefts[i], fibreTops[i] - 11, 23, 9),
+                      .flags = C,
+                      .pixelSize = 7}});
     }
 
     t.addSystemLeds({.left = 73, .tops = {27, 39, 52, 63}, .size = 7, .map = LedMap::A,

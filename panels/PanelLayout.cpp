@@ -60,7 +60,8 @@ void TPanelLayout::addSystemLeds(const SystemLeds& system)
                         .at = QPoint(system.left, top),
                         .byteOffset = QString::number(i)}});
         labels.push_back({.text = QString::fromLatin1(kSystemLedNames[i]),
-                          .rect = QRect(system.labelLeft, top - system.labelRise, system.labelWidth, system.labelHeight),
+                          .rect = QRect(system.labelLeft, top - system.labelRise, system.labelWidth,
+                                        system.labelHeight),
                           .flags = Qt::AlignRight | Qt::AlignVCenter,
                           .pixelSize = system.labelPixelSize});
     }

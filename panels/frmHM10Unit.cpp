@@ -13,8 +13,10 @@ TPanelLayout makeLayout()
     };
     // The LED positions of the picture; the octets come with the carrier.
     t.addLedRows({
-        {.host = "pLedPort1", .at = QRect(8, 19, 7, 7), .byteOffsets = "0", .left = 1, .gap = 10, .width = 6, .height = 6},
-        {.host = "pLedPort2", .at = QRect(105, 19, 7, 7), .byteOffsets = "0", .left = 1, .gap = 10, .width = 6, .height = 6},
+        {.host = "pLedPort1", .at = QRect(8, 19, 7, 7), .byteOffsets = "0",
+         .left = 1, .gap = 10, .width = 6, .height = 6},
+        {.host = "pLedPort2", .at = QRect(105, 19, 7, 7), .byteOffsets = "0",
+         .left = 1, .gap = 10, .width = 6, .height = 6},
     });
     t.addLabels({
         {.text = "HM-10", .rect = QRect(59, 14, 37, 12), .flags = Qt::AlignCenter, .pixelSize = 9, .bold = true},

@@ -13,11 +13,14 @@ TPanelLayout makeLayout()
     };
     // The LED positions of the picture; the octets come with the carrier.
     t.addLedRows({
-        {.host = "pLedPort1", .at = QRect(27, 26, 7, 7), .byteOffsets = "0", .left = 1, .gap = 10, .width = 6, .height = 6},
-        {.host = "pLedPort2", .at = QRect(108, 26, 7, 7), .byteOffsets = "0", .left = 1, .gap = 10, .width = 6, .height = 6},
+        {.host = "pLedPort1", .at = QRect(27, 26, 7, 7), .byteOffsets = "0",
+         .left = 1, .gap = 10, .width = 6, .height = 6},
+        {.host = "pLedPort2", .at = QRect(108, 26, 7, 7), .byteOffsets = "0",
+         .left = 1, .gap = 10, .width = 6, .height = 6},
     });
     t.addLabels({
-        {.text = "HM-20", .rect = QRect(5, 2, 60, 12), .flags = Qt::AlignLeft | Qt::AlignVCenter, .pixelSize = 10, .bold = true},
+        {.text = "HM-20", .rect = QRect(5, 2, 60, 12), .flags = Qt::AlignLeft | Qt::AlignVCenter, .pixelSize = 10,
+         .bold = true},
         {.text = "L/A", .rect = QRect(18, 16, 26, 9), .flags = Qt::AlignCenter, .pixelSize = 7},
         {.text = "L/A", .rect = QRect(99, 16, 26, 9), .flags = Qt::AlignCenter, .pixelSize = 7},
     });
