@@ -570,6 +570,35 @@ TEST_F(AgentTest, V3DiscoveryDoesNotBlockTheAsynchronousForm)
     EXPECT_EQ(r->pendingCount(), 0);
 }
 
+TEST_F(AgentTest, V3DiscoveryWhoseSendFailsLeavesTheAgentUsable)
+{
+    // The kernel refuses a datagram to port 0 at once, so the engine-id
+    // discovery's first send fails inside the send call. The blocking request
+    // reports that failure, not a time-out, and nothing stays queued: a later
+    // asynchronous request to the same agent fails the same way through the
+    // pump, and a request object with it outstanding can be destroyed.
+    NvSNMPDevice.port = 0;
+    NvSNMPSecurity.version = 3;
+    NvSNMPSecurity.securityName = SnmpdFixture::kNoAuthUser;
+    requestTimeout = 20;
+    const int before = NvSnmpAdapter::instance()->outstanding();
+    auto s = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+    EXPECT_EQ(codeOf([&] { s->getSync(true); }), -422);
+    EXPECT_EQ(NvSnmpAdapter::instance()->outstanding(), before);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        auto a = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+        const NvSNMPError e = getAsyncOnce(*a);
+        EXPECT_EQ(e.code, -422) << e.message;
+        EXPECT_TRUE(e.finished);
+        EXPECT_EQ(codeOf([&] { s->getSync(true); }), -422);
+    }
+    auto open = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+    open->getAsync([](NvSNMPRequest&, const NvSNMPError&) {}, true);
+    open.reset();  // waits for the failure's delivery, which must come
+    EXPECT_EQ(NvSnmpAdapter::instance()->outstanding(), before);
+}
+
 TEST_F(AgentTest, PumpNeverReentersWhileAHandlerRunsANestedLoop)
 {
     auto first = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
