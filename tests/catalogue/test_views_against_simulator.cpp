@@ -12,6 +12,7 @@
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "catalogue/NvViewCatalogue.h"
 #include "tests/common/SimulatorProcess.h"
 
@@ -83,9 +84,7 @@ TEST(CatalogueAgainstSimulator, EveryViewAnswersAndBulkWalksMatchGetNext)
 
     QTemporaryDir work;
     startSnmpSession(work.path().toStdString());
-    NvSNMPDevice.address = "127.0.0.1";
-    NvSNMPDevice.port = static_cast<uint16_t>(sim.port());
-    NvSNMPSecurity.version = 1;  // the interface extension table needs 64-bit counters
+    pointSessionAt(sim.port(), 100);  // SNMPv2c: the interface extension table needs 64-bit counters
 
     int answeredViews = 0;
     std::vector<std::string> empty;

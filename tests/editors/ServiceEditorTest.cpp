@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 
 SimulatorProcess* ServiceEditorTest::sim = nullptr;
 QTemporaryDir* ServiceEditorTest::dir = nullptr;
@@ -40,14 +41,7 @@ void ServiceEditorTest::TearDownTestSuite()
 void ServiceEditorTest::SetUp()
 {
     ASSERT_TRUE(startError.empty()) << startError;
-    NvSNMPDevice.address = "127.0.0.1";
-    NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-    NvSNMPSecurity = NvSNMPSecurityRecord{};
-    NvSNMPSecurity.version = 1;
-    NvSNMPSecurity.readCommunity = "quorel";
-    NvSNMPSecurity.writeCommunity = "tessany";
-    NvSNMPScope = NvSNMPScopeRecord{};
-    requestTimeout = 200;
+    pointSessionAt(sim->port());
     takeSets();
     // Caption = unit, then status, MAC, start port, port range, LED status, mode, version, model.
     const char* units[][9] = {{"1", "exist", "", "1", "26", "", "master", "1.20.005", "HV-720"},

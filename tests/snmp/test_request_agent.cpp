@@ -14,6 +14,8 @@
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSnmpAdapter.h"
+#include "tests/common/AgentSession.h"
+#include "tests/common/ErrorCode.h"
 #include "tests/common/SnmpdFixture.h"
 
 namespace {
@@ -90,19 +92,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(startError.empty()) << startError;
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = agent->port();
-        NvSNMPSecurity = NvSNMPSecurityRecord{};
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "public";
-        NvSNMPSecurity.writeCommunity = "private";
-        NvSNMPSecurity.securityModel = 3;
-        NvSNMPSecurity.securityLevel = 1;
-        NvSNMPSecurity.authProtocol = 1;
-        NvSNMPSecurity.privProtocol = 1;
-        NvSNMPScope = NvSNMPScopeRecord{};
-        requestTimeout = 100;
-        walkMaxRepetitions = kAutomaticRepetitions;
+        pointSessionAt(agent->port(), 100, "public", "private");
     }
 
     static std::unique_ptr<NvSNMPRequest> request(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind kind, int indexCount)
@@ -166,16 +156,6 @@ protected:
         for (int i = 0; i < r.varList.count(); ++i)
             v.push_back(r.varList.row(i).value);
         return v;
-    }
-
-    static int codeOf(const std::function<void()>& f)
-    {
-        try {
-            f();
-        } catch (const NvSNMPException& e) {
-            return e.code();
-        }
-        return 0;
     }
 
     static SnmpdFixture* agent;
