@@ -59,12 +59,6 @@ void EditorDialog::message(const QString& text)
     box.exec();
 }
 
-void EditorDialog::waitWhileBusy(const NvSNMPRequest2Controls& binding)
-{
-    while (binding.busy)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
 NvSNMPRequest2Edits& EditorDialog::addBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind listKind, int32_t indexCount)
 {
     auto binding = std::make_unique<NvSNMPRequest2Edits>(this);

@@ -48,9 +48,6 @@ public:
     // caption, one OK button.
     void message(const QString& text);
 
-    // Processes events, sleeping between them, until the binding is idle.
-    static void waitWhileBusy(const NvSNMPRequest2Controls& binding);
-
 protected:
     // A binding over the table, owned by the dialog and closed with it.
     NvSNMPRequest2Edits& addBinding(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind listKind, int32_t indexCount);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,12 +18,6 @@
 #include "editors/EditorRegistry.h"
 
 namespace editor {
-
-void waitWhileBusy(const NvSNMPRequest2Controls& binding)
-{
-    while (binding.busy)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
 
 void applyDesignedSize(QWidget* form, const EditorContext& context, int width, int height, bool scalePosition)
 {
@@ -84,6 +79,24 @@ QPushButton* newButton(QWidget* parent, const char* name, const char* caption)
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
+}
+
+EditDialogButtons layoutEditDialog(QDialog* dialog, std::initializer_list<FieldRow> rows)
+{
+    auto* fields = new QFormLayout;
+    for (const FieldRow& row : rows)
+        fields->addRow(QString::fromLatin1(row.label), row.field);
+    const EditDialogButtons buttons{.set = newButton(dialog, "SetButton", "Set"),
+                                    .close = newButton(dialog, "CloseButton", "Close")};
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(buttons.set);
+    buttonRow->addWidget(buttons.close);
+    auto* whole = new QVBoxLayout(dialog);
+    whole->addLayout(fields);
+    whole->addLayout(buttonRow);
+    QObject::connect(buttons.close, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
 }
 
 void layoutListForm(QDialog* form, QWidget* list, QWidget* middle, QWidget* memo,

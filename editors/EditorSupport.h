@@ -3,6 +3,7 @@
 // idle, the designed geometry under LargeFonts, modal messages with the
 // program's caption, status-box lines and the report-style list view.
 #include <QString>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,6 @@ class QWidget;
 struct EditorContext;
 
 namespace editor {
-
-// Processes events (sleeping between them) until the binding is not busy.
-void waitWhileBusy(const NvSNMPRequest2Controls& binding);
 
 // Sizes the form to its designed client size; with LargeFonts the size (and,
 // when scalePosition is set, the position) is multiplied by 1.25.
@@ -45,6 +43,19 @@ QPushButton* newButton(QWidget* parent, const char* name, const char* caption);
 // under it, the status box at the bottom and the buttons in a column on the right.
 void layoutListForm(QDialog* form, QWidget* list, QWidget* middle, QWidget* memo,
                     const std::vector<QPushButton*>& buttons);
+
+// One row of a small edit dialog: a label and the field it names.
+struct FieldRow {
+    const char* label;
+    QWidget* field;
+};
+struct EditDialogButtons {
+    QPushButton* set;
+    QPushButton* close;
+};
+// The small edit dialogs' layout: the labelled fields, then "Set" and "Close"
+// at the bottom right. Close rejects the dialog; Set is the caller's to connect.
+EditDialogButtons layoutEditDialog(QDialog* dialog, std::initializer_list<FieldRow> rows);
 
 // The owner a form should be created with: the main window when there is one.
 QWidget* ownerOf(const EditorContext& context);

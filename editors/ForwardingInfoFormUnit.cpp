@@ -149,6 +149,12 @@ void TForwardingInfoForm::closeBindings()
     }
     for (auto& binding : m_bindings)
         NvSNMPRequest2Controls::close(binding);
+    // Closed from inside a reply, the walk's end is never reported to the
+    // form: the gate is released here, or no gated view could refresh again.
+    if (m_holdsGate) {
+        m_holdsGate = false;
+        TForm1::instance()->walkEnded();
+    }
 }
 
 QWidget* TForwardingInfoForm::control(const char* name) const
@@ -203,7 +209,10 @@ void TForwardingInfoForm::start(bool gated)
             }
             binding->setStatusTarget(Memo1);
             if (gated)
-                binding->onGetDone = [](NvSNMPRequest2Controls&, const NvSNMPError&) { TForm1::instance()->walkEnded(); };
+                binding->onGetDone = [this](NvSNMPRequest2Controls&, const NvSNMPError&) {
+                    m_holdsGate = false;
+                    TForm1::instance()->walkEnded();
+                };
         }
     } catch (const std::exception& x) {
         report(x.what());
@@ -218,12 +227,16 @@ void TForwardingInfoForm::gatedGet()
 {
     TForm1* gate = TForm1::instance();
     gate->getDone = false;
+    m_holdsGate = true;
     try {
-        if (m_bindings[0])
+        if (m_bindings[0]) {
             m_bindings[0]->get();
-        else
+        } else {
+            m_holdsGate = false;
             gate->getDone = true;
+        }
     } catch (const std::exception& x) {
+        m_holdsGate = false;
         gate->getDone = true;
         report(x.what());
     }

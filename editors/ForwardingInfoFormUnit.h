@@ -107,6 +107,7 @@ private:
     void closeBindings();
 
     QTreeWidget* m_listView = nullptr;
+    bool m_holdsGate = false;  // this form's gated walk has not ended yet
     std::vector<PortGrid*> m_grids;
     std::vector<QWidget*> m_controls;
     std::vector<QPushButton*> m_buttons;

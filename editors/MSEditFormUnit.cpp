@@ -1,11 +1,8 @@
 #include "editors/MSEditFormUnit.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/EditorSupport.h"
@@ -23,22 +20,15 @@ TMSEditForm::TMSEditForm(TMSInformationForm* listForm)
     MS_Password->setObjectName(QStringLiteral("MS_Password"));
     Row_Status = new QComboBox(this);
     Row_Status->setObjectName(QStringLiteral("Row_Status"));
-    SetButton = editor::newButton(this, "SetButton", "Set");
-    CloseButton = editor::newButton(this, "CloseButton", "Close");
-    auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Member ID"), KeyIDEdit);
-    fields->addRow(QStringLiteral("Member Candidate Source"), ED_MCS);
-    fields->addRow(QStringLiteral("Member Password"), MS_Password);
-    fields->addRow(QStringLiteral("Member Row Status"), Row_Status);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SetButton);
-    buttons->addWidget(CloseButton);
-    auto* whole = new QVBoxLayout(this);
-    whole->addLayout(fields);
-    whole->addLayout(buttons);
+    const editor::EditDialogButtons buttons = editor::layoutEditDialog(this, {
+        {"Member ID", KeyIDEdit},
+        {"Member Candidate Source", ED_MCS},
+        {"Member Password", MS_Password},
+        {"Member Row Status", Row_Status},
+    });
+    SetButton = buttons.set;
+    CloseButton = buttons.close;
     connect(SetButton, &QPushButton::clicked, this, &TMSEditForm::SetButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
 
     m_binding = std::make_unique<NvSNMPRequest2Edits>(this);
     m_binding->request.varList = NvSNMPVarList(MemberSwitchEditVars, NvSNMPVarList::SingleInstance, 1);

@@ -1,13 +1,10 @@
 #include "editors/Md5EditFormUnit.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "editors/EditorSupport.h"
 #include "editors/Md5InformationFormUnit.h"
@@ -24,21 +21,14 @@ TMd5EditForm::TMd5EditForm(TMd5InformationForm* listForm)
     KeyEdit->setObjectName(QStringLiteral("KeyEdit"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    SetButton = editor::newButton(this, "SetButton", "Set");
-    CloseButton = editor::newButton(this, "CloseButton", "Close");
-    auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Key ID [1..255]"), KeyIDEdit);
-    fields->addRow(QStringLiteral("Key"), KeyEdit);
-    fields->addRow(QStringLiteral("Status"), ComboBox1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SetButton);
-    buttons->addWidget(CloseButton);
-    auto* whole = new QVBoxLayout(this);
-    whole->addLayout(fields);
-    whole->addLayout(buttons);
+    const editor::EditDialogButtons buttons = editor::layoutEditDialog(this, {
+        {"Key ID [1..255]", KeyIDEdit},
+        {"Key", KeyEdit},
+        {"Status", ComboBox1},
+    });
+    SetButton = buttons.set;
+    CloseButton = buttons.close;
     connect(SetButton, &QPushButton::clicked, this, &TMd5EditForm::SetButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TMd5EditForm::showEvent(QShowEvent* event)

@@ -1,14 +1,11 @@
 #include "editors/NewBootpCtrlFormUnit.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "editors/BOOTCtrlTableFormUnit.h"
 #include "editors/EditorSupport.h"
@@ -22,20 +19,13 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm* listForm)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
-    SetButton = editor::newButton(this, "SetButton", "Set");
-    CloseButton = editor::newButton(this, "CloseButton", "Close");
-    auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Interface Name"), Edit1);
-    fields->addRow(QStringLiteral("Bootp Server IP"), Edit2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SetButton);
-    buttons->addWidget(CloseButton);
-    auto* whole = new QVBoxLayout(this);
-    whole->addLayout(fields);
-    whole->addLayout(buttons);
+    const editor::EditDialogButtons buttons = editor::layoutEditDialog(this, {
+        {"Interface Name", Edit1},
+        {"Bootp Server IP", Edit2},
+    });
+    SetButton = buttons.set;
+    CloseButton = buttons.close;
     connect(SetButton, &QPushButton::clicked, this, &TNewBootpCtrlForm::SetButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TNewBootpCtrlForm::showEvent(QShowEvent* event)

@@ -16,6 +16,7 @@
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/EditorRegistry.h"
 #include "editors/EditorSupport.h"
+#include "snmp/NvEventWait.h"
 
 namespace {
 
@@ -272,7 +273,7 @@ void TSummerTimeConfigForm::report(const std::string& message)
 void TSummerTimeConfigForm::readPeriod(NvSNMPRequest2Edits& binding, Kind kind)
 {
     binding.get();
-    editor::waitWhileBusy(binding);
+    waitUntilIdle(binding.busy);
     showKind(kind);
     for (PeriodBoxes* boxes : {&From, &To}) {
         if (kind == Kind::Annual)
@@ -291,7 +292,7 @@ void TSummerTimeConfigForm::openingSequence()
         m_status->bindEdit(1, "%s", Edit1);
         m_status->setStatusTarget(Memo1);
         m_status->get();
-        editor::waitWhileBusy(*m_status);
+        waitUntilIdle(m_status->busy);
 
         for (PeriodBoxes* boxes : {&From, &To}) {
             fillNumbers(boxes->day, 1, 31);
@@ -329,7 +330,7 @@ void TSummerTimeConfigForm::GetBtnClick()
 {
     try {
         m_status->get();
-        editor::waitWhileBusy(*m_status);
+        waitUntilIdle(m_status->busy);
         NvSNMPRequest2Edits* binding = nullptr;
         Kind kind = Kind::Disable;
         if (statusText() == "annual") {
@@ -342,7 +343,7 @@ void TSummerTimeConfigForm::GetBtnClick()
         if (!binding)
             return;
         binding->get();
-        editor::waitWhileBusy(*binding);
+        waitUntilIdle(binding->busy);
         showKind(kind);
         try {
             for (PeriodBoxes* boxes : {&From, &To}) {
@@ -365,7 +366,7 @@ void TSummerTimeConfigForm::SetBtnClick()
         // Status and offset go first: the agent checks the periods against the kind.
         Edit1->setText(OffSetTimeComboBox->currentText());
         m_status->set(true, true);
-        editor::waitWhileBusy(*m_status);
+        waitUntilIdle(m_status->busy);
 
         if (statusText() == "annual") {
             if (anyEmpty({From.day, From.month, From.hour, From.minute, To.day, To.month, To.hour, To.minute})) {

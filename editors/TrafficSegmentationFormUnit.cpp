@@ -13,6 +13,7 @@
 #include "bind/NvSNMPRequest2Edits.h"
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/PortGrid.h"
+#include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPVarList.h"
 
 namespace {
@@ -75,7 +76,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(const EditorContext& context)
 
 void TTrafficSegmentationForm::switchOn()
 {
-    waitWhileBusy(*m_binding);
+    waitUntilIdle(m_binding->busy);
     m_binding->request.alive = true;
 }
 

@@ -12,6 +12,7 @@
 
 #include "bind/NvSNMPRequest2Edits.h"
 #include "catalogue/NvCatalogueTables.h"
+#include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPVarList.h"
 
 namespace {
@@ -75,7 +76,7 @@ void TVLanPortInfomationForm::SetClick()
     if (!report(*m_binding, [&] { m_binding->set(true, true); }))
         return;
     // The set re-reads the table; the port is selected again in the new lines.
-    waitWhileBusy(*m_binding);
+    waitUntilIdle(m_binding->busy);
     PortVLanID->clear();
     for (int i = 0; i < LV_dot1qPortVlanEntry->topLevelItemCount(); ++i) {
         QTreeWidgetItem* line = LV_dot1qPortVlanEntry->topLevelItem(i);

@@ -22,6 +22,7 @@
 #include "panels/PortButtonList.h"
 #include "platform/Registry.h"
 #include "tests/app/ModuleUnderTest.h"
+#include "tests/common/MessageBoxCloser.h"
 #include "tests/common/SimulatorProcess.h"
 #include "panels/UnitPanelFormUnit.h"
 #include "tests/common/TestFiles.h"
@@ -224,29 +225,6 @@ TEST_F(MainWindowTest, RmonEntriesFollowTheAgentsState)
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
 }
 
-// Answers the next confirmation box with the given button and records it.
-class BoxAnswer {
-public:
-    explicit BoxAnswer(QMessageBox::StandardButton button)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            title = box->windowTitle();
-            text = box->text();
-            hasCancel = box->button(QMessageBox::Cancel) != nullptr;
-            box->button(button)->click();
-        });
-        m_timer.start(10);
-    }
-    QString title, text;
-    bool hasCancel = false;
-
-private:
-    QTimer m_timer;
-};
-
 TEST_F(MainWindowTest, ExitAsksAndCancelKeepsThePollsRunning)
 {
     auto form = open({"--unit", "model=HV-720 module=HM20", "--unit", "model=HV-710"});
@@ -260,11 +238,11 @@ TEST_F(MainWindowTest, ExitAsksAndCancelKeepsThePollsRunning)
     forms.emplace_back(form->modulePanels()[0]);
 
     {
-        BoxAnswer answer(QMessageBox::Cancel);
+        MessageBoxCloser answer(QMessageBox::Cancel);
         EXPECT_FALSE(form->close());
-        EXPECT_EQ(answer.title, "Confirm");
-        EXPECT_EQ(answer.text, "Exit HV-720 Management Module");
-        EXPECT_TRUE(answer.hasCancel);
+        EXPECT_EQ(answer.captions, QStringList{"Confirm"});
+        EXPECT_EQ(answer.texts, QStringList{"Exit HV-720 Management Module"});
+        EXPECT_TRUE(answer.offered.value(0).testFlag(QMessageBox::Cancel));
     }
     EXPECT_TRUE(form->isVisible());
     for (auto* p : form->unitPanels())
@@ -272,7 +250,7 @@ TEST_F(MainWindowTest, ExitAsksAndCancelKeepsThePollsRunning)
     EXPECT_TRUE(form->modulePanels()[0]->ledRequest()->pollTimer()->isActive());
 
     {
-        BoxAnswer answer(QMessageBox::Ok);
+        MessageBoxCloser answer(QMessageBox::Ok);
         EXPECT_TRUE(form->close());
     }
     // Closing ends every binding and lets go of the panels; the panel forms
@@ -421,7 +399,7 @@ TEST_P(MainWindowFaultTest, WindowSurvivesTheAgent)
     EXPECT_TRUE(form->Configuration1->isVisible());
     form->Configuration1->hide();
     {
-        BoxAnswer answer(QMessageBox::Ok);
+        MessageBoxCloser answer(QMessageBox::Ok);
         form->Exit1->trigger();
     }
     EXPECT_FALSE(form->isVisible());

@@ -2,16 +2,24 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
+#include <QPushButton>
 
-MessageBoxCloser::MessageBoxCloser()
+MessageBoxCloser::MessageBoxCloser(QMessageBox::StandardButton answer)
 {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            captions << box->windowTitle();
-            texts << box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
+    QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        captions << box->windowTitle();
+        texts << box->text();
+        offered << box->standardButtons();
+        QAbstractButton* button = box->button(answer);
+        if (!button)
+            button = box->defaultButton();
+        if (!button && !box->buttons().isEmpty())
+            button = box->buttons().first();
+        if (button)
+            button->click();
     });
-    m_timer.start(0);
+    m_timer.start(5);
 }

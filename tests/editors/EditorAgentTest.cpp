@@ -1,11 +1,9 @@
 #include "tests/editors/EditorAgentTest.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <fstream>
 #include <sstream>
 
+#include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPSession.h"
 
 std::string EditorAgentTest::setLog;
@@ -40,11 +38,12 @@ void EditorAgentTest::SetUp()
 
 bool EditorAgentTest::waitFor(const std::function<bool()>& done, int timeoutMs)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
+    return waitUntil(done, timeoutMs);
+}
+
+bool EditorAgentTest::idle(const NvSNMPRequest2Controls* binding)
+{
+    return waitFor([binding] { return !binding->busy; });
 }
 
 std::vector<std::map<std::string, std::string>> EditorAgentTest::sets()

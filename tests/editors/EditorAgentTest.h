@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/MainSettings.h"
+#include "bind/NvSNMPRequest2Controls.h"
 #include "editors/EditorRegistry.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SimulatorSuite.h"
@@ -23,6 +24,8 @@ protected:
 
     // Processes events until done() holds or timeoutMs passes; returns done().
     static bool waitFor(const std::function<bool()>& done, int timeoutMs = 15000);
+    // Waits until the binding's operation has ended; false when it had not in 15 s.
+    static bool idle(const NvSNMPRequest2Controls* binding);
     // The committed set requests so far, one map (OID -> value text) per request.
     static std::vector<std::map<std::string, std::string>> sets();
     // Waits for the count-th committed set and returns it (empty when none came).

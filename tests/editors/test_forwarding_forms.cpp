@@ -30,10 +30,6 @@ const std::string kCommunity = "1.3.6.1.6.3.18.1.1.1.";
 const std::string kFaultOid = "1.3.6.1.4.1.497.999.1.3.0";
 const std::string kFaultStatus = "1.3.6.1.4.1.497.999.1.4.0";
 
-bool idle(const NvSNMPRequest2Controls* binding)
-{
-    return waitFor([binding] { return !binding->busy; });
-}
 
 using ForwardingForms = ServiceEditorTest;
 
@@ -61,6 +57,30 @@ TEST_F(ForwardingForms, GateKeepsASecondWalkFromStartingBeforeTheFirstHasEnded)
     garp.RefreshClick();
     EXPECT_TRUE(garp.binding()->busy);
     ASSERT_TRUE(idle(garp.binding()));
+}
+
+TEST_F(ForwardingForms, AGatedFormClosedDuringItsWalkReleasesTheGate)
+{
+    TForm1* gate = TForm1::instance();
+    for (bool fromInsideAReply : {false, true}) {
+        SCOPED_TRACE(fromInsideAReply ? "closed from inside a reply" : "closed between replies");
+        {
+            TPortCapabilities8021dForm capabilities(context);
+            ASSERT_FALSE(gate->getDone);
+            if (fromInsideAReply) {
+                // The first line arriving closes the form, inside the walk's reply.
+                QObject::connect(capabilities.listView()->model(), &QAbstractItemModel::rowsInserted, &capabilities,
+                                 [&] { capabilities.reject(); }, Qt::SingleShotConnection);
+                ASSERT_TRUE(waitFor([&] { return capabilities.binding() == nullptr; }));
+            } else {
+                capabilities.reject();
+            }
+        }
+        EXPECT_TRUE(waitFor([&] { return gate->getDone; }));
+        TGARPForm garp(context);
+        EXPECT_TRUE(garp.binding()->busy);  // its walk started: the gate was free
+        ASSERT_TRUE(idle(garp.binding()));
+    }
 }
 
 TEST_F(ForwardingForms, UnicastDeleteSendsOnlyTheStatusAndMakesThePortListWritableAgain)

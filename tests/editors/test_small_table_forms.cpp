@@ -19,6 +19,7 @@
 #include "editors/Md5InformationFormUnit.h"
 #include "editors/NewBootpCtrlFormUnit.h"
 #include "editors/RouteRedistributFormUnit.h"
+#include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/ServiceEditorTest.h"
 
 namespace {
@@ -57,10 +58,6 @@ void whenShown(QDialog* dialog, std::function<void()> action)
     });
 }
 
-bool idle(const NvSNMPRequest2Controls* binding)
-{
-    return waitFor([binding] { return !binding->busy; });
-}
 
 using SmallTables = ServiceEditorTest;
 
@@ -106,7 +103,7 @@ TEST_F(SmallTables, RouteMetricBoundsAndTypeChoicesFollowTheProtocols)
         selectLine(form.ListView1, {c.source, c.destination});
         form.Edit1->setText(QString::fromLatin1(c.metric));
         takeSets();
-        ModalAnswerer answerer;
+        MessageBoxCloser answerer;
         form.SetButtonClick();
         ASSERT_TRUE(idle(form.binding()));
         const std::vector<std::string> sets = takeSets();
@@ -159,7 +156,7 @@ TEST_F(SmallTables, Md5AddChecksTheKeyIdBeforeTheKey)
         dialog->mode = TMd5EditForm::AddMode;
         dialog->KeyIDEdit->setText(QString::fromLatin1(c.keyId));
         dialog->KeyEdit->setText(QString::fromLatin1(c.key));
-        ModalAnswerer answerer;
+        MessageBoxCloser answerer;
         dialog->SetButtonClick();
         EXPECT_EQ(answerer.texts, QStringList({c.refusal}));
     }
@@ -202,7 +199,7 @@ TEST_F(SmallTables, BootpTakesAFourthServerButNotAFifth)
     EXPECT_EQ(sets[0], kBootp + "3" + kSystem + ".10.1.1.4=3");
     ASSERT_TRUE(waitFor([&] { return form.ListView1->topLevelItemCount() == 4; }));
 
-    ModalAnswerer answerer;
+    MessageBoxCloser answerer;
     dialog->Edit1->setText("System");
     dialog->Edit2->setText("10.1.1.5");
     dialog->SetButtonClick();
@@ -241,7 +238,7 @@ TEST_F(SmallTables, MemberSwitchAddWritesThreeColumnsAndDeleteOnlyTheRowStatus)
     add();
     EXPECT_EQ(takeSets(), std::vector<std::string>({added}));
 
-    ModalAnswerer answerer;
+    MessageBoxCloser answerer;
     form.ListView1->clearSelection();
     form.DeleteButtonClick();
     EXPECT_EQ(answerer.texts, QStringList({"Choose the item first."}));
