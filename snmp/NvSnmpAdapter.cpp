@@ -81,23 +81,23 @@ struct Protocol {
 };
 
 const Protocol kAuthProtocols[] = {
-    {.number = NvSnmpProtocol::AuthMD5, .id = usmHMACMD5AuthProtocol, .length = OID_LENGTH(usmHMACMD5AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA, .id = usmHMACSHA1AuthProtocol, .length = OID_LENGTH(usmHMACSHA1AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA224, .id = usmHMAC128SHA224AuthProtocol,
+    {.number = AuthHmacMd5, .id = usmHMACMD5AuthProtocol, .length = OID_LENGTH(usmHMACMD5AuthProtocol)},
+    {.number = AuthHmacSha, .id = usmHMACSHA1AuthProtocol, .length = OID_LENGTH(usmHMACSHA1AuthProtocol)},
+    {.number = AuthHmacSha224, .id = usmHMAC128SHA224AuthProtocol,
      .length = OID_LENGTH(usmHMAC128SHA224AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA256, .id = usmHMAC192SHA256AuthProtocol,
+    {.number = AuthHmacSha256, .id = usmHMAC192SHA256AuthProtocol,
      .length = OID_LENGTH(usmHMAC192SHA256AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA384, .id = usmHMAC256SHA384AuthProtocol,
+    {.number = AuthHmacSha384, .id = usmHMAC256SHA384AuthProtocol,
      .length = OID_LENGTH(usmHMAC256SHA384AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA512, .id = usmHMAC384SHA512AuthProtocol,
+    {.number = AuthHmacSha512, .id = usmHMAC384SHA512AuthProtocol,
      .length = OID_LENGTH(usmHMAC384SHA512AuthProtocol)},
 };
 
 const Protocol kPrivProtocols[] = {
-    {.number = NvSnmpProtocol::PrivDES, .id = usmDESPrivProtocol, .length = OID_LENGTH(usmDESPrivProtocol)},
-    {.number = NvSnmpProtocol::PrivAES128, .id = usmAESPrivProtocol, .length = OID_LENGTH(usmAESPrivProtocol)},
-    {.number = NvSnmpProtocol::PrivAES192, .id = usmAES192PrivProtocol, .length = OID_LENGTH(usmAES192PrivProtocol)},
-    {.number = NvSnmpProtocol::PrivAES256, .id = usmAES256PrivProtocol, .length = OID_LENGTH(usmAES256PrivProtocol)},
+    {.number = PrivDes, .id = usmDESPrivProtocol, .length = OID_LENGTH(usmDESPrivProtocol)},
+    {.number = PrivAes128, .id = usmAESPrivProtocol, .length = OID_LENGTH(usmAESPrivProtocol)},
+    {.number = PrivAes192, .id = usmAES192PrivProtocol, .length = OID_LENGTH(usmAES192PrivProtocol)},
+    {.number = PrivAes256, .id = usmAES256PrivProtocol, .length = OID_LENGTH(usmAES256PrivProtocol)},
 };
 
 template <size_t N>
@@ -714,12 +714,12 @@ NvSnmpAdapter* NvSnmpAdapter::instance()
 
 bool NvSnmpAdapter::knowsAuthProtocol(int number)
 {
-    return number == NvSnmpProtocol::AuthNone || findProtocol(kAuthProtocols, number);
+    return number == AuthNone || findProtocol(kAuthProtocols, number);
 }
 
 bool NvSnmpAdapter::knowsPrivProtocol(int number)
 {
-    return number == NvSnmpProtocol::PrivNone || findProtocol(kPrivProtocols, number);
+    return number == PrivNone || findProtocol(kPrivProtocols, number);
 }
 
 int NvSnmpAdapter::mpInit(const std::string& engineId, uint32_t boots)
