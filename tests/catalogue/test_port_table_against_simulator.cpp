@@ -1,7 +1,6 @@
 // The main window's port table as the catalogue reads it from the simulator:
 // every enumerated value is one of the catalogue's labels, and link, speed and
 // port type agree with each other and with the unit's expansion module.
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,12 +29,6 @@ bool hasLabel(const NvSNMPVarList& list, int row, const std::string& text)
 
 TEST(PortTableAgainstSimulator, LabelsOfTheCatalogueAndAConsistentLinkPerPort)
 {
-    static int argc = 1;
-    static char name[] = "test_catalogue";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-
     // The default stack: an HV-720 with an HM20, an HV-710 with an HM10, an HV-640.
     SimulatorProcess sim;
     ASSERT_TRUE(sim.start({"--led-period", "3600000", "--quiet"})) << sim.log();

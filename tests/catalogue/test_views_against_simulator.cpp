@@ -1,7 +1,6 @@
 // Every view of the catalogue, read from the simulator serving the catalogue's
 // own dump: each scalar group must answer and each table must hold rows, the
 // same rows whether it is walked with GETBULK or with get-next.
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -69,12 +68,6 @@ int answered(const NvViewTable& view, const Rows& rows)
 
 TEST(CatalogueAgainstSimulator, EveryViewAnswersAndBulkWalksMatchGetNext)
 {
-    static int argc = 1;
-    static char name[] = "test_catalogue";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-
     SimulatorProcess sim;
     const auto dump = sim.run({std::string(NV_BIN_DIR) + "/catalogue-dump"});
     ASSERT_EQ(dump.exitCode, 0) << dump.err;
