@@ -248,9 +248,9 @@ TEST_F(AgentTest, GetBulkWalksGiveTheRowsOfGetNext)
         SCOPED_TRACE(c.name);
         NvSNMPSecurity.version = c.version;
         NvSNMPSecurity.securityName = c.user;
-        NvSNMPSecurity.securityLevel = 3;
-        NvSNMPSecurity.authProtocol = 3;
-        NvSNMPSecurity.privProtocol = 2;
+        NvSNMPSecurity.securityLevel = SecurityAuthPriv;
+        NvSNMPSecurity.authProtocol = AuthHmacSha;
+        NvSNMPSecurity.privProtocol = PrivDes;
         NvSNMPSecurity.authPassword = SnmpdFixture::kAuthPass;
         NvSNMPSecurity.privPassword = SnmpdFixture::kPrivPass;
         NvSnmpAdapter* adapter = NvSnmpAdapter::instance();
@@ -403,9 +403,9 @@ TEST_F(AgentTest, SilentAgentTimesOut)
 struct V3Case {
     const char* name;
     const char* user;
-    int authProtocol;
-    int privProtocol;
-    int level;
+    NvAuthProtocol authProtocol;
+    NvPrivProtocol privProtocol;
+    NvSecurityLevel level;
     const char* authPass;
     const char* privPass;
     int code;
@@ -413,24 +413,27 @@ struct V3Case {
 
 TEST_F(AgentTest, V3UsersAndWrongPassPhrases)
 {
+    using F = SnmpdFixture;
     const V3Case cases[] = {
-        {"SHA/DES", SnmpdFixture::kShaDesUser, 3, 2, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
-        {"MD5/DES", SnmpdFixture::kMd5DesUser, 2, 2, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
-        {"SHA/AES-128", SnmpdFixture::kShaAesUser, 3, 19, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
-        {"SHA-256/AES-256", SnmpdFixture::kSha256Aes256User, 5, 21, 3, SnmpdFixture::kAuthPass,
-         SnmpdFixture::kPrivPass, 0},
-        {"SHA-512/AES-192", SnmpdFixture::kSha512Aes192User, 7, 20, 3, SnmpdFixture::kAuthPass,
-         SnmpdFixture::kPrivPass, 0},
-        {"AES user asked for with DES", SnmpdFixture::kShaAesUser, 3, 2, 3, SnmpdFixture::kAuthPass,
-         SnmpdFixture::kPrivPass, -405},
-        {"authNoPriv", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, SnmpdFixture::kAuthPass, "", 0},
-        {"noAuthNoPriv", SnmpdFixture::kNoAuthUser, 1, 1, 1, "", "", 0},
-        {"wrong auth pass phrase", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, "wrongPhrase99", "", -308},
+        {"SHA/DES", F::kShaDesUser, AuthHmacSha, PrivDes, SecurityAuthPriv, F::kAuthPass, F::kPrivPass, 0},
+        {"MD5/DES", F::kMd5DesUser, AuthHmacMd5, PrivDes, SecurityAuthPriv, F::kAuthPass, F::kPrivPass, 0},
+        {"SHA/AES-128", F::kShaAesUser, AuthHmacSha, PrivAes128, SecurityAuthPriv, F::kAuthPass, F::kPrivPass, 0},
+        {"SHA-256/AES-256", F::kSha256Aes256User, AuthHmacSha256, PrivAes256, SecurityAuthPriv, F::kAuthPass,
+         F::kPrivPass, 0},
+        {"SHA-512/AES-192", F::kSha512Aes192User, AuthHmacSha512, PrivAes192, SecurityAuthPriv, F::kAuthPass,
+         F::kPrivPass, 0},
+        {"AES user asked for with DES", F::kShaAesUser, AuthHmacSha, PrivDes, SecurityAuthPriv, F::kAuthPass,
+         F::kPrivPass, -405},
+        {"authNoPriv", F::kAuthOnlyUser, AuthHmacSha, PrivNone, SecurityAuthNoPriv, F::kAuthPass, "", 0},
+        {"noAuthNoPriv", F::kNoAuthUser, AuthNone, PrivNone, SecurityNoAuthNoPriv, "", "", 0},
+        {"wrong auth pass phrase", F::kAuthOnlyUser, AuthHmacSha, PrivNone, SecurityAuthNoPriv, "wrongPhrase99", "",
+         -308},
         // snmpd drops what it cannot decrypt: the request times out.
-        {"wrong priv pass phrase", SnmpdFixture::kShaDesUser, 3, 2, 3, SnmpdFixture::kAuthPass, "wrongPhrase99", -405},
-        {"unknown user", "nobodyUser", 1, 1, 1, "", "", -304},
+        {"wrong priv pass phrase", F::kShaDesUser, AuthHmacSha, PrivDes, SecurityAuthPriv, F::kAuthPass,
+         "wrongPhrase99", -405},
+        {"unknown user", "nobodyUser", AuthNone, PrivNone, SecurityNoAuthNoPriv, "", "", -304},
         // Keys of the same user are replaced again by the right pass phrase.
-        {"right pass phrase again", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, SnmpdFixture::kAuthPass, "", 0},
+        {"right pass phrase again", F::kAuthOnlyUser, AuthHmacSha, PrivNone, SecurityAuthNoPriv, F::kAuthPass, "", 0},
     };
     NvSNMPSecurity.version = 3;
     for (const V3Case& c : cases) {
@@ -469,7 +472,7 @@ TEST_F(AgentTest, UnknownProtocolNumbersAreRefusedByNumber)
     };
     NvSNMPSecurity.version = 3;
     NvSNMPSecurity.securityName = SnmpdFixture::kShaAesUser;
-    NvSNMPSecurity.securityLevel = 3;
+    NvSNMPSecurity.securityLevel = SecurityAuthPriv;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         NvSNMPSecurity.authProtocol = c.authProtocol;
@@ -527,8 +530,8 @@ TEST_F(AgentTest, V3DiscoveryDoesNotBlockTheAsynchronousForm)
     NvSNMPDevice.port = SnmpdFixture::freeUdpPort();
     NvSNMPSecurity.version = 3;
     NvSNMPSecurity.securityName = SnmpdFixture::kAuthOnlyUser;
-    NvSNMPSecurity.securityLevel = 2;
-    NvSNMPSecurity.authProtocol = 3;
+    NvSNMPSecurity.securityLevel = SecurityAuthNoPriv;
+    NvSNMPSecurity.authProtocol = AuthHmacSha;
     NvSNMPSecurity.authPassword = SnmpdFixture::kAuthPass;
     requestTimeout = 20;
     auto r = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
