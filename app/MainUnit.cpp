@@ -15,6 +15,7 @@
 
 #include "app/MenuDispatcher.h"
 #include "panels/ExpansionModuleFormUnit.h"
+#include "panels/PanelFormTable.h"
 #include "catalogue/NvCatalogueTables.h"
 #include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPError.h"
@@ -22,15 +23,9 @@
 #include "bind/NvSNMPRequest2Leds.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
-#include "panels/PanelHV630FormUnit.h"
-#include "panels/PanelHV640FormUnit.h"
-#include "panels/PanelHV710FormUnit.h"
-#include "panels/PanelHV720FormUnit.h"
 #include "panels/PortButtonList.h"
 #include "platform/Registry.h"
 #include "panels/UnitPanelFormUnit.h"
-#include "panels/frmHM10Unit.h"
-#include "panels/frmHM20Unit.h"
 
 namespace {
 
@@ -82,9 +77,12 @@ TMainForm::~TMainForm()
 
 const QStringList& TMainForm::modelNames()
 {
-    static const QStringList names = {QStringLiteral("HV-710"), QStringLiteral("HV710"), QStringLiteral("HV-720"),
-                                      QStringLiteral("HV720"),  QStringLiteral("HV-630"), QStringLiteral("HV630"),
-                                      QStringLiteral("HV-640"), QStringLiteral("HV640"),  QStringLiteral("HV-640*")};
+    static const QStringList names = [] {
+        QStringList list;
+        for (const TPanelFormTable::Model& m : TPanelFormTable::models())
+            list << QString::fromLatin1(m.name);
+        return list;
+    }();
     return names;
 }
 
@@ -299,23 +297,10 @@ void TMainForm::identify()
 
 void TMainForm::placePanel(const QString& unitText, const QString& moduleName, int row)
 {
-    const int model = modelNames().indexOf(moduleName);
-    if (model < 0)
+    const TPanelFormTable::Model* model = TPanelFormTable::model(moduleName);
+    if (!model)
         return;
-    TUnitPanelForm* panel = nullptr;
-    bool hv710 = false;
-    bool hv720 = false;
-    if (model < 2) {
-        panel = new TPanelHV710Form(m_content);
-        hv710 = true;
-    } else if (model < 4) {
-        panel = new TPanelHV720Form(m_content);
-        hv720 = true;
-    } else if (model < 6) {
-        panel = new TPanelHV630Form(m_content);
-    } else {
-        panel = new TPanelHV640Form(m_content);
-    }
+    TUnitPanelForm* panel = model->create(m_content);
     panel->hide();
     const int h = panel->height();
     const int w = panel->width();
@@ -335,22 +320,16 @@ void TMainForm::placePanel(const QString& unitText, const QString& moduleName, i
     }
 
     TExpansionModuleForm* module = nullptr;
-    if (hv710 || hv720) {
+    if (model->carrier != TExpansionModuleForm::Carrier::None) {
         try {
             const QTreeWidgetItem* sub = lvSubUnit->topLevelItem(row);
             const QString name = sub ? sub->text(kSubUnitModuleNameColumn) : QStringLiteral("-");
-            if (name != QStringLiteral("-")) {
-                if (name == QStringLiteral("HM20"))
-                    module = new TfrmHM20(m_content);
-                else if (name == QStringLiteral("HM10"))
-                    module = new TfrmHM10(m_content);
-            }
-            if (module) {
+            if (const TPanelFormTable::Module* form = TPanelFormTable::module(name)) {
+                module = form->create(m_content);
                 module->hide();
                 m_modulePanels.push_back(module);
                 module->setUnitNumber(unit);
-                module->setHV720Carrier(hv720);
-                module->setHV710Carrier(hv710);
+                module->setCarrier(model->carrier);
                 module->setStatusPanel(StatusPanel);
                 module->buildLeds();
                 module->buildPortButtons(*m_portButtons);

@@ -122,8 +122,8 @@ QPixmap TPanelArtwork::paint(const TPanelLayout& layout)
     for (const auto& b : layout.buttons)
         p.fillRect(b.rect.adjusted(-1, -1, 1, 1), QColor(14, 15, 18));
 
-    for (const auto& g : layout.groups) {
-        for (const QRect& led : layout.ledRects(g)) {
+    for (const auto& row : layout.leds) {
+        for (const QRect& led : TPanelLayout::ledRects(row)) {
             paintWindow(p, led);
             taken.push_back(led.adjusted(-1, -1, 2, 2));
         }
@@ -140,15 +140,16 @@ QPixmap TPanelArtwork::paint(const TPanelLayout& layout)
 
     // Numbers beside the LEDs of a group.
     p.setFont(panelFont(7, false));
-    for (const auto& g : layout.groups) {
-        if (g.labelSide == 0)
+    for (const auto& row : layout.leds) {
+        if (row.numbers == TPanelLayout::NumberSide::None)
             continue;
-        const auto leds = layout.ledRects(g);
+        const auto leds = TPanelLayout::ledRects(row);
         for (size_t i = 0; i < leds.size(); ++i) {
             const QRect& led = leds[i];
-            const QRect r = g.labelSide < 0 ? QRect(led.center().x() - 7, led.top() - 10, 15, 8)
-                                             : QRect(led.center().x() - 7, led.bottom() + 3, 15, 8);
-            p.drawText(r, Qt::AlignCenter, QString::number(g.labelFirst + static_cast<int>(i) * g.labelStep));
+            const QRect r = row.numbers == TPanelLayout::NumberSide::Above
+                                ? QRect(led.center().x() - 7, led.top() - 10, 15, 8)
+                                : QRect(led.center().x() - 7, led.bottom() + 3, 15, 8);
+            p.drawText(r, Qt::AlignCenter, QString::number(row.numberFirst + static_cast<int>(i) * row.numberStep));
         }
     }
 

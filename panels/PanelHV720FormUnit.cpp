@@ -2,6 +2,9 @@
 
 namespace {
 
+using LedMap = TPanelLayout::LedMap;
+using NumberSide = TPanelLayout::NumberSide;
+
 constexpr int R = Qt::AlignRight | Qt::AlignVCenter;
 constexpr int L = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr int C = Qt::AlignCenter;
@@ -13,46 +16,42 @@ TPanelLayout makeLayout()
     t.size = QSize(780, 89);
 
     // Copper ports 1-24 in two rows; buttons 25-28 are the fibre slots of ports 21-24.
-    t.addPortRows({335, 362, 389, 416, 443, 469, 496, 523, 549, 576, 603, 630}, 21, 47);
+    t.addPortRows({.lefts = {335, 362, 389, 416, 443, 469, 496, 523, 549, 576, 603, 630},
+                   .upperTop = 21,
+                   .lowerTop = 47});
     const int fibreLefts[] = {663, 692, 722, 752};
     const int fibreTops[] = {48, 48, 49, 49};
     for (int i = 0; i < 4; ++i) {
-        t.addButton(25 + i, 21 + i, fibreLefts[i], fibreTops[i], 23, 22, TPortButton::Fibre);
-        t.addLabel(QString::number(21 + i), QRect(fibreLefts[i], fibreTops[i] - 11, 23, 9), C, 7);
+        t.addButton(25 + i, 21 + i, QRect(fibreLefts[i], fibreTops[i], 23, 22), TPortButton::Fibre);
+        t.addLabels({{.text = QString::number(21 + i),
+                      .rect = QRect(fibreLefts[i], fibreTops[i] - 11, 23, 9),
+                      .flags = C,
+                      .pixelSize = 7}});
     }
 
-    t.hosts = {
-        {QStringLiteral("PowerLedPanel"), QRect(73, 27, 7, 7)},
-        {QStringLiteral("MasterLedPanel"), QRect(73, 39, 7, 7)},
-        {QStringLiteral("ConsoleLedPanel"), QRect(73, 52, 7, 7)},
-        {QStringLiteral("RPowerLedPanel"), QRect(73, 63, 7, 7)},
-        {QStringLiteral("LedPanel1"), QRect(178, 51, 150, 7)},
-        {QStringLiteral("LedPanel2"), QRect(178, 58, 150, 7)},
-        {QStringLiteral("SIOPanel1"), QRect(90, 46, 7, 7)},
-        {QStringLiteral("SIOPanel2"), QRect(90, 62, 7, 7)},
-    };
-    t.groups = {
-        {QStringLiteral("PowerLedPanel"), QStringLiteral("0"), false, 1, 10, 7, 7},
-        {QStringLiteral("MasterLedPanel"), QStringLiteral("1"), false, 1, 10, 7, 7},
-        {QStringLiteral("ConsoleLedPanel"), QStringLiteral("2"), false, 1, 10, 7, 7},
-        {QStringLiteral("RPowerLedPanel"), QStringLiteral("3"), false, 1, 10, 7, 7},
-        {QStringLiteral("LedPanel1"), QStringLiteral("4,8,12,16,20,24,28,32,36,40,44,48"), false, 0, 7, 6, 6, -1, 1, 2},
-        {QStringLiteral("LedPanel2"), QStringLiteral("6,10,14,18,22,26,30,34,38,42,46,50"), false, 0, 7, 6, 6, 1, 2, 2},
-        {QStringLiteral("SIOPanel1"), QStringLiteral("56"), false, 1, 10, 7, 7},
-        {QStringLiteral("SIOPanel2"), QStringLiteral("58"), false, 1, 10, 7, 7},
-    };
+    t.addSystemLeds({.left = 73, .tops = {27, 39, 52, 63}, .size = 7, .map = LedMap::A,
+                     .labelLeft = 14, .labelWidth = 56, .labelHeight = 12, .labelRise = 2, .labelPixelSize = 8});
+    // The first octet of each port: odd ports 1-23 above, even ports 2-24 below.
+    t.addLedRows({
+        {.host = "LedPanel1", .at = QRect(178, 51, 150, 7), .byteOffsets = "4,8,12,16,20,24,28,32,36,40,44,48",
+         .map = LedMap::A, .left = 0, .gap = 7, .width = 6, .height = 6,
+         .numbers = NumberSide::Above, .numberFirst = 1, .numberStep = 2},
+        {.host = "LedPanel2", .at = QRect(178, 58, 150, 7), .byteOffsets = "6,10,14,18,22,26,30,34,38,42,46,50",
+         .map = LedMap::A, .left = 0, .gap = 7, .width = 6, .height = 6,
+         .numbers = NumberSide::Below, .numberFirst = 2, .numberStep = 2},
+    });
+    t.addSingleLeds(LedMap::A, 7, {{.host = "SIOPanel1", .at = QPoint(90, 46), .byteOffset = "56"},
+                                   {.host = "SIOPanel2", .at = QPoint(90, 62), .byteOffset = "58"}});
     t.stackPicture = true;
     t.stackPicturePos = QPoint(111, 47);
 
-    t.addLabel(QStringLiteral("Norvane"), QRect(10, 5, 120, 15), L, 13, true);
-    t.addLabel(QStringLiteral("HV-720"), QRect(178, 6, 150, 18), L, 16, true);
-    t.addLabel(QStringLiteral("24-Port Stackable Managed Switch"), QRect(178, 25, 152, 10), L, 7);
-    t.addLabel(QStringLiteral("Power"), QRect(14, 25, 56, 12), R, 8);
-    t.addLabel(QStringLiteral("Master"), QRect(14, 37, 56, 12), R, 8);
-    t.addLabel(QStringLiteral("Console"), QRect(14, 50, 56, 12), R, 8);
-    t.addLabel(QStringLiteral("RPS"), QRect(14, 61, 56, 12), R, 8);
-    t.addLabel(QStringLiteral("Stack"), QRect(86, 35, 54, 10), C, 8);
-    t.addLabel(QStringLiteral("Link/Act"), QRect(128, 50, 46, 16), R, 8);
+    t.addLabels({
+        {.text = "Norvane", .rect = QRect(10, 5, 120, 15), .flags = L, .pixelSize = 13, .bold = true},
+        {.text = "HV-720", .rect = QRect(178, 6, 150, 18), .flags = L, .pixelSize = 16, .bold = true},
+        {.text = "24-Port Stackable Managed Switch", .rect = QRect(178, 25, 152, 10), .flags = L, .pixelSize = 7},
+        {.text = "Stack", .rect = QRect(86, 35, 54, 10), .flags = C, .pixelSize = 8},
+        {.text = "Link/Act", .rect = QRect(128, 50, 46, 16), .flags = R, .pixelSize = 8},
+    });
     return t;
 }
 

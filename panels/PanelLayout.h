@@ -1,7 +1,11 @@
 #pragma once
 // Plain description of one device picture: its size, the port buttons, the LED
-// hosts and LED groups, and the printed labels. The forms build their controls
+// hosts with their LEDs, and the printed labels. The forms build their controls
 // from it and the artwork paints the body under exactly those positions.
+// Rows are written with designated initializers, so that each reads as what
+// it places (`.left = 0, .gap = 7`).
+#include <array>
+#include <initializer_list>
 #include <vector>
 
 #include <QRect>
@@ -10,54 +14,94 @@
 #include "panels/PortButton.h"
 
 struct TPanelLayout {
+    // Colour map A or B of the LED binding.
+    enum class LedMap { A, B };
+    // Where the numbers printed beside a row of LEDs go.
+    enum class NumberSide { None, Above, Below };
+
     struct Button {
-        int number;  // the n of "SpeedButton" + n
-        int port;    // the unit's port the button stands for
+        QString name;  // object name: "SpeedButton" + n, or the module's "SpeedButtonX"
+        int port;      // the unit's port the button stands for (on a module: 1 or 2)
         QRect rect;
         TPortButton::Style style;
     };
-    struct LedHost {
-        QString name;
-        QRect rect;
+    // One LED host frame and the LEDs the binding creates inside it.
+    struct LedRow {
+        QString host;         // object name of the host frame
+        QRect at;             // the host frame on the picture
+        QString byteOffsets;  // comma-separated octet positions, one LED each
+        LedMap map = LedMap::A;
+        int left = 0;         // of the first LED inside the host
+        int gap = 0;          // between two LEDs
+        int width = 0;
+        int height = 0;
+        // Printed numbers beside the LEDs: the i-th is numberFirst + i * numberStep.
+        NumberSide numbers = NumberSide::None;
+        int numberFirst = 0;
+        int numberStep = 0;
     };
-    struct LedGroup {
+    // A host holding one LED, which fills it (left 1, gap 10).
+    struct SingleLed {
         QString host;
-        QString byteOffsets;  // comma-separated octet positions
-        bool mapB;            // colour map B instead of A
-        int left;
-        int gap;
-        int width;
-        int height;
-        // Printed numbers beside the LEDs: -1 above, +1 below, 0 none;
-        // the i-th LED is numbered labelFirst + i * labelStep.
-        int labelSide = 0;
-        int labelFirst = 0;
-        int labelStep = 0;
+        QPoint at;
+        QString byteOffset;
+    };
+    // The power, master, console and redundant-power LEDs (octets 0 to 3), one
+    // above the other, with their printed names to the left.
+    struct SystemLeds {
+        int left = 0;
+        std::array<int, 4> tops{};
+        int size = 0;  // hosts and LEDs are size x size
+        LedMap map = LedMap::A;
+        int labelLeft = 0;
+        int labelWidth = 0;
+        int labelHeight = 0;
+        int labelRise = 0;  // a label's top is this far above its LED's
+        int labelPixelSize = 0;
+    };
+    // Both octets of every port, in four rows of LEDs 6 x 5 from top to bottom:
+    // odd ports' first octet (map A, numbered above), their second (map B),
+    // even ports' first (map A), their second (map B, numbered below); each
+    // row with its name ("Link" or "Mode") printed to the left.
+    struct PortLedPairs {
+        int left = 0;
+        std::array<int, 4> tops{};
+    };
+    // Two rows of copper ports: odd ports 1, 3, ... on the upper row, even ports
+    // on the lower row, one column per left; buttons 23 wide.
+    struct PortRows {
+        std::vector<int> lefts;
+        int upperTop = 0;
+        int lowerTop = 0;
+        int upperHeight = 22;
+        int lowerHeight = 23;
     };
     struct Label {
         QString text;
         QRect rect;
-        int flags;
-        int pixelSize;
+        int flags = 0;
+        int pixelSize = 0;
         bool bold = false;
     };
 
     QString model;
     QSize size;
     std::vector<Button> buttons;
-    std::vector<LedHost> hosts;
-    std::vector<LedGroup> groups;
+    std::vector<LedRow> leds;
     std::vector<Label> labels;
     bool stackPicture = false;
     QPoint stackPicturePos;  // top left of the 26 x 23 frame
 
-    const LedHost* host(const QString& name) const;
-    // Where the LEDs of a group sit on the picture.
-    std::vector<QRect> ledRects(const LedGroup& group) const;
-    // Buttons for two rows of copper ports: odd ports 1, 3, ... on the upper row,
-    // even ports on the lower row, one column per left.
-    void addPortRows(const std::vector<int>& lefts, int upperTop, int lowerTop, int upperHeight = 22,
-                     int lowerHeight = 23);
-    void addButton(int number, int port, int left, int top, int width, int height, TPortButton::Style style);
-    void addLabel(const QString& text, const QRect& rect, int flags, int pixelSize, bool bold = false);
+    // Where the LEDs of a row sit on the picture.
+    static std::vector<QRect> ledRects(const LedRow& row);
+    // "SpeedButton" + number.
+    static QString portButtonName(int number);
+
+    void addPortRows(const PortRows& rows);
+    void addButton(int number, int port, const QRect& rect, TPortButton::Style style);
+    void addSingleLeds(LedMap map, int size, std::initializer_list<SingleLed> singles);
+    void addSystemLeds(const SystemLeds& system);
+    void addPortLedPairs(const PortLedPairs& pairs);
+    void addLedRows(std::initializer_list<LedRow> rows);
+    void addLabels(std::initializer_list<Label> more);
 };

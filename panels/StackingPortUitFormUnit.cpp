@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "panels/PanelFormTable.h"
+
 namespace {
 
 const QRect kDesigned(0, 0, 543, 252);
@@ -108,11 +110,8 @@ void TStackingPortUitForm::showUnit(const QString& unitText, const QString& mode
 
 int TStackingPortUitForm::defaultPortCount(const QString& model)
 {
-    if (model == QLatin1String("HV-710") || model == QLatin1String("HV710"))
-        return 50;
-    if (model == QLatin1String("HV-720") || model == QLatin1String("HV720"))
-        return 26;
-    return 24;
+    const TPanelFormTable::Model* row = TPanelFormTable::model(model);
+    return row ? row->portCount : 24;
 }
 
 void TStackingPortUitForm::fillFromStack(QTreeWidget* unitListView, QTreeWidget* portIndexView,

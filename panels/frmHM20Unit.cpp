@@ -7,16 +7,23 @@ TPanelLayout makeLayout()
     TPanelLayout t;
     t.model = QStringLiteral("HM-20");
     t.size = QSize(194, 40);
-    t.addButton(1, 1, 59, 16, 29, 15, TPortButton::Fibre);
-    t.addButton(2, 2, 141, 16, 29, 15, TPortButton::Fibre);
-    t.hosts = {{QStringLiteral("pLedPort1"), QRect(27, 26, 7, 7)},
-               {QStringLiteral("pLedPort2"), QRect(108, 26, 7, 7)}};
+    t.buttons = {
+        {.name = "SpeedButtonX", .port = 1, .rect = QRect(59, 16, 29, 15), .style = TPortButton::Fibre},
+        {.name = "SpeedButtonY", .port = 2, .rect = QRect(141, 16, 29, 15), .style = TPortButton::Fibre},
+    };
     // The LED positions of the picture; the octets come with the carrier.
-    t.groups = {{QStringLiteral("pLedPort1"), QStringLiteral("0"), false, 1, 10, 6, 6},
-                {QStringLiteral("pLedPort2"), QStringLiteral("0"), false, 1, 10, 6, 6}};
-    t.addLabel(QStringLiteral("HM-20"), QRect(5, 2, 60, 12), Qt::AlignLeft | Qt::AlignVCenter, 10, true);
-    t.addLabel(QStringLiteral("L/A"), QRect(18, 16, 26, 9), Qt::AlignCenter, 7);
-    t.addLabel(QStringLiteral("L/A"), QRect(99, 16, 26, 9), Qt::AlignCenter, 7);
+    t.addLedRows({
+        {.host = "pLedPort1", .at = QRect(27, 26, 7, 7), .byteOffsets = "0",
+         .left = 1, .gap = 10, .width = 6, .height = 6},
+        {.host = "pLedPort2", .at = QRect(108, 26, 7, 7), .byteOffsets = "0",
+         .left = 1, .gap = 10, .width = 6, .height = 6},
+    });
+    t.addLabels({
+        {.text = "HM-20", .rect = QRect(5, 2, 60, 12), .flags = Qt::AlignLeft | Qt::AlignVCenter, .pixelSize = 10,
+         .bold = true},
+        {.text = "L/A", .rect = QRect(18, 16, 26, 9), .flags = Qt::AlignCenter, .pixelSize = 7},
+        {.text = "L/A", .rect = QRect(99, 16, 26, 9), .flags = Qt::AlignCenter, .pixelSize = 7},
+    });
     return t;
 }
 

@@ -18,7 +18,9 @@ std::unique_ptr<TMainForm> openModule(const QTemporaryDir& dir, const ModuleOpti
                   "[SOFTWARE\\Norvane\\Modules\\HelpPath]\n1.3.6.1.4.1.497.10.59.7=" + QByteArray(NV_BIN_DIR) +
                       "/HV720NMS.exe\n[SOFTWARE\\Norvane\\Vistane5.1\\MibFile]\nPath=" + conf.toUtf8() + "\n" +
                       options.extraRegistry);
-    writeTestFile(conf + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + QByteArray::number(options.agentPort) +
+    // The first of two equal keys counts, so deviceKeys come before the defaults.
+    writeTestFile(conf + "127.0.0.1.cfg", "[Program Information]\n" + options.deviceKeys +
+                                              "AgentPort=" + QByteArray::number(options.agentPort) +
                                               "\nVersion=" + QByteArray::number(options.version) +
                                               "\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
     const std::string counterDir = dir.path().toStdString();

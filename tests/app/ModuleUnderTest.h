@@ -14,7 +14,8 @@ class TMainForm;
 struct ModuleOptions {
     int agentPort = 0;
     int version = 1;              // "Version" of the device configuration file
-    QByteArray extraRegistry;     // further registry sections
+    QByteArray extraRegistry{};   // further registry sections
+    QByteArray deviceKeys{};      // device file lines that win over the defaults ("Key=value\n")
 };
 
 std::unique_ptr<TMainForm> openModule(const QTemporaryDir& dir, const ModuleOptions& options);

@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, IdentificationPlacesOnePanelPerPresentKnownUnit)
             const TExpansionModuleForm* module = form->modulePanels()[0];
             EXPECT_STREQ(module->metaObject()->className(), c.moduleClass);
             EXPECT_EQ(module->geometry(), QRect(781, 0, 194, 40));
-            EXPECT_TRUE(module->isHV710Carrier());
+            EXPECT_EQ(module->carrier(), TExpansionModuleForm::Carrier::HV710);
             EXPECT_EQ(module->SpeedButtonX->tag(), 49);
             EXPECT_EQ(module->SpeedButtonY->tag(), 50);
         }
@@ -143,6 +143,7 @@ TEST_F(MainWindowTest, FailedWalksLeaveTheWindowWithWhatArrived)
     const Case cases[] = {
         {"sub-unit table fails: panels without modules", "1.3.6.1.4.1.497.11.59.7.2.1.1.3.1", 2, 0},
         {"unit table fails: no panels", "1.3.6.1.4.1.497.12.11.1.9.4.1", 0, 0},
+        {"port table fails: panels and modules from the units", "1.3.6.1.4.1.497.11.59.7.2.3.1.1", 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -161,6 +162,21 @@ TEST_F(MainWindowTest, FailedWalksLeaveTheWindowWithWhatArrived)
         EXPECT_EQ(error.startsWith("No unit identified"), c.panels == 0) << error.toStdString();
         EXPECT_TRUE(error.contains("General Error")) << error.toStdString();
     }
+}
+
+TEST_F(MainWindowTest, WalksThatCannotBeAskedKeepTheUnitTablesFailure)
+{
+    // An authentication protocol the library does not know: every request is
+    // refused before anything is sent, so each walk raises.
+    ASSERT_TRUE(sim.start({})) << sim.log();
+    auto form = openModule(dir, {.agentPort = sim.port(),
+                                 .version = 3,
+                                 .deviceKeys = "SecurityLevel=1\nSecurityName=admin\nAuthProtocol=40\n"});
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->unitPanels().empty());
+    EXPECT_FALSE(form->IdentificationError->isHidden());
+    EXPECT_EQ(form->IdentificationError->text(), "No unit identified: Get Unit Information Failed");
+    EXPECT_FALSE(form->StatusPanel->text().contains("Ok!")) << form->StatusPanel->text().toStdString();
 }
 
 TEST_F(MainWindowTest, WindowShowsItselfWhileTheStackIsRead)

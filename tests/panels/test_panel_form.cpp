@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "bind/NvSNMPLedGroup.h"
+#include "panels/PanelFormTable.h"
 #include "panels/PanelHV630FormUnit.h"
 #include "panels/PanelHV640FormUnit.h"
 #include "panels/PanelHV710FormUnit.h"
@@ -24,7 +25,11 @@
 
 namespace {
 
+using Carrier = TExpansionModuleForm::Carrier;
+
+const NvLedColour Black = NvSNMPLedColorMapList::rgb(0, 0, 0);
 const NvLedColour Green = NvSNMPLedColorMapList::rgb(0, 255, 0);
+const NvLedColour Red = NvSNMPLedColorMapList::rgb(255, 0, 0);
 const NvLedColour White = NvSNMPLedColorMapList::rgb(255, 255, 255);
 
 using PanelFactory = std::function<std::unique_ptr<TUnitPanelForm>()>;
@@ -86,36 +91,101 @@ TEST(UnitPanel, PortButtonsCarryTheStackPortIndexAtTheirLayoutPositions)
     }
 }
 
-TEST(UnitPanel, HV710LedsFollowTheirOctetsAndAShortValueLeavesTheRestWhite)
+// Where an octet of the status value is shown: its host, its colour map and
+// the LED's place inside the host (left = first left + i * (gap + width), top 1).
+struct LedPlace {
+    int offset;
+    const char* host;
+    bool mapB;
+    QRect rect;
+};
+
+struct ModelLedCase {
+    const char* model;
+    PanelFactory make;
+    int ledCount;
+    std::vector<LedPlace> places;
+    int shortLength;  // a value this long leaves the LEDs of later octets white
+};
+
+TEST(UnitPanel, LedsFollowTheirOctetsThroughTheirModelsColourMaps)
 {
-    TPortButtonList list;
-    auto panel = buildPanel(factory<TPanelHV710Form>(), 1, list);
-    NvSNMPLedGroup* leds = panel->ledBinding();
-    ASSERT_NE(leds, nullptr);
+    const ModelLedCase cases[] = {
+        {"HV-710", factory<TPanelHV710Form>(), 4 + 48 + 2,
+         {{0, "PowerLedPanel", false, QRect(1, 1, 7, 7)},
+          {3, "RPowerLedPanel", false, QRect(1, 1, 7, 7)},
+          {4, "LedPanel1", false, QRect(0, 1, 7, 7)},
+          {66, "LedPanel2", false, QRect(195, 1, 7, 7)},
+          {98, "LedPanel3", false, QRect(195, 1, 7, 7)},
+          {104, "SIOPanel1", false, QRect(1, 1, 7, 7)},
+          {106, "SIOPanel2", false, QRect(1, 1, 7, 7)}},
+         60},
+        {"HV-720", factory<TPanelHV720Form>(), 4 + 24 + 2,
+         {{0, "PowerLedPanel", false, QRect(1, 1, 7, 7)},
+          {2, "ConsoleLedPanel", false, QRect(1, 1, 7, 7)},
+          {4, "LedPanel1", false, QRect(0, 1, 6, 6)},
+          {48, "LedPanel1", false, QRect(143, 1, 6, 6)},
+          {6, "LedPanel2", false, QRect(0, 1, 6, 6)},
+          {50, "LedPanel2", false, QRect(143, 1, 6, 6)},
+          {56, "SIOPanel1", false, QRect(1, 1, 7, 7)},
+          {58, "SIOPanel2", false, QRect(1, 1, 7, 7)}},
+         50},
+        {"HV-630", factory<TPanelHV630Form>(), 4 + 48 + 6,
+         {{0, "PowerLedPanel", true, QRect(1, 1, 5, 5)},
+          {3, "RPowerLedPanel", true, QRect(1, 1, 5, 5)},
+          {4, "LedPanel1", false, QRect(0, 1, 6, 5)},
+          {5, "LedPanel2", true, QRect(0, 1, 6, 5)},
+          {46, "LedPanel3", false, QRect(120, 1, 6, 5)},
+          {51, "LedPanel4", true, QRect(132, 1, 6, 5)},
+          {52, "SIOPanel1", true, QRect(1, 1, 5, 5)},
+          {62, "SIOPanel6", true, QRect(1, 1, 5, 5)}},
+         52},
+        {"HV-640", factory<TPanelHV640Form>(), 4 + 48 + 2,
+         {{1, "MasterLedPanel", true, QRect(1, 1, 5, 5)},
+          {4, "LedPanel1", false, QRect(0, 1, 6, 5)},
+          {49, "LedPanel2", true, QRect(132, 1, 6, 5)},
+          {50, "LedPanel3", false, QRect(132, 1, 6, 5)},
+          {7, "LedPanel4", true, QRect(0, 1, 6, 5)},
+          {52, "SIOPanel1", true, QRect(1, 1, 5, 5)},
+          {54, "SIOPanel2", true, QRect(1, 1, 5, 5)}},
+         53},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model);
+        TPortButtonList list;
+        auto panel = buildPanel(c.make, 1, list);
+        NvSNMPLedGroup* leds = panel->ledBinding();
+        ASSERT_NE(leds, nullptr);
+        ASSERT_EQ(leds->ledCount(), c.ledCount);
 
-    // Where some octets of the model are shown.
-    struct Where {
-        int offset;
-        const char* host;
-    } where[] = {{0, "PowerLedPanel"}, {3, "RPowerLedPanel"}, {4, "LedPanel1"}, {66, "LedPanel2"},
-                 {98, "LedPanel3"},    {104, "SIOPanel1"},    {106, "SIOPanel2"}};
-    for (const auto& w : where) {
-        bool found = false;
-        for (int i = 0; i < leds->ledCount(); ++i) {
-            if (leds->led(i).byteOffset == w.offset) {
-                found = true;
-                EXPECT_EQ(leds->led(i).shape->parentWidget(), panel->ledHost(QString::fromLatin1(w.host)))
-                    << w.offset;
+        for (const auto& p : c.places) {
+            SCOPED_TRACE(testing::Message() << "octet " << p.offset);
+            int found = 0;
+            for (int i = 0; i < leds->ledCount(); ++i) {
+                const LedBinding& led = leds->led(i);
+                if (led.byteOffset != p.offset)
+                    continue;
+                ++found;
+                EXPECT_EQ(led.shape->parentWidget(), panel->ledHost(QString::fromLatin1(p.host)));
+                EXPECT_EQ(led.map, p.mapB ? &NvSNMPLedColorMapList::mapB() : &NvSNMPLedColorMapList::mapA());
+                EXPECT_EQ(led.shape->geometry(), p.rect);
             }
+            EXPECT_EQ(found, 1);
         }
-        EXPECT_TRUE(found) << w.offset;
-    }
 
-    // 60 octets, all "link up": ports 29-48 (octets 60-98) and both single LEDs are white.
-    ASSERT_EQ(leds->applyOctets(std::string(60, '\x02')), 0);
-    for (int i = 0; i < leds->ledCount(); ++i) {
-        const LedBinding& led = leds->led(i);
-        EXPECT_EQ(led.shape->brushColour(), led.byteOffset >= 60 ? White : Green) << led.byteOffset;
+        // Value 5 is red in map B and dark in map A.
+        ASSERT_EQ(leds->applyOctets(std::string(110, '\x05')), 0);
+        for (int i = 0; i < leds->ledCount(); ++i) {
+            const LedBinding& led = leds->led(i);
+            const bool mapB = led.map == &NvSNMPLedColorMapList::mapB();
+            EXPECT_EQ(led.shape->brushColour(), mapB ? Red : Black) << led.byteOffset;
+        }
+        // A short value, all "link up": the LEDs of missing octets are white.
+        ASSERT_EQ(leds->applyOctets(std::string(static_cast<size_t>(c.shortLength), '\x02')), 0);
+        for (int i = 0; i < leds->ledCount(); ++i) {
+            const LedBinding& led = leds->led(i);
+            EXPECT_EQ(led.shape->brushColour(), led.byteOffset >= c.shortLength ? White : Green) << led.byteOffset;
+        }
     }
 }
 
@@ -165,8 +235,7 @@ TEST(StackImages, FourteenDistinctLightOnBlackGlyphs)
 struct ModuleCase {
     const char* name;
     std::function<std::unique_ptr<TExpansionModuleForm>()> make;
-    bool hv720;
-    bool hv710;
+    TExpansionModuleForm::Carrier carrier;
     int unit;
     int tagX;       // 0: no buttons join the list
     int octetX;     // -1: no LEDs
@@ -178,19 +247,18 @@ TEST(ModuleForm, CarrierDecidesTagsAndLedOctets)
     auto hm20 = [] { return std::unique_ptr<TExpansionModuleForm>(new TfrmHM20); };
     auto hm10 = [] { return std::unique_ptr<TExpansionModuleForm>(new TfrmHM10); };
     const ModuleCase cases[] = {
-        {"HM20 on HV-720 unit 2", hm20, true, false, 2, 89, 52, 54},
-        {"HM10 on HV-720 unit 1", hm10, true, false, 1, 25, 52, 54},
-        {"HM10 on HV-710 unit 1", hm10, false, true, 1, 49, 100, 102},
-        {"HM20 on HV-710 unit 3", hm20, false, true, 3, 177, 100, 102},
-        {"HM20 without carrier", hm20, false, false, 1, 0, -1, -1},
+        {"HM20 on HV-720 unit 2", hm20, Carrier::HV720, 2, 89, 52, 54},
+        {"HM10 on HV-720 unit 1", hm10, Carrier::HV720, 1, 25, 52, 54},
+        {"HM10 on HV-710 unit 1", hm10, Carrier::HV710, 1, 49, 100, 102},
+        {"HM20 on HV-710 unit 3", hm20, Carrier::HV710, 3, 177, 100, 102},
+        {"HM20 without carrier", hm20, Carrier::None, 1, 0, -1, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto form = c.make();
         EXPECT_EQ(form->size(), QSize(194, 40));
         form->setUnitNumber(c.unit);
-        form->setHV720Carrier(c.hv720);
-        form->setHV710Carrier(c.hv710);
+        form->setCarrier(c.carrier);
         form->buildLeds();
         TPortButtonList list;
         form->buildPortButtons(list);
@@ -229,7 +297,7 @@ TEST(ModuleForm, LedTimersLiveOnTheOwnerAndStopWhenTheFormCloses)
     QWidget mainWindow;
     auto* form = new TfrmHM20(&mainWindow);
     form->setUnitNumber(1);
-    form->setHV720Carrier(true);
+    form->setCarrier(Carrier::HV720);
     form->buildLeds();
     NvSNMPLedGroup* leds = form->ledBinding();
     ASSERT_NE(leds, nullptr);
@@ -247,6 +315,53 @@ TEST(ModuleForm, LedTimersLiveOnTheOwnerAndStopWhenTheFormCloses)
     delete form;
 }
 
+TEST(PanelFormTable, NamesChooseTheirFormsExactly)
+{
+    const struct {
+        const char* name;
+        const char* panelClass;  // none: no panel
+        Carrier carrier;
+    } models[] = {
+        {"HV-710", "TPanelHV710Form", Carrier::HV710}, {"HV710", "TPanelHV710Form", Carrier::HV710},
+        {"HV-720", "TPanelHV720Form", Carrier::HV720}, {"HV720", "TPanelHV720Form", Carrier::HV720},
+        {"HV-630", "TPanelHV630Form", Carrier::None},  {"HV630", "TPanelHV630Form", Carrier::None},
+        {"HV-640", "TPanelHV640Form", Carrier::None},  {"HV640", "TPanelHV640Form", Carrier::None},
+        {"HV-640*", "TPanelHV640Form", Carrier::None}, {"HV-640 ", nullptr, Carrier::None},
+        {"hv-720", nullptr, Carrier::None},            {"HV-650", nullptr, Carrier::None},
+    };
+    for (const auto& m : models) {
+        SCOPED_TRACE(m.name);
+        const TPanelFormTable::Model* row = TPanelFormTable::model(QString::fromLatin1(m.name));
+        if (!m.panelClass) {
+            EXPECT_EQ(row, nullptr);
+            continue;
+        }
+        ASSERT_NE(row, nullptr);
+        std::unique_ptr<TUnitPanelForm> panel(row->create(nullptr));
+        EXPECT_STREQ(panel->metaObject()->className(), m.panelClass);
+        EXPECT_EQ(panel->objectName(), QString::fromLatin1(m.panelClass));
+        EXPECT_EQ(row->carrier, m.carrier);
+    }
+
+    const struct {
+        const char* name;
+        const char* formClass;
+    } modules[] = {{"HM20", "TfrmHM20"}, {"HM10", "TfrmHM10"}, {"-", nullptr}, {"HM-20", nullptr}, {"hm10", nullptr}};
+    for (const auto& m : modules) {
+        SCOPED_TRACE(m.name);
+        const TPanelFormTable::Module* row = TPanelFormTable::module(QString::fromLatin1(m.name));
+        if (!m.formClass) {
+            EXPECT_EQ(row, nullptr);
+            continue;
+        }
+        ASSERT_NE(row, nullptr);
+        std::unique_ptr<TExpansionModuleForm> form(row->create(nullptr));
+        EXPECT_STREQ(form->metaObject()->className(), m.formClass);
+        EXPECT_EQ(form->objectName(), QString::fromLatin1(m.formClass).mid(1));
+        EXPECT_EQ(form->carrier(), Carrier::None);
+    }
+}
+
 TEST(PortButtons, OneButtonOfTheWholeStackIsDown)
 {
     TPortButtonList list;
@@ -254,7 +369,7 @@ TEST(PortButtons, OneButtonOfTheWholeStackIsDown)
     auto second = buildPanel(factory<TPanelHV710Form>(), 2, list);
     TfrmHM10 module;
     module.setUnitNumber(2);
-    module.setHV710Carrier(true);
+    module.setCarrier(Carrier::HV710);
     module.buildPortButtons(list);
     list.makeGroup();
     list.makeGroup();  // a second call must not connect twice

@@ -14,6 +14,7 @@
 
 #include "panels/ExpansionModuleFormUnit.h"
 #include "bind/NvSNMPLedGroup.h"
+#include "panels/PanelFormTable.h"
 #include "panels/PanelHV630FormUnit.h"
 #include "panels/PanelHV640FormUnit.h"
 #include "panels/PanelHV710FormUnit.h"
@@ -134,10 +135,7 @@ int main(int argc, char** argv)
         width = std::max(width, u.panel->width() + 4);
         if (u.module) {
             u.module->setUnitNumber(unit);
-            if (u.panel->modelName() == QLatin1String("HV-720"))
-                u.module->setHV720Carrier(true);
-            else
-                u.module->setHV710Carrier(true);
+            u.module->setCarrier(TPanelFormTable::model(u.panel->modelName())->carrier);
             u.module->buildLeds();
             u.module->buildPortButtons(buttons);
             u.module->move(u.panel->width() + 1, top);
