@@ -1,10 +1,10 @@
 #include "bind/NvSNMPLedGroup.h"
 
 #include <QFrame>
-#include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+#include "snmp/NvNumList.h"
 
 NvSNMPLedGroup::NvSNMPLedGroup(QWidget* owner) : m_owner(owner)
 {
@@ -49,18 +49,18 @@ void NvSNMPLedGroup::addLed(int row, int byteOffset, const NvSNMPLedColorMapList
 bool NvSNMPLedGroup::addLedRow(int row, const std::string& byteOffsets, const NvSNMPLedColorMapList& map,
                                QWidget* panel, int left, int gap, int shapeKind, int width, int height)
 {
-    const QStringList items = QString::fromStdString(byteOffsets).split(QLatin1Char(','));
     bool ok = true;
     int i = 0;
     QRect used;
-    for (const QString& item : items) {
-        const int offset = item.trimmed().toInt(&ok);
+    for (std::string_view item : splitNumberList(byteOffsets, ',')) {
+        const std::optional<int32_t> offset = wholeNumber(item);
+        ok = offset.has_value();
         if (!ok)
             break;
         auto* shape = new TLedShape(panel, static_cast<TLedShape::Kind>(shapeKind));
         shape->setGeometry(left + i * (gap + width), 1, width, height);
         used |= shape->geometry();
-        addLed(row, offset, map, shape);
+        addLed(row, *offset, map, shape);
         ++i;
     }
     if (panel) {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "snmp/NvMessageCatalogue.h"
+#include "snmp/NvNumList.h"
 #include "bind/NvEditConstraint.h"
 #include "bind/NvOptionControls.h"
 #include "snmp/NvOptionList.h"
@@ -33,26 +34,17 @@ Kind kindOf(QWidget* control)
     return Kind::Other;
 }
 
-// "0,1,2" -> {0, 1, 2}; blanks around the numbers are ignored.
+// "0,1,2" -> {0, 1, 2}; blanks around the numbers and empty pieces are ignored.
 std::vector<int32_t> parseBitIndices(const std::string& text)
 {
     std::vector<int32_t> bits;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t comma = text.find(',', start);
-        const std::string piece = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        const auto first = piece.find_first_not_of(" \t");
-        if (first != std::string::npos) {
-            const std::string number = piece.substr(first);
-            char* end = nullptr;
-            const long bit = std::strtol(number.c_str(), &end, 10);
-            if (end == number.c_str() || bit < 0 || bit > 65535)
-                throw errorOfCode(ErrBitIndexRange);  // not a usable bit number
-            bits.push_back(static_cast<int32_t>(bit));
-        }
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
+    for (std::string_view piece : splitNumberList(text, ',')) {
+        if (piece.empty())
+            continue;
+        const std::optional<int32_t> bit = wholeNumber(piece);
+        if (!bit || *bit < 0 || *bit > 65535)
+            throw errorOfCode(ErrBitIndexRange);  // not a usable bit number
+        bits.push_back(*bit);
     }
     return bits;
 }

@@ -28,9 +28,9 @@ base 1.3.6.1.4.1.497.11.59.7.2.3.1.1
 table ports index=int rows=
 col +1 int ro def=%i
 col +2 int ro def=%u
-col +3 int ro
-col +4 int ro enum=1,2
-col +5 int ro
+col +3 int ro enum=1,2,3,4,5,6,7
+col +4 int ro enum=1,2,3
+col +5 int ro enum=1,2,3,4,5,6,7,8,9
 base 1.3.6.1.4.1.497.11.59.7.2.1.1.3.1
 table subunits index=int rows=
 col +1 int ro def=%i

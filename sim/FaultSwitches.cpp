@@ -189,6 +189,21 @@ void FaultSwitches::registerControls(ObjectStore& store)
     add(26, ValueKind::Integer, std::to_string(stopAfter), 0, 1000000);
     add(9, ValueKind::Integer, std::to_string(bulkMode), 0, 4);
     add(10, ValueKind::Integer, std::to_string(bulkLimit), 0, 65535);
+    for (std::uint32_t n : {27u, 28u}) {
+        ColumnSpec s;
+        s.oid = oidutil::concat(controlArc(), n);
+        s.kind = ValueKind::Octets;
+        s.access = Access::ReadOnly;
+        store.addScalar(s);
+    }
+}
+
+void FaultSwitches::noteContext(const std::string& name, const std::string& engineId)
+{
+    if (!m_store)
+        return;
+    m_store->put(oidutil::concat(oidutil::concat(controlArc(), 27), 0), SimValue::octets(name));
+    m_store->put(oidutil::concat(oidutil::concat(controlArc(), 28), 0), SimValue::octets(engineId));
 }
 
 // The control scalars: 1 delay (ms), 2 drop every Nth request, 3 error object,
@@ -196,9 +211,9 @@ void FaultSwitches::registerControls(ObjectStore& store)
 // 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 20 duplicate
 // delay (ms), 21 wrong request id every Nth answer, 22 garbage every Nth answer,
 // 23 wrong-type subtree, 24 long-string subtree, 25 long-string octets, 26 stop
-// answering after N further requests.
-// 7 LED unit (0: every unit), 8 LED octets for that unit (-1: all), 9 GETBULK
-// mode (BulkMode), 10 its repetition limit.
+// answering after N further requests, 9 GETBULK mode (BulkMode), 10 its
+// repetition limit; read-only: 27 and 28 the context of the last SNMPv3 request
+// that named one.
 void FaultSwitches::syncFromStore(bool leds)
 {
     auto num = [&](std::uint32_t n) {

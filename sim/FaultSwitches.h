@@ -61,6 +61,11 @@ public:
     // Counts a request that is no control request; false once the agent has
     // stopped answering (--stop-after).
     bool countRequest();
+
+    // Keeps the context name and context engine id of an SNMPv3 request that
+    // named a context, for the read-only control scalars 27 and 28: tests see
+    // what reached the agent even when it does not serve that context.
+    void noteContext(const std::string& name, const std::string& engineId);
     unsigned long requestCount() const { return m_requests; }
 
 private:

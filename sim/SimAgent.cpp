@@ -335,6 +335,9 @@ bool SimAgent::dropThis(void* p)
 void SimAgent::beginRequest(void* p)
 {
     auto* pdu = static_cast<netsnmp_pdu*>(p);
+    if (pdu && pdu->version == SNMP_VERSION_3 && pdu->contextNameLen > 0)
+        m_faults.noteContext(std::string(pdu->contextName, pdu->contextNameLen),
+                             std::string(reinterpret_cast<const char*>(pdu->contextEngineID), pdu->contextEngineIDLen));
     m_exempt = !pdu || pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT
                || (pdu->variables && m_faults.isControl(toOid(pdu->variables->name, pdu->variables->name_length)));
     if (m_exempt)

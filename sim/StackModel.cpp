@@ -10,6 +10,37 @@ const Oid kPortEntry{1, 3, 6, 1, 4, 1, 497, 11, 59, 7, 2, 3, 1, 1};
 const Oid kSubUnitEntry{1, 3, 6, 1, 4, 1, 497, 11, 59, 7, 2, 1, 1, 3, 1};
 const Oid kUnitCount{1, 3, 6, 1, 4, 1, 497, 12, 11, 1, 9, 3, 0};
 
+// Numbers of the port table's enumerated columns, as the module's option lists
+// read them.
+enum PortType { PortTypeOther = 1, PortType100BaseTX = 2, PortType1000BaseT = 4, PortType1000BaseSX = 5 };
+enum LinkStatus { LinkPass = 2, LinkFail = 3 };
+enum NwayStatus { NwayLinkDown = 3, NwayFull10Mbps = 5, NwayFull100Mbps = 7, NwayFull1Gbps = 9 };
+
+// Front-panel ports are 10/100 copper; the expansion modules carry two gigabit
+// ports, copper on the HM10 and fibre on the HM20. Ports beyond the panel of a
+// unit without a module are of no known type.
+int portType(const UnitConfig& u, int unitPort)
+{
+    const int fam = StackModel::family(u.model);
+    const int panelPorts = fam == 710 ? 48 : 24;
+    if (unitPort <= panelPorts)
+        return PortType100BaseTX;
+    if (u.module == "HM10")
+        return PortType1000BaseT;
+    if (u.module == "HM20")
+        return PortType1000BaseSX;
+    return PortTypeOther;
+}
+
+// Negotiated speed of an up port: gigabit ports run at 1 Gbps, the others at
+// the speed their LED shows; every link is full duplex.
+int nwayStatus(int type, int ledSpeed)
+{
+    if (type == PortType1000BaseT || type == PortType1000BaseSX)
+        return NwayFull1Gbps;
+    return ledSpeed == 4 ? NwayFull100Mbps : NwayFull10Mbps;
+}
+
 Oid col(const Oid& entry, std::uint32_t c, std::uint32_t row)
 {
     Oid o = entry;
@@ -161,8 +192,15 @@ bool StackModel::setUnits(std::vector<UnitConfig> units, std::string& error)
     m_units = std::move(units);
     m_ports.clear();
     std::uniform_int_distribution<int> pct(0, 99);
-    for (int idx : portIndexes())
-        m_ports.push_back(PortState{idx, pct(m_rng) < 70, false, pct(m_rng) < 50 ? 2 : 4});
+    for (const auto& u : m_units) {
+        if (!u.exists)
+            continue;
+        for (int p = 1; p <= u.portRange; ++p) {
+            const bool up = pct(m_rng) < 70;
+            const int speed = pct(m_rng) < 50 ? 2 : 4;
+            m_ports.push_back(PortState{(u.id - 1) * 64 + p, up, false, speed, portType(u, p)});
+        }
+    }
     return true;
 }
 
@@ -259,14 +297,7 @@ void StackModel::populate(ObjectStore& store)
     for (const auto& p : m_ports) {
         Oid row{static_cast<std::uint32_t>(p.index)};
         store.addRow(portTable, row);
-        int unitPort = (p.index - 1) % 64 + 1;
-        int unitId = (p.index - 1) / 64 + 1;
-        int fam = 720;
-        for (const auto& u : m_units)
-            if (u.id == unitId)
-                fam = family(u.model);
-        bool modulePort = (fam == 710 && unitPort > 48) || (fam == 720 && unitPort > 24);
-        store.put(col(kPortEntry, 3, row[0]), SimValue::integer(modulePort ? 2 : 1));
+        store.put(col(kPortEntry, 3, row[0]), SimValue::integer(p.type));
     }
     store.put(kUnitCount, SimValue::integer(existing));
     tick(store);
@@ -279,9 +310,9 @@ void StackModel::tick(ObjectStore& store)
         if (pct(m_rng) < 8)
             p.up = !p.up;
         p.activity = p.up && pct(m_rng) < 50;
-        store.put(col(kPortEntry, 4, static_cast<std::uint32_t>(p.index)), SimValue::integer(p.up ? 1 : 2));
-        store.put(col(kPortEntry, 5, static_cast<std::uint32_t>(p.index)),
-                  SimValue::integer(p.up ? (p.speed == 4 ? 6 : 4) : 1));
+        const auto row = static_cast<std::uint32_t>(p.index);
+        store.put(col(kPortEntry, 4, row), SimValue::integer(p.up ? LinkPass : LinkFail));
+        store.put(col(kPortEntry, 5, row), SimValue::integer(p.up ? nwayStatus(p.type, p.speed) : NwayLinkDown));
     }
     for (const auto& u : m_units)
         store.put(col(kUnitEntry, 6, static_cast<std::uint32_t>(u.id)), SimValue::octets(ledOctets(u)));

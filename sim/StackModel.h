@@ -52,7 +52,8 @@ public:
     void seed(unsigned s) { m_rng.seed(s); }
 
 private:
-    struct PortState { int index; bool up; bool activity; int speed; };
+    // speed is the LED key of an up port (2 or 4); type the port table's port type.
+    struct PortState { int index; bool up; bool activity; int speed; int type; };
     std::string ledOctets(const UnitConfig& u) const;
     const PortState* port(int index) const;
 

@@ -4,8 +4,19 @@
 // 32-bit values (NvNumList) and unsigned 32-bit values (NvUNumList, used by the
 // edit constraints).
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// The pieces of a separated list, blanks (spaces, tabs) around each removed:
+// "4, 6,,8" split at "," gives "4", "6", "", "8"; an empty text gives none. The
+// one splitter of the number lists (NvNumListOf, the bindings' bit numbers and
+// LED positions); each reads its pieces by its own rule.
+std::vector<std::string_view> splitNumberList(std::string_view text, char separator);
+// A piece that is a whole decimal number (an optional sign, then digits) within
+// 32 bits; nothing for anything else.
+std::optional<int32_t> wholeNumber(std::string_view piece);
 
 template <typename T>
 class NvNumListOf {

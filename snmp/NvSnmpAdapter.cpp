@@ -81,23 +81,23 @@ struct Protocol {
 };
 
 const Protocol kAuthProtocols[] = {
-    {.number = NvSnmpProtocol::AuthMD5, .id = usmHMACMD5AuthProtocol, .length = OID_LENGTH(usmHMACMD5AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA, .id = usmHMACSHA1AuthProtocol, .length = OID_LENGTH(usmHMACSHA1AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA224, .id = usmHMAC128SHA224AuthProtocol,
+    {.number = AuthHmacMd5, .id = usmHMACMD5AuthProtocol, .length = OID_LENGTH(usmHMACMD5AuthProtocol)},
+    {.number = AuthHmacSha, .id = usmHMACSHA1AuthProtocol, .length = OID_LENGTH(usmHMACSHA1AuthProtocol)},
+    {.number = AuthHmacSha224, .id = usmHMAC128SHA224AuthProtocol,
      .length = OID_LENGTH(usmHMAC128SHA224AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA256, .id = usmHMAC192SHA256AuthProtocol,
+    {.number = AuthHmacSha256, .id = usmHMAC192SHA256AuthProtocol,
      .length = OID_LENGTH(usmHMAC192SHA256AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA384, .id = usmHMAC256SHA384AuthProtocol,
+    {.number = AuthHmacSha384, .id = usmHMAC256SHA384AuthProtocol,
      .length = OID_LENGTH(usmHMAC256SHA384AuthProtocol)},
-    {.number = NvSnmpProtocol::AuthSHA512, .id = usmHMAC384SHA512AuthProtocol,
+    {.number = AuthHmacSha512, .id = usmHMAC384SHA512AuthProtocol,
      .length = OID_LENGTH(usmHMAC384SHA512AuthProtocol)},
 };
 
 const Protocol kPrivProtocols[] = {
-    {.number = NvSnmpProtocol::PrivDES, .id = usmDESPrivProtocol, .length = OID_LENGTH(usmDESPrivProtocol)},
-    {.number = NvSnmpProtocol::PrivAES128, .id = usmAESPrivProtocol, .length = OID_LENGTH(usmAESPrivProtocol)},
-    {.number = NvSnmpProtocol::PrivAES192, .id = usmAES192PrivProtocol, .length = OID_LENGTH(usmAES192PrivProtocol)},
-    {.number = NvSnmpProtocol::PrivAES256, .id = usmAES256PrivProtocol, .length = OID_LENGTH(usmAES256PrivProtocol)},
+    {.number = PrivDes, .id = usmDESPrivProtocol, .length = OID_LENGTH(usmDESPrivProtocol)},
+    {.number = PrivAes128, .id = usmAESPrivProtocol, .length = OID_LENGTH(usmAESPrivProtocol)},
+    {.number = PrivAes192, .id = usmAES192PrivProtocol, .length = OID_LENGTH(usmAES192PrivProtocol)},
+    {.number = PrivAes256, .id = usmAES256PrivProtocol, .length = OID_LENGTH(usmAES256PrivProtocol)},
 };
 
 template <size_t N>
@@ -316,8 +316,13 @@ struct NvSnmpAdapter::Impl {
     void finish(Pending& p, int status);
     int transmit(Pending& p);
     void installUser(Agent& a);
-    void startProbe(Agent& a, bool blocking);
-    void probeDone(const std::string& key, int status);
+    // Discovery of the agent's engine id. Blocking: returns its outcome (0 when
+    // the engine id is known); otherwise 0, and the outcome arrives by the pump.
+    int startProbe(Agent& a, bool blocking);
+    int awaitProbe(Pending& probe);
+    // Ends a discovery: sends the requests held back for it, or fails them with
+    // its status. Returns that status (0 when the engine id is known).
+    int probeDone(const std::string& key, int status);
     void waitFor(Pending& p);
     void readAndTime(Agent& a, fd_set* fds, bool readable);
     void checkDeadlines();
@@ -623,7 +628,7 @@ void NvSnmpAdapter::Impl::waitFor(Pending& p)
     }
 }
 
-void NvSnmpAdapter::Impl::startProbe(Agent& a, bool blocking)
+int NvSnmpAdapter::Impl::startProbe(Agent& a, bool blocking)
 {
     Pending& probe = create(&a, Get, NvSnmpPdu{}, a.target);
     probe.probe = true;
@@ -633,27 +638,32 @@ void NvSnmpAdapter::Impl::startProbe(Agent& a, bool blocking)
         probeDone(key, reason == St::Timeout ? St::Timeout : reply.errorStatus);
     };
     a.engine = Agent::Probing;
-    const uint64_t id = probe.id;
     int status = transmit(probe);
-    if (status != St::Success) {
-        finish(probe, status);
-        if (blocking)
-            return;
-    } else if (blocking) {
-        waitFor(probe);
-    }
-    if (blocking) {
-        int st = probe.status;
-        pending.erase(id);
-        probeDone(key, st);
-    }
+    if (status != St::Success)
+        finish(probe, status);  // an asynchronous probe's failure is delivered by the pump
+    if (!blocking)
+        return St::Success;
+    return awaitProbe(probe);
 }
 
-void NvSnmpAdapter::Impl::probeDone(const std::string& key, int status)
+// Waits for a discovery that runs for a blocking request, takes it off the
+// open requests and ends the agent's probing state, whatever its outcome.
+int NvSnmpAdapter::Impl::awaitProbe(Pending& probe)
+{
+    probe.blocking = true;
+    std::erase(finished, probe.id);
+    waitFor(probe);
+    const int status = probe.status;
+    const std::string key = probe.agent->key;
+    pending.erase(probe.id);
+    return probeDone(key, status);
+}
+
+int NvSnmpAdapter::Impl::probeDone(const std::string& key, int status)
 {
     auto it = agents.find(key);
     if (it == agents.end())
-        return;
+        return status;
     Agent& a = *it->second;
     const bool known = a.ss->securityEngineIDLen > 0;
     a.engine = known ? Agent::Known : Agent::Unknown;
@@ -675,6 +685,7 @@ void NvSnmpAdapter::Impl::probeDone(const std::string& key, int status)
         if (st != St::Success)
             finish(*p->second, st);
     }
+    return known ? St::Success : status;
 }
 
 NvSnmpAdapter::NvSnmpAdapter() : d(std::make_unique<Impl>()) {}
@@ -703,12 +714,12 @@ NvSnmpAdapter* NvSnmpAdapter::instance()
 
 bool NvSnmpAdapter::knowsAuthProtocol(int number)
 {
-    return number == NvSnmpProtocol::AuthNone || findProtocol(kAuthProtocols, number);
+    return number == AuthNone || findProtocol(kAuthProtocols, number);
 }
 
 bool NvSnmpAdapter::knowsPrivProtocol(int number)
 {
-    return number == NvSnmpProtocol::PrivNone || findProtocol(kPrivProtocols, number);
+    return number == PrivNone || findProtocol(kPrivProtocols, number);
 }
 
 int NvSnmpAdapter::mpInit(const std::string& engineId, uint32_t boots)
@@ -725,25 +736,19 @@ int NvSnmpAdapter::send(Command command, NvSnmpPdu& pdu, const NvSnmpTarget& tar
     if (!a)
         return status;
     if (a->engine == Agent::Unknown || a->engine == Agent::Probing) {
-        if (a->engine == Agent::Unknown)
-            d->startProbe(*a, true);
-        else {
+        if (a->engine == Agent::Unknown) {
+            status = d->startProbe(*a, true);
+        } else {
             // An asynchronous discovery is under way: wait for it here.
             for (auto& [id, p] : d->pending) {
                 if (p->probe && p->agent == a) {
-                    Pending& probe = *p;
-                    probe.blocking = true;
-                    d->waitFor(probe);
-                    int st = probe.status;
-                    std::string key = a->key;
-                    d->pending.erase(id);
-                    d->probeDone(key, st);
+                    status = d->awaitProbe(*p);
                     break;
                 }
             }
         }
         if (a->engine != Agent::Known)
-            return a->ss->securityEngineIDLen ? St::Success : St::Timeout;
+            return status != St::Success ? status : St::UsmUnknownEngineId;
     }
     Pending& p = d->create(a, command, pdu, target);
     p.blocking = true;

@@ -52,23 +52,6 @@ inline constexpr int MpParseError = -1408;
 inline constexpr int MpUnknownContext = -1417;
 }  // namespace NvSnmpStatus
 
-// SNMPv3 protocol numbers as the session settings carry them (one-based; the
-// device configuration file stores them one lower).
-namespace NvSnmpProtocol {
-inline constexpr int AuthNone = 1;
-inline constexpr int AuthMD5 = 2;
-inline constexpr int AuthSHA = 3;
-inline constexpr int AuthSHA224 = 4;
-inline constexpr int AuthSHA256 = 5;
-inline constexpr int AuthSHA384 = 6;
-inline constexpr int AuthSHA512 = 7;
-inline constexpr int PrivNone = 1;
-inline constexpr int PrivDES = 2;
-inline constexpr int PrivAES128 = 19;
-inline constexpr int PrivAES192 = 20;
-inline constexpr int PrivAES256 = 21;
-}  // namespace NvSnmpProtocol
-
 class NvSnmpAdapter {
 public:
     enum Command { Get, GetNext, GetBulk, Set };

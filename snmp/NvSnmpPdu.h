@@ -25,10 +25,20 @@ enum NvAsnTag : uint8_t {
 
 using NvOid = std::vector<uint32_t>;
 
-// SNMPv3 settings as the device file and the command line number them.
+// SNMPv3 settings as the session records number them (one-based; the device
+// file stores them one lower). Beyond HMAC-MD5, HMAC-SHA and DES the numbers
+// continue with the SHA-2 hashes and AES as the class library numbers them.
 enum NvSecurityLevel : int32_t { SecurityNoAuthNoPriv = 1, SecurityAuthNoPriv = 2, SecurityAuthPriv = 3 };
-enum NvAuthProtocol : int32_t { AuthNone = 1, AuthHmacMd5 = 2, AuthHmacSha = 3 };
-enum NvPrivProtocol : int32_t { PrivNone = 1, PrivDes = 2 };
+enum NvAuthProtocol : int32_t {
+    AuthNone = 1,
+    AuthHmacMd5 = 2,
+    AuthHmacSha = 3,
+    AuthHmacSha224 = 4,
+    AuthHmacSha256 = 5,
+    AuthHmacSha384 = 6,
+    AuthHmacSha512 = 7,
+};
+enum NvPrivProtocol : int32_t { PrivNone = 1, PrivDes = 2, PrivAes128 = 19, PrivAes192 = 20, PrivAes256 = 21 };
 
 struct NvSnmpVb {
     NvOid oid;

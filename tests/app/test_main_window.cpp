@@ -21,6 +21,7 @@
 #include "panels/PortButton.h"
 #include "panels/PortButtonList.h"
 #include "platform/Registry.h"
+#include "snmp/NvEventWait.h"
 #include "tests/app/ModuleUnderTest.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/common/SimulatorProcess.h"
@@ -371,12 +372,6 @@ private:
     QTimer m_timer;
 };
 
-void waitUntilIdle(NvSNMPRequest2Controls& binding)
-{
-    while (binding.busy)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
 TEST_P(MainWindowFaultTest, WindowSurvivesTheAgent)
 {
     const AgentFault& fault = GetParam();
@@ -397,7 +392,7 @@ TEST_P(MainWindowFaultTest, WindowSurvivesTheAgent)
     for (TUnitPanelForm* panel : form->unitPanels()) {
         if (NvSNMPRequest2Leds* leds = panel->ledRequest()) {
             leds->get();
-            waitUntilIdle(*leds);
+            waitUntilIdle(leds->busy);
         }
     }
     try {

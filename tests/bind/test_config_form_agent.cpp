@@ -36,6 +36,7 @@
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "tests/common/SimulatorProcess.h"
 
 namespace {
@@ -108,14 +109,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(startError.empty()) << startError;
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-        NvSNMPSecurity = NvSNMPSecurityRecord{};
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "quorel";
-        NvSNMPSecurity.writeCommunity = "tessany";
-        NvSNMPScope = NvSNMPScopeRecord{};
-        requestTimeout = 500;
+        pointSessionAt(sim->port(), 500);
     }
     void TearDown() override
     {

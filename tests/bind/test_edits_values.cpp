@@ -18,6 +18,7 @@
 #include "snmp/NvOptionList.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "snmp/NvValueText.h"
+#include "tests/common/ErrorCode.h"
 
 namespace {
 
@@ -34,16 +35,6 @@ const NvSNMPVarDescriptor kRows[] = {
     {nullptr},
 };
 enum { Ports, State, Name, Key, Count, Flag };
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const NvSNMPException& x) {
-        return x.code();
-    }
-    return 0;
-}
 
 class EditsValues : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 #include "snmp/NvSNMPError.h"
 #include "bind/NvSNMPRequest2Controls.h"
 #include "snmp/NvValueText.h"
+#include "tests/common/ErrorCode.h"
 
 namespace {
 
@@ -14,16 +15,6 @@ using Codec = NvSNMPRequest2Controls;
 std::string hex(const std::string& octets)
 {
     return octetsToHex(octets);
-}
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const NvSNMPException& x) {
-        return x.code();
-    }
-    return 0;
 }
 
 struct ToOctetsCase {

@@ -1,7 +1,6 @@
 // Every view of the catalogue, read from the simulator serving the catalogue's
 // own dump: each scalar group must answer and each table must hold rows, the
 // same rows whether it is walked with GETBULK or with get-next.
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,6 +11,7 @@
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "catalogue/NvViewCatalogue.h"
 #include "tests/common/SimulatorProcess.h"
 
@@ -68,12 +68,6 @@ int answered(const NvViewTable& view, const Rows& rows)
 
 TEST(CatalogueAgainstSimulator, EveryViewAnswersAndBulkWalksMatchGetNext)
 {
-    static int argc = 1;
-    static char name[] = "test_catalogue";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-
     SimulatorProcess sim;
     const auto dump = sim.run({std::string(NV_BIN_DIR) + "/catalogue-dump"});
     ASSERT_EQ(dump.exitCode, 0) << dump.err;
@@ -83,9 +77,7 @@ TEST(CatalogueAgainstSimulator, EveryViewAnswersAndBulkWalksMatchGetNext)
 
     QTemporaryDir work;
     startSnmpSession(work.path().toStdString());
-    NvSNMPDevice.address = "127.0.0.1";
-    NvSNMPDevice.port = static_cast<uint16_t>(sim.port());
-    NvSNMPSecurity.version = 1;  // the interface extension table needs 64-bit counters
+    pointSessionAt(sim.port(), 100);  // SNMPv2c: the interface extension table needs 64-bit counters
 
     int answeredViews = 0;
     std::vector<std::string> empty;

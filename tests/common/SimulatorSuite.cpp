@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "tests/common/SimulatorProcess.h"
 
 namespace {
@@ -49,12 +50,5 @@ std::string SimulatorSuite::suiteFile(const std::string& name)
 void SimulatorSuite::SetUp()
 {
     ASSERT_TRUE(s_startError.empty()) << s_startError;
-    NvSNMPDevice.address = "127.0.0.1";
-    NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-    NvSNMPSecurity = NvSNMPSecurityRecord{};
-    NvSNMPSecurity.version = 1;
-    NvSNMPSecurity.readCommunity = "quorel";
-    NvSNMPSecurity.writeCommunity = "tessany";
-    NvSNMPScope = NvSNMPScopeRecord{};
-    requestTimeout = 200;
+    pointSessionAt(sim->port());
 }

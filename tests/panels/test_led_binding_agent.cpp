@@ -11,6 +11,7 @@
 #include "bind/LedShape.h"
 #include "bind/NvSNMPRequest2Leds.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "panels/PanelHV710FormUnit.h"
 #include "panels/PanelHV720FormUnit.h"
 #include "snmp/NvEventWait.h"
@@ -50,11 +51,7 @@ protected:
         if (!sim.start(options))
             return false;
         startSnmpSession(dir.path().toStdString());
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = static_cast<uint16_t>(sim.port());
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "quorel";
-        NvSNMPSecurity.writeCommunity = "tessany";
+        pointSessionAt(sim.port(), 100);
         return true;
     }
 

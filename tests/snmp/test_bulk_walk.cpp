@@ -12,6 +12,7 @@
 #include "snmp/NvBulkWalk.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "snmp/NvSnmpAdapter.h"
 #include "tests/common/SimulatorProcess.h"
 
@@ -104,11 +105,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(started) << sim->log();
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = static_cast<uint16_t>(sim->port());
-        NvSNMPSecurity.version = 1;
-        requestTimeout = 100;
-        walkMaxRepetitions = kAutomaticRepetitions;
+        pointSessionAt(sim->port(), 100);
         NvBulkWalk::forgetAgents();
     }
     void TearDown() override

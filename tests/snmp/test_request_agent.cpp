@@ -14,6 +14,8 @@
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSnmpAdapter.h"
+#include "tests/common/AgentSession.h"
+#include "tests/common/ErrorCode.h"
 #include "tests/common/SnmpdFixture.h"
 
 namespace {
@@ -90,19 +92,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(startError.empty()) << startError;
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPDevice.port = agent->port();
-        NvSNMPSecurity = NvSNMPSecurityRecord{};
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "public";
-        NvSNMPSecurity.writeCommunity = "private";
-        NvSNMPSecurity.securityModel = 3;
-        NvSNMPSecurity.securityLevel = 1;
-        NvSNMPSecurity.authProtocol = 1;
-        NvSNMPSecurity.privProtocol = 1;
-        NvSNMPScope = NvSNMPScopeRecord{};
-        requestTimeout = 100;
-        walkMaxRepetitions = kAutomaticRepetitions;
+        pointSessionAt(agent->port(), 100, "public", "private");
     }
 
     static std::unique_ptr<NvSNMPRequest> request(const NvSNMPVarDescriptor* table, NvSNMPVarList::Kind kind, int indexCount)
@@ -166,16 +156,6 @@ protected:
         for (int i = 0; i < r.varList.count(); ++i)
             v.push_back(r.varList.row(i).value);
         return v;
-    }
-
-    static int codeOf(const std::function<void()>& f)
-    {
-        try {
-            f();
-        } catch (const NvSNMPException& e) {
-            return e.code();
-        }
-        return 0;
     }
 
     static SnmpdFixture* agent;
@@ -268,9 +248,9 @@ TEST_F(AgentTest, GetBulkWalksGiveTheRowsOfGetNext)
         SCOPED_TRACE(c.name);
         NvSNMPSecurity.version = c.version;
         NvSNMPSecurity.securityName = c.user;
-        NvSNMPSecurity.securityLevel = 3;
-        NvSNMPSecurity.authProtocol = 3;
-        NvSNMPSecurity.privProtocol = 2;
+        NvSNMPSecurity.securityLevel = SecurityAuthPriv;
+        NvSNMPSecurity.authProtocol = AuthHmacSha;
+        NvSNMPSecurity.privProtocol = PrivDes;
         NvSNMPSecurity.authPassword = SnmpdFixture::kAuthPass;
         NvSNMPSecurity.privPassword = SnmpdFixture::kPrivPass;
         NvSnmpAdapter* adapter = NvSnmpAdapter::instance();
@@ -423,9 +403,9 @@ TEST_F(AgentTest, SilentAgentTimesOut)
 struct V3Case {
     const char* name;
     const char* user;
-    int authProtocol;
-    int privProtocol;
-    int level;
+    NvAuthProtocol authProtocol;
+    NvPrivProtocol privProtocol;
+    NvSecurityLevel level;
     const char* authPass;
     const char* privPass;
     int code;
@@ -433,24 +413,27 @@ struct V3Case {
 
 TEST_F(AgentTest, V3UsersAndWrongPassPhrases)
 {
+    using F = SnmpdFixture;
     const V3Case cases[] = {
-        {"SHA/DES", SnmpdFixture::kShaDesUser, 3, 2, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
-        {"MD5/DES", SnmpdFixture::kMd5DesUser, 2, 2, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
-        {"SHA/AES-128", SnmpdFixture::kShaAesUser, 3, 19, 3, SnmpdFixture::kAuthPass, SnmpdFixture::kPrivPass, 0},
-        {"SHA-256/AES-256", SnmpdFixture::kSha256Aes256User, 5, 21, 3, SnmpdFixture::kAuthPass,
-         SnmpdFixture::kPrivPass, 0},
-        {"SHA-512/AES-192", SnmpdFixture::kSha512Aes192User, 7, 20, 3, SnmpdFixture::kAuthPass,
-         SnmpdFixture::kPrivPass, 0},
-        {"AES user asked for with DES", SnmpdFixture::kShaAesUser, 3, 2, 3, SnmpdFixture::kAuthPass,
-         SnmpdFixture::kPrivPass, -405},
-        {"authNoPriv", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, SnmpdFixture::kAuthPass, "", 0},
-        {"noAuthNoPriv", SnmpdFixture::kNoAuthUser, 1, 1, 1, "", "", 0},
-        {"wrong auth pass phrase", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, "wrongPhrase99", "", -308},
+        {"SHA/DES", F::kShaDesUser, AuthHmacSha, PrivDes, SecurityAuthPriv, F::kAuthPass, F::kPrivPass, 0},
+        {"MD5/DES", F::kMd5DesUser, AuthHmacMd5, PrivDes, SecurityAuthPriv, F::kAuthPass, F::kPrivPass, 0},
+        {"SHA/AES-128", F::kShaAesUser, AuthHmacSha, PrivAes128, SecurityAuthPriv, F::kAuthPass, F::kPrivPass, 0},
+        {"SHA-256/AES-256", F::kSha256Aes256User, AuthHmacSha256, PrivAes256, SecurityAuthPriv, F::kAuthPass,
+         F::kPrivPass, 0},
+        {"SHA-512/AES-192", F::kSha512Aes192User, AuthHmacSha512, PrivAes192, SecurityAuthPriv, F::kAuthPass,
+         F::kPrivPass, 0},
+        {"AES user asked for with DES", F::kShaAesUser, AuthHmacSha, PrivDes, SecurityAuthPriv, F::kAuthPass,
+         F::kPrivPass, -405},
+        {"authNoPriv", F::kAuthOnlyUser, AuthHmacSha, PrivNone, SecurityAuthNoPriv, F::kAuthPass, "", 0},
+        {"noAuthNoPriv", F::kNoAuthUser, AuthNone, PrivNone, SecurityNoAuthNoPriv, "", "", 0},
+        {"wrong auth pass phrase", F::kAuthOnlyUser, AuthHmacSha, PrivNone, SecurityAuthNoPriv, "wrongPhrase99", "",
+         -308},
         // snmpd drops what it cannot decrypt: the request times out.
-        {"wrong priv pass phrase", SnmpdFixture::kShaDesUser, 3, 2, 3, SnmpdFixture::kAuthPass, "wrongPhrase99", -405},
-        {"unknown user", "nobodyUser", 1, 1, 1, "", "", -304},
+        {"wrong priv pass phrase", F::kShaDesUser, AuthHmacSha, PrivDes, SecurityAuthPriv, F::kAuthPass,
+         "wrongPhrase99", -405},
+        {"unknown user", "nobodyUser", AuthNone, PrivNone, SecurityNoAuthNoPriv, "", "", -304},
         // Keys of the same user are replaced again by the right pass phrase.
-        {"right pass phrase again", SnmpdFixture::kAuthOnlyUser, 3, 1, 2, SnmpdFixture::kAuthPass, "", 0},
+        {"right pass phrase again", F::kAuthOnlyUser, AuthHmacSha, PrivNone, SecurityAuthNoPriv, F::kAuthPass, "", 0},
     };
     NvSNMPSecurity.version = 3;
     for (const V3Case& c : cases) {
@@ -489,7 +472,7 @@ TEST_F(AgentTest, UnknownProtocolNumbersAreRefusedByNumber)
     };
     NvSNMPSecurity.version = 3;
     NvSNMPSecurity.securityName = SnmpdFixture::kShaAesUser;
-    NvSNMPSecurity.securityLevel = 3;
+    NvSNMPSecurity.securityLevel = SecurityAuthPriv;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         NvSNMPSecurity.authProtocol = c.authProtocol;
@@ -547,8 +530,8 @@ TEST_F(AgentTest, V3DiscoveryDoesNotBlockTheAsynchronousForm)
     NvSNMPDevice.port = SnmpdFixture::freeUdpPort();
     NvSNMPSecurity.version = 3;
     NvSNMPSecurity.securityName = SnmpdFixture::kAuthOnlyUser;
-    NvSNMPSecurity.securityLevel = 2;
-    NvSNMPSecurity.authProtocol = 3;
+    NvSNMPSecurity.securityLevel = SecurityAuthNoPriv;
+    NvSNMPSecurity.authProtocol = AuthHmacSha;
     NvSNMPSecurity.authPassword = SnmpdFixture::kAuthPass;
     requestTimeout = 20;
     auto r = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
@@ -568,6 +551,35 @@ TEST_F(AgentTest, V3DiscoveryDoesNotBlockTheAsynchronousForm)
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(reply.code, -405);
     EXPECT_EQ(r->pendingCount(), 0);
+}
+
+TEST_F(AgentTest, V3DiscoveryWhoseSendFailsLeavesTheAgentUsable)
+{
+    // The kernel refuses a datagram to port 0 at once, so the engine-id
+    // discovery's first send fails inside the send call. The blocking request
+    // reports that failure, not a time-out, and nothing stays queued: a later
+    // asynchronous request to the same agent fails the same way through the
+    // pump, and a request object with it outstanding can be destroyed.
+    NvSNMPDevice.port = 0;
+    NvSNMPSecurity.version = 3;
+    NvSNMPSecurity.securityName = SnmpdFixture::kNoAuthUser;
+    requestTimeout = 20;
+    const int before = NvSnmpAdapter::instance()->outstanding();
+    auto s = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+    EXPECT_EQ(codeOf([&] { s->getSync(true); }), -422);
+    EXPECT_EQ(NvSnmpAdapter::instance()->outstanding(), before);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        auto a = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+        const NvSNMPError e = getAsyncOnce(*a);
+        EXPECT_EQ(e.code, -422) << e.message;
+        EXPECT_TRUE(e.finished);
+        EXPECT_EQ(codeOf([&] { s->getSync(true); }), -422);
+    }
+    auto open = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
+    open->getAsync([](NvSNMPRequest&, const NvSNMPError&) {}, true);
+    open.reset();  // waits for the failure's delivery, which must come
+    EXPECT_EQ(NvSnmpAdapter::instance()->outstanding(), before);
 }
 
 TEST_F(AgentTest, PumpNeverReentersWhileAHandlerRunsANestedLoop)

@@ -8,21 +8,12 @@
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/ErrorCode.h"
 
 namespace {
 
 const NvOptionPair kUpDown[] = {{1, "up"}, {2, "down"}, {0, nullptr}};
 const NvOptionList kUpDownList(kUpDown);
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const NvSNMPException& e) {
-        return e.code();
-    }
-    return 0;
-}
 
 struct IndexColumn {
     NvSyntax syntax;

@@ -17,6 +17,7 @@
 
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "tests/common/SimulatorProcess.h"
 
 namespace {
@@ -154,11 +155,7 @@ protected:
     }
     void SetUp() override
     {
-        NvSNMPDevice.address = "127.0.0.1";
-        NvSNMPSecurity = NvSNMPSecurityRecord{};
-        NvSNMPSecurity.version = 1;
-        NvSNMPSecurity.readCommunity = "public";
-        requestTimeout = 100;
+        pointSessionAt(0, 100, "public");  // each case gives its agent's port
     }
 };
 
@@ -220,12 +217,7 @@ TEST(StubbornSimulator, WalkWhoseReadableIndexColumnRepeatsEnds)
         << sim.log();
     static QTemporaryDir dir;
     startSnmpSession(dir.path().toStdString());
-    NvSNMPDevice.address = "127.0.0.1";
-    NvSNMPDevice.port = static_cast<uint16_t>(sim.port());
-    NvSNMPSecurity = NvSNMPSecurityRecord{};
-    NvSNMPSecurity.version = 1;
-    NvSNMPSecurity.readCommunity = "quorel";
-    requestTimeout = 100;
+    pointSessionAt(sim.port(), 100);
     NvSNMPRequest r;
     r.varList.assign(NvSNMPVarList(units, NvSNMPVarList::Table, 1));
     size_t rows = 0;

@@ -128,8 +128,8 @@ TEST(Session, TargetKindFollowsTheVersion)
     s.writeCommunity = "w";
     s.securityModel = 3;
     s.securityName = "user";
-    s.authProtocol = 3;
-    s.privProtocol = 2;
+    s.authProtocol = AuthHmacSha;
+    s.privProtocol = PrivDes;
     s.authPassword = "a";
     s.privPassword = "p";
     s.timeout = 500;
@@ -156,7 +156,7 @@ TEST(Session, TargetKindFollowsTheVersion)
 TEST(Session, ScopeGoesOnEveryPdu)
 {
     NvSNMPSettings s;
-    s.securityLevel = 3;
+    s.securityLevel = SecurityAuthPriv;
     s.contextName = "ctx";
     s.contextEngineId = "engine";
     NvSnmpPdu pdu;

@@ -255,6 +255,28 @@ TEST(NumList, ParseAndFind)
     EXPECT_EQ(unsignedList.indexOf(0), 1);
 }
 
+TEST(NumList, PiecesAndWholeNumbers)
+{
+    using Pieces = std::vector<std::string_view>;
+    EXPECT_EQ(splitNumberList("", ','), Pieces{});
+    EXPECT_EQ(splitNumberList(" 4, 6 ,,\t8\t", ','), (Pieces{"4", "6", "", "8"}));
+    EXPECT_EQ(splitNumberList("7,", ','), (Pieces{"7", ""}));
+    EXPECT_EQ(splitNumberList("  ", ','), Pieces{""});
+
+    struct Case {
+        const char* piece;
+        std::optional<int32_t> value;
+    };
+    const Case cases[] = {
+        {"52", 52},       {"+5", 5},  {"-3", -3}, {"2147483647", 2147483647},
+        {"2147483648", {}}, {"", {}}, {"x", {}},  {"3x", {}}, {"1.5", {}}, {"-", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.piece);
+        EXPECT_EQ(wholeNumber(c.piece), c.value);
+    }
+}
+
 TEST(PortBits, LayoutAndRange)
 {
     struct Case {
