@@ -2,8 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,6 +12,7 @@
 #include "bind/ListViewPanel.h"
 #include "bind/MsgPanel.h"
 #include "bind/NvSNMPRequest2Edits.h"
+#include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPVarDescriptor.h"
 
@@ -150,9 +149,7 @@ void TSNMPListViewPanel::runDialog(DialogKind kind)
     if (kind == DialogKind::Edit && viewBinding->asynchronous && viewBinding->busy) {
         // Let a running walk end at its next answer, for at most a second.
         viewBinding->request.alive = false;
-        const QDeadlineTimer deadline(busyWaitMs);
-        while (viewBinding->busy && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, static_cast<int>(deadline.remainingTime()));
+        waitUntil([viewBinding] { return !viewBinding->busy; }, busyWaitMs);
         viewBinding->request.alive = true;
     }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 #include <time.h>
 
 #include "snmp/SnmpEventProcessor.h"
@@ -11,6 +12,12 @@ bool waitUntil(const std::function<bool()>& done, int ms)
 {
     QElapsedTimer timer;
     timer.start();
+    // Wakes the wait at its limit when no other event comes.
+    QTimer limit;
+    if (ms >= 0 && QCoreApplication::instance()) {
+        limit.setSingleShot(true);
+        limit.start(ms);
+    }
     while (!done()) {
         if (ms >= 0 && timer.elapsed() >= ms)
             return false;

@@ -21,6 +21,7 @@
 #include "platform/Registry.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/BenchOptions.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SnmpdFixture.h"
 #include "tests/common/TestFiles.h"
@@ -122,15 +123,8 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int runs = 3;
-    int delay = 200;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string a = argv[i];
-        if (a == "--runs")
-            runs = std::max(1, std::atoi(argv[i + 1]));
-        else if (a == "--delay")
-            delay = std::max(0, std::atoi(argv[i + 1]));
-    }
+    const int runs = benchOption(argc, argv, "--runs", 3, 1);
+    const int delay = benchOption(argc, argv, "--delay", 200, 0);
     SimulatorProcess sim;
     if (!sim.start({"--quiet"}, kStack)) {
         std::fprintf(stderr, "bench-freeze: the simulator does not answer\n%s\n", sim.log().c_str());

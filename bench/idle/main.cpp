@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/MainUnit.h"
+#include "snmp/NvEventWait.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/TestFiles.h"
 
@@ -37,8 +38,7 @@ const char* const kStack =
 void waitExposed(QWidget& w)
 {
     w.show();
-    while (!w.windowHandle() || !w.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] { return w.windowHandle() && w.windowHandle()->isExposed(); });
     QCoreApplication::processEvents();
     std::printf("shown\n");
     std::fflush(stdout);

@@ -27,6 +27,8 @@
 #include "platform/Registry.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
+#include "snmp/NvEventWait.h"
+#include "tests/common/BenchOptions.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/TestFiles.h"
 
@@ -146,8 +148,7 @@ Opened openView(TMainForm& form, const TMenuEntry& entry)
         action->trigger();  // runs the modal view; returns once the watch has closed it
         done = true;
     });
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] { return done; });
     return result;
 }
 
@@ -179,15 +180,8 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int runs = 3;
-    int delay = 5;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string a = argv[i];
-        if (a == "--runs")
-            runs = std::max(1, std::atoi(argv[i + 1]));
-        else if (a == "--delay")
-            delay = std::max(0, std::atoi(argv[i + 1]));
-    }
+    const int runs = benchOption(argc, argv, "--runs", 3, 1);
+    const int delay = benchOption(argc, argv, "--delay", 5, 0);
     const NvViewTable* view = nullptr;
     const TMenuEntry* entry = widestPortView(&view);
     if (!entry) {

@@ -27,6 +27,7 @@
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSnmpAdapter.h"
 #include "snmp/SnmpEventProcessor.h"
+#include "tests/common/BenchOptions.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SnmpdFixture.h"
 
@@ -201,18 +202,9 @@ double ratio(const Result& a, const Result& b)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    int rows = 1000;
-    int runs = 3;
-    int delay = 5;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string a = argv[i];
-        if (a == "--rows")
-            rows = std::max(1, std::atoi(argv[i + 1]));
-        else if (a == "--runs")
-            runs = std::max(1, std::atoi(argv[i + 1]));
-        else if (a == "--delay")
-            delay = std::max(0, std::atoi(argv[i + 1]));
-    }
+    const int rows = benchOption(argc, argv, "--rows", 1000, 1);
+    const int runs = benchOption(argc, argv, "--runs", 3, 1);
+    const int delay = benchOption(argc, argv, "--delay", 5, 0);
 
     SnmpdFixture agent;
     std::string config;

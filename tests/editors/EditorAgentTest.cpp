@@ -46,12 +46,19 @@ bool EditorAgentTest::idle(const NvSNMPRequest2Controls* binding)
     return waitFor([binding] { return !binding->busy; });
 }
 
+std::vector<std::string> EditorAgentTest::setLines()
+{
+    std::vector<std::string> lines;
+    std::ifstream in(setLog);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 std::vector<std::map<std::string, std::string>> EditorAgentTest::sets()
 {
     std::vector<std::map<std::string, std::string>> all;
-    std::ifstream in(setLog);
-    std::string line;
-    while (std::getline(in, line)) {
+    for (const std::string& line : setLines()) {
         std::map<std::string, std::string> vbs;
         std::istringstream words(line);
         std::string word;

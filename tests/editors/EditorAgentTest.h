@@ -26,6 +26,8 @@ protected:
     static bool waitFor(const std::function<bool()>& done, int timeoutMs = 15000);
     // Waits until the binding's operation has ended; false when it had not in 15 s.
     static bool idle(const NvSNMPRequest2Controls* binding);
+    // The committed set requests so far, one line ("oid=value ...") per request.
+    static std::vector<std::string> setLines();
     // The committed set requests so far, one map (OID -> value text) per request.
     static std::vector<std::map<std::string, std::string>> sets();
     // Waits for the count-th committed set and returns it (empty when none came).

@@ -1,6 +1,7 @@
 #include "tests/editors/ServiceEditorTest.h"
 
-#include <fstream>
+#include <algorithm>
+#include <cstddef>
 
 void ServiceEditorTest::SetUp()
 {
@@ -10,13 +11,8 @@ void ServiceEditorTest::SetUp()
 
 std::vector<std::string> ServiceEditorTest::takeSets()
 {
-    std::vector<std::string> sets;
-    std::ifstream log(setLog);
-    size_t line = 0;
-    for (std::string text; std::getline(log, text); ++line) {
-        if (line >= m_setsSeen)
-            sets.push_back(text);
-    }
-    m_setsSeen = line;
-    return sets;
+    std::vector<std::string> lines = setLines();
+    const size_t seen = std::min(m_setsSeen, lines.size());
+    m_setsSeen = lines.size();
+    return {lines.begin() + static_cast<std::ptrdiff_t>(seen), lines.end()};
 }

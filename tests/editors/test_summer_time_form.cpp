@@ -85,7 +85,7 @@ TEST_F(SummerTimeForm, SetWritesStatusAndOffsetFirstThenTheChosenEncoding)
     pick(form.To.minuteR, "0");
     pick(form.OffSetTimeComboBox, "90");
     form.SetBtnClick();
-    waitFor([&] { return !form.repeatBinding()->busy; });
+    idle(form.repeatBinding());
     const std::vector<std::string> sets = takeSets();
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_EQ(sets[0], kStatus + "=1 " + kOffset + "=90");
@@ -103,7 +103,7 @@ TEST_F(SummerTimeForm, SetWritesStatusAndOffsetFirstThenTheChosenEncoding)
     pick(form.To.hour, "3");
     pick(form.To.minute, "0");
     form.SetBtnClick();
-    waitFor([&] { return !form.annualBinding()->busy; });
+    idle(form.annualBinding());
     const std::vector<std::string> annual = takeSets();
     ASSERT_EQ(annual.size(), 2u);
     EXPECT_EQ(annual[0], kStatus + "=2 " + kOffset + "=90");
@@ -120,7 +120,7 @@ TEST_F(SummerTimeForm, DisabledRuleWritesOnlyStatusAndOffsetAndAnOddOffsetLeaves
         EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
     takeSets();
     form.SetBtnClick();
-    waitFor([&] { return !form.statusBinding()->busy; });
+    idle(form.statusBinding());
     const std::vector<std::string> sets = takeSets();
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0], kStatus + "=0 " + kOffset + "=30");

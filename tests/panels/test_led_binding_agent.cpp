@@ -1,8 +1,6 @@
 // The LED binding of a front panel against hv720-sim: the colours follow the
 // octets the agent serves, missing octets show the no-data colour, a failed read
 // turns the LEDs off and is reported on the status line.
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -20,11 +18,6 @@
 namespace {
 
 const char* const kLedOid = "1.3.6.1.4.1.497.12.11.1.9.4.1.6";
-
-void waitWhileBusy(NvSNMPRequest2Controls& binding)
-{
-    waitUntilIdle(binding.busy);
-}
 
 // The LED status octets of a unit as the agent serves them, read with snmpget.
 std::string servedOctets(const SimulatorProcess& sim, int unit)
@@ -91,7 +84,7 @@ TEST_F(LedBindingAgentTest, ColoursFollowTheServedOctets)
         leds->startPolling(300);
         EXPECT_TRUE(leds->pollTimer()->isActive());
         EXPECT_EQ(leds->pollTimer()->interval(), 3000);
-        waitWhileBusy(*leds);
+        waitUntilIdle(leds->busy);
 
         const std::string octets = servedOctets(sim, c.unit);
         ASSERT_FALSE(octets.empty());
@@ -126,7 +119,7 @@ TEST_F(LedBindingAgentTest, FailedReadTurnsTheLedsOffAndKeepsPolling)
     NvSNMPRequest2Leds* leds = panel.ledRequest();
     ASSERT_NE(leds, nullptr);
     leds->startPolling(300);
-    waitWhileBusy(*leds);
+    waitUntilIdle(leds->busy);
     bool anyLit = false;
     for (int i = 0; i < leds->ledCount(); ++i)
         anyLit = anyLit || leds->led(i).colour != leds->led(i).map->offColour;
@@ -137,7 +130,7 @@ TEST_F(LedBindingAgentTest, FailedReadTurnsTheLedsOffAndKeepsPolling)
     leds->request.timeout = 20;
     status.clear();
     leds->pollTick();
-    waitWhileBusy(*leds);
+    waitUntilIdle(leds->busy);
     for (int i = 0; i < leds->ledCount(); ++i) {
         EXPECT_EQ(leds->led(i).colour, leds->led(i).map->offColour);
         EXPECT_FALSE(leds->led(i).blinking);
@@ -163,16 +156,14 @@ TEST_F(LedBindingAgentTest, BlinkTimerRestsOnlyOnceEveryLedShowsItsColour)
     leds->startPolling(300);
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round == 0 ? "first answer" : "next answer");
-        waitWhileBusy(*leds);
+        waitUntilIdle(leds->busy);
         EXPECT_TRUE(leds->blinkTimer()->isActive());
         bool anyBlinking = false;
         for (int i = 0; i < leds->ledCount(); ++i)
             anyBlinking = anyBlinking || leds->led(i).blinking;
         EXPECT_TRUE(anyBlinking);
         // A safety limit only, against a timer that never rests.
-        const QDeadlineTimer limit(20000);
-        while (leds->blinkTimer()->isActive() && !limit.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        waitUntil([&] { return !leds->blinkTimer()->isActive(); }, 20000);
         ASSERT_FALSE(leds->blinkTimer()->isActive());
         for (int i = 0; i < leds->ledCount(); ++i)
             EXPECT_EQ(leds->led(i).shape->brushColour(), leds->led(i).colour) << "octet " << leds->led(i).byteOffset;
