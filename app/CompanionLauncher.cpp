@@ -68,12 +68,18 @@ QString CompanionLauncher::probeHost(const Registry& registry)
     return QStringLiteral("No Path!");
 }
 
-void CompanionLauncher::launch(const QString& viewArgument, const TMainSettings& settings, const Registry& registry,
+QString CompanionLauncher::startFailureText(const QString& viewArgument)
+{
+    return QStringLiteral("Cannot start the companion program \"%1\" (looked for beside the module and on PATH)")
+        .arg(companionName(viewArgument));
+}
+
+bool CompanionLauncher::launch(const QString& viewArgument, const TMainSettings& settings, const Registry& registry,
                                const std::function<void(const QString&)>& showStatus)
 {
     const QString status = probeHost(registry);
     if (!status.isEmpty() && showStatus)
         showStatus(status);
-    // The program is looked up beside the module first; a failed start is not reported.
-    ProcessLauncher::start(commandLine(viewArgument, settings));
+    // The program is looked up beside the module first.
+    return ProcessLauncher::start(commandLine(viewArgument, settings));
 }

@@ -2,7 +2,7 @@
 // Starts a companion program of the host product for one of its views, with the
 // device's address and credentials on its command line in the switch language
 // the module itself accepts, plus the "/T" view argument. Nothing waits for the
-// companion and its start is not checked.
+// companion; a companion that cannot be started is reported.
 #include <QString>
 #include <functional>
 
@@ -27,7 +27,11 @@ public:
     // it is not found as expected, empty otherwise.
     static QString probeHost(const Registry& registry);
 
+    // The message for a companion that could not be started; it names the program.
+    static QString startFailureText(const QString& viewArgument);
+
     // Probes the host (reporting through showStatus), then starts the companion.
-    static void launch(const QString& viewArgument, const TMainSettings& settings, const Registry& registry,
+    // Returns whether the companion started.
+    static bool launch(const QString& viewArgument, const TMainSettings& settings, const Registry& registry,
                        const std::function<void(const QString&)>& showStatus);
 };

@@ -27,6 +27,8 @@ namespace {
 
 const QString kHelpFile = QStringLiteral("HV-720 vistanehelp2.hlp");
 const QString kStpNotes = QStringLiteral("Notes : 2*(Forward Delay-100)>=Max Age>=2*(Hello Time+100))");
+// How long the message for a companion that cannot be started stays up.
+constexpr int kCompanionFailureMs = 15000;
 
 QString text(const char* value)
 {
@@ -251,8 +253,13 @@ void TMenuDispatcher::openEditor(const TMenuEntry& entry)
 
 void TMenuDispatcher::launchCompanion(const TMenuEntry& entry)
 {
-    CompanionLauncher::launch(text(entry.viewArgument), m_mainForm->settings, m_registry,
-                              [this](const QString& status) { m_mainForm->StatusPanel->setText(status); });
+    const QString view = text(entry.viewArgument);
+    const bool started = CompanionLauncher::launch(view, m_mainForm->settings, m_registry,
+                                                   [this](const QString& status) { m_mainForm->StatusPanel->setText(status); });
+    // A temporary message covers the status panel that the LED poll rewrites, so
+    // the failure stays readable for its time.
+    if (!started)
+        m_mainForm->StatusBar->showMessage(CompanionLauncher::startFailureText(view), kCompanionFailureMs);
 }
 
 void TMenuDispatcher::showHelp()

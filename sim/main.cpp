@@ -8,6 +8,7 @@
 #include "sim/SimOptions.h"
 #include "sim/SpecReader.h"
 #include "sim/StackModel.h"
+#include "sim/StandardMibObjects.h"
 
 #include <csignal>
 #include <cstdio>
@@ -17,6 +18,8 @@
 
 namespace {
 volatile std::sig_atomic_t g_stop = 0;
+// How often the standard MIBs' counters are brought up to date.
+constexpr int kCounterPeriodMs = 500;
 void onSignal(int) { g_stop = 1; }
 
 void addBigTable(ObjectStore& store, int rows)
@@ -77,6 +80,14 @@ int main(int argc, char** argv)
     vlanFollower.install();
     store.put(Oid{1, 3, 6, 1, 4, 1, 497, 11, 59, 7, 2, 1, 2, 3, 0}, SimValue::integer(options.rmonState));
 
+    // The standard MIBs behind the companion views, before a catalogue so that
+    // their moving counters are not replaced by its fixed values.
+    StandardMibObjects standardMibs(store);
+    if (!standardMibs.load(error)) {
+        std::cerr << "hv720-sim: standard MIB objects: " << error << "\n";
+        return 1;
+    }
+
     FaultSwitches& faults = options.faults;
     faults.registerControls(store);
     if (options.bigTable > 0)
@@ -98,6 +109,7 @@ int main(int argc, char** argv)
         agent.shutdown();
         return 3;
     }
+    standardMibs.startMoving(kCounterPeriodMs);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGINT, onSignal);
     std::signal(SIGHUP, onSignal);

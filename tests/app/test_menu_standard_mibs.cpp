@@ -25,6 +25,7 @@
 #include "snmp/NvSNMPVarList.h"
 #include "snmp/NvValueText.h"
 #include "tests/app/ModuleUnderTest.h"
+#include "tests/common/SnmpWalkColumn.h"
 #include "tests/common/SnmpdFixture.h"
 
 namespace {
@@ -46,64 +47,6 @@ bool implemented(const NvSNMPVarDescriptor* table)
             return false;
     }
     return true;
-}
-
-// One column of the agent, in walk order: instance -> raw value text
-// (numbers, dotted identifiers, octets as bytes).
-using Column = std::vector<std::pair<std::string, std::string>>;
-
-Column walk(uint16_t port, const std::string& oid)
-{
-    QProcess tool;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MIBS", "");
-    env.insert("SNMPCONFPATH", "/nonexistent");
-    tool.setProcessEnvironment(env);
-    tool.start("snmpwalk", {"-v2c", "-c", "quorel", "-On", "-Oq", "-Oe", "-Ot", "-Ox", "-r", "1", "-t", "2",
-                            QString("127.0.0.1:%1").arg(port), QString::fromStdString(oid)});
-    tool.waitForFinished(20000);
-    Column column;
-    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split('\n');
-    const std::string prefix = "." + oid + ".";
-    for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        // Hexadecimal values run on over further lines until the closing quote.
-        while (line.count('"') == 1 && i + 1 < lines.size())
-            line += " " + lines[++i];
-        const qsizetype blank = line.indexOf(' ');
-        const std::string name = line.left(blank).toStdString();
-        if (blank < 0 || name.rfind(prefix, 0) != 0)
-            continue;
-        QString value = line.mid(blank + 1).trimmed();
-        std::string raw = value.toStdString();
-        if (value.startsWith('"'))
-            raw = hexToOctets(value.mid(1, value.size() - 2).remove(' ').toStdString());
-        column.emplace_back(name.substr(prefix.size()), raw);
-    }
-    return column;
-}
-
-// The agent's value as the view should show it, for the descriptor's syntax;
-// nothing for values that move while the test runs (counters, clocks).
-std::optional<std::string> expectedText(const NvSNMPVarDescriptor& d, const std::string& raw)
-{
-    if (d.options)
-        return d.options->labelOfValue(raw[0] == '.' ? raw.substr(1) : raw);
-    switch (d.syntax) {
-    case SyntaxCounter:
-    case SyntaxCounter64:
-    case SyntaxTimeTicks:
-        return std::nullopt;
-    case SyntaxOctets:
-    case SyntaxBits:
-        return octetsToHex(raw);
-    case SyntaxDisplayString:
-        return displayStringOfOctets(raw);
-    case SyntaxOid:
-        return raw[0] == '.' ? raw.substr(1) : raw;
-    default:
-        return raw;
-    }
 }
 
 // Clock-like scalars that change between the two reads.
@@ -198,16 +141,16 @@ TEST(MenuAgainstSnmpd, StandardMibViewsShowTheAgentsRows)
         EXPECT_TRUE(shown.status.contains("(NvSNMP++) Ok!")) << shown.status.toStdString();
         const bool table = MenuCatalogue::isTableView(e);
         const int indexCount = MenuCatalogue::indexCount(e);
-        Column first;
+        WalkedColumn first;
         for (int r = 0; e.table[r].oid; ++r) {
             const NvSNMPVarDescriptor& d = e.table[r];
             const bool index = table && r < indexCount;
             if (index)
                 continue;  // shown from the instance; the line count checks the instances
-            const Column agent = walk(snmpd.port(), d.oid);
+            const WalkedColumn agent = walkColumn(snmpd.port(), d.oid);
             if (!table) {
                 ASSERT_EQ(agent.size(), 1u) << d.oid;
-                const auto expected = expectedText(d, agent[0].second);
+                const auto expected = expectedDisplayText(d, agent[0].second);
                 if (expected && !moves(d)) {
                     EXPECT_EQ(shown.values[r], *expected) << d.label;
                     ++compared;
@@ -228,7 +171,7 @@ TEST(MenuAgainstSnmpd, StandardMibViewsShowTheAgentsRows)
                     EXPECT_EQ(shown.lines[l][r], "(NOTDONE)") << d.label << " instance " << first[l].first;
                     continue;
                 }
-                const auto expected = expectedText(d, value->second);
+                const auto expected = expectedDisplayText(d, value->second);
                 if (!expected)
                     continue;
                 EXPECT_EQ(shown.lines[l][r], *expected) << d.label << " instance " << first[l].first;
