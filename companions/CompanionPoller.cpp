@@ -85,8 +85,38 @@ void CompanionPoller::readNextSection()
     }
 }
 
+bool CompanionPoller::excludeFailedObject(NvSNMPRequest& request, const NvSNMPError& reply)
+{
+    NvSNMPVarList& vars = request.varList;
+    if (m_current == 0 || vars.isTable() || reply.errorIndex <= 0)
+        return false;
+    // The error index counts the asked objects, which are the readable rows.
+    int asked = 0;
+    int remaining = 0;
+    for (int r = 0; r < vars.count(); ++r) {
+        if (!vars.isReadable(r))
+            continue;
+        if (++asked == reply.errorIndex)
+            vars.row(r).access |= AccessExcluded;
+        else
+            ++remaining;
+    }
+    if (asked < reply.errorIndex || remaining == 0)
+        return false;
+    try {
+        request.getAsync([this](NvSNMPRequest& r, const NvSNMPError& e) { onReply(r, e); }, true);
+    } catch (const NvSNMPException&) {
+        return false;
+    }
+    return true;
+}
+
 void CompanionPoller::onReply(NvSNMPRequest& request, const NvSNMPError& reply)
 {
+    // A scalar the agent does not have is left out of this and later polls,
+    // so that the group's other objects are still shown.
+    if (reply.code != 0 && excludeFailedObject(request, reply))
+        return;
     if (reply.code != 0) {
         const QString text = QString::fromStdString(reply.message).trimmed();
         finish(QStringLiteral("Error %1%2").arg(reply.code).arg(text.isEmpty() ? QString() : QStringLiteral(": ") + text));
@@ -106,7 +136,8 @@ void CompanionPoller::onReply(NvSNMPRequest& request, const NvSNMPError& reply)
     if (!vars.isTable()) {
         for (int r = 0; r < vars.count(); ++r) {
             const std::string& value = vars.row(r).value;
-            rows.push_back({vars.row(r).label, {value == kNullValueText ? std::string() : value}});
+            const bool shown = vars.isReadable(r) && value != kNullValueText;
+            rows.push_back({vars.row(r).label, {shown ? value : std::string()}});
         }
         readNextSection();
         return;

@@ -48,6 +48,9 @@ private:
     void readNextSection();
     void onReply(NvSNMPRequest& request, const NvSNMPError& reply);
     void finish(const QString& error);
+    // Takes the object a scalar get failed on out of the section and asks again;
+    // false when the failure names no such object.
+    bool excludeFailedObject(NvSNMPRequest& request, const NvSNMPError& reply);
 
     const CompanionView& m_view;
     std::vector<std::unique_ptr<NvSNMPRequest>> m_requests;  // sysUpTime, then one per section

@@ -56,7 +56,7 @@ CompanionStart::Choice CompanionStart::choose(const QString& program, const std:
         return {.error = QStringLiteral("Unknown view \"%1\".%2").arg(argument, offered)};
     if (settings.addressText.empty())
         return {.error = QStringLiteral("No device address given: start %1 with /I<address> %2.").arg(program, argument)};
-    return {.view = view};
+    return {.view = view, .error = {}};
 }
 
 std::unique_ptr<TCompanionWindow> CompanionStart::openWindow(int argc, char** argv)

@@ -190,7 +190,9 @@ void TCompanionWindow::buildSection(int index)
         }
     }
     section.tree->setHeaderLabels(headers);
-    section.tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths follow the contents at the first polls only: measuring every cell
+    // on every change would cost more than the poll itself.
+    section.tree->header()->setSectionResizeMode(QHeaderView::Interactive);
     connect(section.tree, &QTreeWidget::itemSelectionChanged, this, &TCompanionWindow::redrawChart);
     m_tabs->addTab(section.tree, QString::fromLatin1(def.caption));
 }
@@ -343,6 +345,10 @@ void TCompanionWindow::fillSection(int index, const std::vector<CompanionRow>& r
     for (int i = tree->topLevelItemCount() - 1; i >= 0; --i) {
         if (!present.contains(tree->topLevelItem(i)->text(kLineColumn)))
             delete tree->takeTopLevelItem(i);
+    }
+    if (m_samples < 2) {  // the first values, then the first rates
+        for (int c = 0; c < tree->columnCount(); ++c)
+            tree->resizeColumnToContents(c);
     }
     tree->setUpdatesEnabled(true);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -58,7 +59,7 @@ col +14 int ro enum=1,2 def=1
 col +15 gauge ro def=100
 col +16 int ro enum=1,2 def=2
 col +17 int ro enum=1,2 def=1
-col +18 display ro def=""
+col +18 display ro def="port %p"
 col +19 ticks ro def=0
 
 # ---- IP, ICMP, UDP, SNMP ----
@@ -360,6 +361,10 @@ col +17 int ro enum=1,2,3,4,5,6 def=1
 col +18 int ro enum=1,2,3 def=1
 col +19 int ro enum=1,2 def=2
 col +20 int ro def=0
+col +21 gauge ro def=4
+col +22 gauge ro def=88412
+col +23 ip ro def=10.90.90.90
+col +24 ip ro def=10.90.90.7
 base 1.3.6.1.2.1.14.10.1
 table ospfNbrTable index=ip,int rows=10.90.90.7,0;10.90.90.8,0
 col +1 ip ro
@@ -373,6 +378,9 @@ col +8 gauge ro def=0
 col +9 int ro enum=1,2,3,4,5,6 def=1
 col +10 int ro enum=1,2 def=2
 col +11 int ro enum=1,2 def=2
+col +12 int ro enum=1,2 def=1
+col +13 gauge ro def=0
+col +14 int ro enum=1,2,3,4,5 def=1
 
 # ---- multicast routing ----
 scalar 1.3.6.1.2.1.83.1.1.1 int ro enum=1,2 def=1
@@ -483,8 +491,6 @@ const Oid kRareColumns[] = {
 };
 // The history buckets are fixed samples, not moving counters.
 const Oid kHistory{1, 3, 6, 1, 2, 1, 16, 2, 2, 1};
-const Oid kStandard{1, 3, 6, 1, 2, 1};
-const Oid kExperimental{1, 3, 6, 1, 3};
 
 bool under(const Oid& oid, const Oid* prefixes, size_t count)
 {
@@ -503,12 +509,17 @@ void moveAlarm(unsigned int, void* clientarg)
 
 bool StandardMibObjects::load(std::string& error)
 {
+    // Only the counters added here move; the device's own (a VLAN delete
+    // counter, say) count what happens to them.
+    std::set<Oid> before;
+    for (const auto& entry : m_store.objects())
+        before.insert(entry.first);
     SpecReader reader(m_store);
     if (!reader.load(kObjects, error) || !reader.load(rowsText(), error))
         return false;
     fillIndexColumns();
     fillHistorySamples();
-    collectMotions();
+    collectMotions(before);
     advance();
     return true;
 }
@@ -587,14 +598,13 @@ void StandardMibObjects::fillHistorySamples()
     }
 }
 
-void StandardMibObjects::collectMotions()
+void StandardMibObjects::collectMotions(const std::set<Oid>& existing)
 {
     for (const auto& [oid, entry] : m_store.objects()) {
         const ValueKind kind = entry.value.kind;
         if (kind != ValueKind::Counter && kind != ValueKind::Counter64)
             continue;
-        if (!(oidutil::startsWith(oid, kStandard) || oidutil::startsWith(oid, kExperimental))
-            || oidutil::startsWith(oid, kHistory))
+        if (existing.count(oid) || oidutil::startsWith(oid, kHistory))
             continue;
         const std::uint64_t h = hashOf(oid);
         Motion m;

@@ -8,6 +8,7 @@
 #include "sim/ObjectStore.h"
 
 #include <chrono>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,8 @@ public:
 private:
     void fillIndexColumns();
     void fillHistorySamples();
-    void collectMotions();
+    // Every counter not among the existing objects.
+    void collectMotions(const std::set<Oid>& existing);
 
     ObjectStore& m_store;
     std::vector<Motion> m_motions;

@@ -56,6 +56,8 @@ TEST_F(CompanionAgainstSimulator, EveryViewShowsValuesInEveryColumn)
                 const QString header = tree->headerItem()->text(c);
                 if (header.endsWith("/s") || header == "Rate/s")
                     continue;  // rates come with the second poll
+                if (header.endsWith("AuthKey"))
+                    continue;  // authentication keys read back empty
                 EXPECT_FALSE(first->text(c).isEmpty()) << header.toStdString();
             }
         }
@@ -86,7 +88,7 @@ TEST_F(CompanionAgainstSimulator, CountersGetRatesAndTheChartDrawsTheSelectedLin
     const auto* series = qobject_cast<QLineSeries*>(window->chartView()->chart()->series().at(0));
     ASSERT_TRUE(series);
     EXPECT_EQ(series->count(), 1);  // one rate so far
-    EXPECT_DOUBLE_EQ(series->at(0).y(), cellOf(*window, 0, "1", "ifInOctets/s").toDouble());
+    EXPECT_NEAR(series->at(0).y(), cellOf(*window, 0, "1", "ifInOctets/s").toDouble(), 0.5);
 
     QTemporaryDir dir;
     const QString png = dir.filePath("chart.png");
