@@ -5,10 +5,11 @@
 # without any registry file, identifies the three-unit stack (the simulator's
 # get log shows the LED octets of every unit being polled, which happens only
 # once a front panel stands for that unit).
-#   installed-run.sh <build-dir> <version>
+#   installed-run.sh <build-dir> <version> <source-dir>
 set -euo pipefail
 build=$1
 version=$2
+source=$3
 work=$(mktemp -d /tmp/hv720-install-test.XXXXXX)
 sim_pid=""
 module_pid=""
@@ -29,6 +30,12 @@ for f in bin/hv720 bin/hv720-sim share/applications/hv720.desktop share/icons/hi
          share/hv720/errmsg/{common.err,snmp.err,snmpv3.err,snmpusm.err,snmpclass.err,nvsnmp.err,snmp.msg}; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
+# The companion programs, once the sources have them.
+if [ -f "$source/companions/CMakeLists.txt" ]; then
+  for companion in MIB IFMib EthernetLike Rmon Bridge Layer3; do
+    [ -x "$prefix/bin/$companion" ] || fail "companion $companion is not installed"
+  done
+fi
 [ ! -e "$prefix/etc" ] || fail "a plain install wrote etc/"
 
 # Every installed program, companions included: usage and version, exit 0,

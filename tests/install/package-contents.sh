@@ -3,10 +3,11 @@
 # asks for: the programs, run-time files, desktop entry, icon and manual pages,
 # the registry file (a conffile) pointing at the installed catalogues, and the
 # run-time dependencies on Qt and net-snmp.
-#   package-contents.sh <build-dir> <version>
+#   package-contents.sh <build-dir> <version> <source-dir>
 set -euo pipefail
 build=$1
 version=$2
+source=$3
 work=$(mktemp -d /tmp/hv720-package-test.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -24,9 +25,11 @@ expected=(./usr/bin/hv720 ./usr/bin/hv720-sim ./etc/xdg/Norvane/registry.ini
           ./usr/share/applications/hv720.desktop ./usr/share/icons/hicolor/256x256/apps/hv720.png
           ./usr/share/man/man1/hv720.1.gz ./usr/share/man/man1/hv720-sim.1.gz
           ./usr/share/hv720/errmsg/{common.err,snmp.err,snmpv3.err,snmpusm.err,snmpclass.err,nvsnmp.err,snmp.msg})
-# The companion programs, for each one this build has.
-for companion in MIB IFMib EthernetLike Rmon Bridge Layer3; do
-  [ -x "$build/bin/$companion" ] && expected+=("./usr/bin/$companion")
+# The companion programs, once the sources have them.
+companions=()
+[ -f "$source/companions/CMakeLists.txt" ] && companions=(MIB IFMib EthernetLike Rmon Bridge Layer3)
+for companion in "${companions[@]}"; do
+  expected+=("./usr/bin/$companion")
 done
 for f in "${expected[@]}"; do
   grep -qx -- "$f" <<<"$files" || fail "$f is not in the package"
@@ -38,7 +41,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 needed=(libqt6widgets6 libqt6gui6 libqt6core6 libsnmp40)
-[ -x "$build/bin/MIB" ] && needed+=(libqt6charts6)
+[ ${#companions[@]} -gt 0 ] && needed+=(libqt6charts6)
 for p in "${needed[@]}"; do
   grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
