@@ -271,8 +271,14 @@ void TCompanionWindow::onSample(const CompanionSample& sample)
     } else {
         m_status->setText(QStringLiteral("%1: poll at %2 failed: %3").arg(m_address, when, sample.error));
     }
-    if (m_samples == 1)
+    if (m_samples == 1) {
         refreshChartChoices();
+        // The chart starts with the first line, so that a fresh view is alive.
+        for (const Section& section : m_sections) {
+            if (section.tree->selectedItems().isEmpty() && section.tree->topLevelItemCount() > 0)
+                section.tree->topLevelItem(0)->setSelected(true);
+        }
+    }
     redrawChart();
     emit sampleShown();
 }
@@ -390,9 +396,11 @@ void TCompanionWindow::refreshChartChoices()
         }
     }
     const int keep = m_counterChoice->findText(chosen);
-    // The sampled view opens on its packet count, the most telling bucket value.
+    // A fresh chart draws one counter (counters of one line differ by orders of
+    // magnitude): the sampled view its packet count, the others their first counter.
     const int packets = m_counterChoice->findText(QStringLiteral("etherHistoryPkts"));
-    m_counterChoice->setCurrentIndex(keep >= 0 ? keep : packets >= 0 ? packets : 0);
+    const int firstCounter = m_counterChoice->count() > 1 ? 1 : 0;
+    m_counterChoice->setCurrentIndex(keep >= 0 ? keep : packets >= 0 ? packets : firstCounter);
     m_counterChoice->setEnabled(m_counterChoice->count() > 1);
 }
 
