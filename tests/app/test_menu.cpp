@@ -225,7 +225,8 @@ private:
 
 TEST(CompanionLaunch, StubBesideTheModuleReceivesTheLine)
 {
-    CompanionStub stub("MIB");
+    // The stub takes a name of its own: the real companions live in the same directory.
+    CompanionStub stub("StubCompanion");
     QTemporaryDir dir;
     writeTestFile(dir.filePath("registry.ini"), "[SOFTWARE\\Norvane\\Modules\\HelpPath]\nx=y\n");
     for (const LaunchCase& c : {kLaunchCases[0], kLaunchCases[1]}) {
@@ -233,16 +234,30 @@ TEST(CompanionLaunch, StubBesideTheModuleReceivesTheLine)
         TMainSettings settings;
         setSession(c, settings);
         QString status;
-        CompanionLauncher::launch(c.viewArgument, settings, Registry(dir.filePath("registry.ini")),
-                                  [&status](const QString& text) { status = text; });
+        const QString view = QString(c.viewArgument).replace("/TMIB_", "/TStubCompanion_");
+        EXPECT_TRUE(CompanionLauncher::launch(view, settings, Registry(dir.filePath("registry.ini")),
+                                              [&status](const QString& text) { status = text; }));
         EXPECT_EQ(status, "No Path!");
         QStringList args = stub.received();
         ASSERT_FALSE(args.isEmpty());
-        EXPECT_EQ(args.takeFirst(), ProcessLauncher::moduleDirectory() + "/MIB");
+        EXPECT_EQ(args.takeFirst(), ProcessLauncher::moduleDirectory() + "/StubCompanion");
         // Empty values stand alone as their switch.
-        EXPECT_EQ("MIB " + args.join(' '), c.line);
+        EXPECT_EQ("StubCompanion " + args.join(' '), QString(c.line).replace("MIB", "StubCompanion"));
     }
     NvSNMPSecurity.version = 0;
+}
+
+TEST(CompanionLaunch, AMissingProgramIsReportedByName)
+{
+    QTemporaryDir dir;
+    writeTestFile(dir.filePath("registry.ini"), "[SOFTWARE\\Norvane\\Modules\\HelpPath]\nx=y\n");
+    TMainSettings settings;
+    settings.addressText = "10.0.0.7";
+    QString status;
+    EXPECT_FALSE(CompanionLauncher::launch("/TNoSuchCompanion_View", settings, Registry(dir.filePath("registry.ini")),
+                                           [&status](const QString& text) { status = text; }));
+    EXPECT_EQ(status, "No Path!");  // the host probe still speaks first
+    EXPECT_TRUE(CompanionLauncher::startFailureText("/TNoSuchCompanion_View").contains("\"NoSuchCompanion\""));
 }
 
 // ---------------------------------------------------------------------------
