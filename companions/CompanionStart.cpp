@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/Application.h"
+#include "app/CommandLineHelp.h"
 #include "app/MainSettings.h"
 #include "app/Startup.h"
 #include "companions/CompanionViews.h"
@@ -86,8 +88,25 @@ std::unique_ptr<TCompanionWindow> CompanionStart::openWindow(int argc, char** ar
     return std::make_unique<TCompanionWindow>(*choice.view, QString::fromStdString(settings.addressText));
 }
 
+TProgramUsage CompanionStart::usage(const QString& program)
+{
+    QStringList views = CompanionViews::argumentsOf(program);
+    if (views.isEmpty()) {
+        for (const CompanionView& view : CompanionViews::all())
+            views << QStringLiteral("/T") + QLatin1String(view.argument);
+    }
+    return {.program = program.toStdString(),
+            .summary = "companion of the HV-720 module: counter, table and chart views of standard MIBs",
+            .extraSwitches = ("  /T<view>        the view to open: " + views.join(QStringLiteral(", "))).toStdString()};
+}
+
 int CompanionStart::run(int argc, char** argv)
 {
+    const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+    if (const auto status = TCommandLineHelp::answer(argc, argv, usage(program)))
+        return *status;
+    const std::string name = program.toStdString();
+    TApplication::endReadablyWithoutDisplay(name.c_str());
     QApplication app(argc, argv);
     const std::unique_ptr<TCompanionWindow> window = openWindow(argc, argv);
     if (!window)

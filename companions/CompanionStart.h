@@ -3,6 +3,8 @@
 // device-file and registry rules, secrets wiped from the process's arguments)
 // plus "/T<companion>_<view>", which chooses the view.
 #include <QString>
+
+#include "app/CommandLineHelp.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +30,9 @@ public:
     // standard error and in a message box. Needs the application object.
     static std::unique_ptr<TCompanionWindow> openWindow(int argc, char** argv);
 
-    // main() of every companion program.
+    // What --help says for a program name.
+    static TProgramUsage usage(const QString& program);
+
+    // main() of every companion program: --help and --version first, then the view.
     static int run(int argc, char** argv);
 };

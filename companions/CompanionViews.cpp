@@ -25,7 +25,7 @@ const CompanionSection kDot3[] = {{.caption = "dot3 Statistics", .objects = dot3
 const CompanionSection kRmonStats[] = {
     {.caption = "Statistics", .objects = etherStatsColumns, .rowName = "etherStatsDataSource"}};
 const CompanionSection kRmonHistory[] = {
-    {.caption = "History samples", .objects = etherHistoryColumns},
+    {.caption = "History samples", .objects = etherHistoryColumns, .buckets = true},
     {.caption = "History control", .objects = historyControlColumns},
 };
 const CompanionSection kRmonAlarmEvent[] = {
@@ -73,7 +73,7 @@ const CompanionView kViews[] = {
     {.argument = "IFMib_LastChangeTable", .title = "IF-MIB General Table", .sections = kIfX},
     {.argument = "EthernetLike_dot3StatsTable", .title = "dot3 Statistics", .sections = kDot3},
     {.argument = "Rmon_Statistics", .title = "RMON Statistics", .sections = kRmonStats},
-    {.argument = "Rmon_History", .title = "RMON History", .sections = kRmonHistory, .chart = CompanionChart::Samples},
+    {.argument = "Rmon_History", .title = "RMON History", .sections = kRmonHistory},
     {.argument = "Rmon_AlarmEvent", .title = "RMON Alarm/Event", .sections = kRmonAlarmEvent},
     {.argument = "Bridge_Forwarding", .title = "Forwarding Table", .sections = kFdb},
     {.argument = "Bridge_TpPortInfo", .title = "Bridge Port Counters", .sections = kTpPort},

@@ -10,22 +10,20 @@
 
 enum class CompanionLayout { Table, Scalars };
 
-// What the chart draws for a view: rates per second of the counters over time,
-// or the values of sampled buckets by sample number (RMON history).
-enum class CompanionChart { Rates, Samples };
-
 struct CompanionSection {
     const char* caption = nullptr;                // tab caption
     CompanionLayout layout = CompanionLayout::Table;
     const NvSNMPVarDescriptor* objects = nullptr; // closed by a null identifier
     const char* rowName = nullptr;                // column whose value names a line in the chart legend
+    // Lines are buckets of a sampling interval ("control.sample", RMON history):
+    // their counters get no rates, and the chart draws them by sample number.
+    bool buckets = false;
 };
 
 struct CompanionView {
     const char* argument = nullptr;  // the /T value without "/T": "<companion>_<view>"
     const char* title = nullptr;     // window caption
     std::span<const CompanionSection> sections;
-    CompanionChart chart = CompanionChart::Rates;
 };
 
 class CompanionViews {

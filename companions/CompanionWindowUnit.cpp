@@ -181,7 +181,7 @@ void TCompanionWindow::buildSection(int index)
             const QString label = QString::fromLatin1(def.objects[o].label);
             section.columns.push_back({.object = o, .rate = false, .caption = label});
             headers << label;
-            if (CounterRate::isCounter(def.objects[o].syntax)) {
+            if (CounterRate::isCounter(def.objects[o].syntax) && !def.buckets) {
                 section.columns.push_back({.object = o, .rate = true, .caption = label + QStringLiteral("/s")});
                 headers << label + QStringLiteral("/s");
             }
@@ -386,7 +386,7 @@ void TCompanionWindow::refreshChartChoices()
         return;
     const CompanionSection& def = m_view.sections[static_cast<size_t>(section)];
     if (def.layout == CompanionLayout::Table) {
-        const bool samples = m_view.chart == CompanionChart::Samples;
+        const bool samples = def.buckets;
         if (!samples)
             m_counterChoice->addItem(kAllCounters);
         for (int o = 0; def.objects[o].oid; ++o) {
@@ -413,8 +413,7 @@ void TCompanionWindow::redrawChart()
     const int section = m_tabs->currentIndex();
     if (section < 0)
         return;
-    if (m_view.chart == CompanionChart::Samples && m_view.sections[static_cast<size_t>(section)].layout
-                                                        == CompanionLayout::Table)
+    if (m_view.sections[static_cast<size_t>(section)].buckets)
         drawSamples(section);
     else
         drawRates(section);
@@ -522,9 +521,8 @@ void TCompanionWindow::drawSamples(int section)
     }
     sampleAxis->setRange(first, std::max(last, first + 1));
     value->setRange(low, high * 1.1);
-    chart->setTitle(controls.empty() || def.layout != CompanionLayout::Table
-                        ? QStringLiteral("Select sample lines to chart their history")
-                        : QStringLiteral("History samples"));
+    chart->setTitle(controls.empty() ? QStringLiteral("Select sample lines to chart their history")
+                                     : QString::fromLatin1(def.caption));
 }
 
 QString TCompanionWindow::tableCsv() const

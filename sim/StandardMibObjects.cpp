@@ -12,7 +12,8 @@
 
 namespace {
 
-// Format: see README.md. Rows of the history samples and the forwarding table
+// Format: see README.md. Objects the module's own views write (aging time,
+// ifXTable's trap switch, promiscuous mode and alias) are writable. Rows of the history samples and the forwarding table
 // are added by rowsText() below.
 const char kObjects[] = R"TABLES(
 # ---- interfaces ----
@@ -55,11 +56,11 @@ col +10 counter64 ro
 col +11 counter64 ro
 col +12 counter64 ro
 col +13 counter64 ro
-col +14 int ro enum=1,2 def=1
+col +14 int rw enum=1,2 def=1
 col +15 gauge ro def=100
-col +16 int ro enum=1,2 def=2
+col +16 int rw enum=1,2 def=2
 col +17 int ro enum=1,2 def=1
-col +18 display ro def="port %p"
+col +18 display rw len=0..64 def="port %p"
 col +19 ticks ro def=0
 
 # ---- IP, ICMP, UDP, SNMP ----
@@ -251,7 +252,7 @@ scalar 1.3.6.1.2.1.17.1.1 mac ro def=00:80:c8:72:00:01
 scalar 1.3.6.1.2.1.17.1.2 int ro def=26
 scalar 1.3.6.1.2.1.17.1.3 int ro enum=1,2,3,4 def=2
 scalar 1.3.6.1.2.1.17.4.1 counter ro
-scalar 1.3.6.1.2.1.17.4.2 int ro def=300
+scalar 1.3.6.1.2.1.17.4.2 int rw range=10..1000000 def=300
 base 1.3.6.1.2.1.17.4.4.1
 table dot1dTpPortTable index=int rows=ports
 col +1 int ro def=%i
