@@ -139,8 +139,6 @@ void TListEditorForm::GetButtonClick()
     }
     enterNoSelection();
     clearEdits();
-    // The next write starts from creation again, never from the status just sent.
-    RowComboBox->setCurrentIndex(RowComboBox->findText(QStringLiteral("createAndGo")));
     updateCount();
 }
 
@@ -165,10 +163,6 @@ void TListEditorForm::clearEdits()
 {
     for (QLineEdit* edit : m_clearedEdits)
         edit->clear();
-    // A combo box selects its first item when its items are added: left so, an
-    // Add would send that item for a field the user never chose.
-    for (QComboBox* combo : m_clearedCombos)
-        combo->setCurrentIndex(-1);
 }
 
 void TListEditorForm::updateCount()
@@ -215,7 +209,5 @@ void TListEditorForm::write(const std::vector<int>& leftOut, const char* rowStat
     }
     enterNoSelection();
     clearEdits();
-    // The next write starts from creation again, never from the status just sent.
-    RowComboBox->setCurrentIndex(RowComboBox->findText(QStringLiteral("createAndGo")));
     updateCount();
 }

@@ -62,7 +62,6 @@ protected:
     // that every write and refresh clears.
     std::vector<QWidget*> m_indexControls;
     std::vector<QLineEdit*> m_clearedEdits;
-    std::vector<QComboBox*> m_clearedCombos;  // without a selection until the user picks
 
     // The common write: rows in leftOut take no part in this set; a non-empty
     // rowStatus is selected in RowComboBox first. Failures go to the status

@@ -64,8 +64,6 @@ TEST_F(AuthForms, MethodOrderQuestionDecidesWhatAnAddSends)
         {"local last asks nothing", {"tacacs", "xtacacs", "tacacs-plus", "local"}, QMessageBox::No, false,
          kLogin + "2" + kOps + "=1 " + kLogin + "4" + kOps + "=2 " + kLogin + "6" + kOps + "=3 " + kLogin + "8"
              + kOps + "=6 " + kLogin + "10" + kOps + "=4"},
-        {"methods not chosen send nothing (the combos start without a selection)", {"radius"}, QMessageBox::No, false,
-         kLogin + "2" + kOps + "=4 " + kLogin + "10" + kOps + "=4"},
         {"server group goes with its type only, other sends nothing",
          {"server-group", "other", "none", "other"}, QMessageBox::No, false,
          kLogin + "2" + kOps + "=5 " + kLogin + "3" + kOps + "=0x " + kLogin + "6" + kOps + "=8 " + kLogin + "10"
