@@ -1,5 +1,7 @@
 #include "sim/CatalogueLoader.h"
 
+#include "sim/CatalogueValues.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -13,6 +15,7 @@ struct Row {
     std::string label;
     int syntax = 2, access = 2;
     std::vector<std::pair<std::int64_t, std::string>> options;
+    std::string ranges;
 };
 
 std::vector<std::string> tabs(const std::string& line)
@@ -65,6 +68,18 @@ bool hasLabel(const Row& r, const char* label, std::int64_t* value = nullptr)
     return false;
 }
 
+CatalogueObject objectOf(const Row& r)
+{
+    CatalogueObject o;
+    o.oid = r.oid;
+    o.label = r.label;
+    o.kind = kindOf(r.syntax);
+    for (const auto& option : r.options)
+        o.options.push_back(option.first);
+    o.ranges = CatalogueValues::parseRanges(r.ranges);
+    return o;
+}
+
 ColumnSpec specFor(const Row& r)
 {
     ColumnSpec s;
@@ -89,6 +104,7 @@ ColumnSpec specFor(const Row& r)
         }
         s.defaultText = (word.empty() ? "text" : word) + "%i";
     }
+    CatalogueValues::limit(objectOf(r), s);
     return s;
 }
 
@@ -131,6 +147,8 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                     r.options.push_back({std::stoll(item.substr(0, eq)), item.substr(eq + 1)});
                 }
             }
+            if (f.size() > 10)
+                r.ranges = f[10];
             tables[table].push_back(r);
         } catch (...) {
             error = "catalogue line " + std::to_string(n) + " is not a descriptor row";
@@ -138,6 +156,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         }
     }
 
+    const CatalogueValues values(m_store);
     for (auto& [number, rows] : tables) {
         if (rows.empty())
             continue;
@@ -155,6 +174,9 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 ColumnSpec s = specFor(r);
                 s.oid = o;
                 m_store.addScalar(s);
+                CatalogueObject object = objectOf(r);
+                object.oid = o;
+                believable(values, object, Oid{0});
                 ++m_scalars;
             }
             continue;
@@ -162,6 +184,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         // Index layout from the leading rows; readable index rows are served too.
         std::vector<IndexKind> index;
         std::vector<ColumnSpec> columns;
+        std::vector<CatalogueObject> valued;  // the columns past the index
         std::string rowsText;
         for (int i = 0; i < indexCount; ++i) {
             const Row& r = rows[static_cast<std::size_t>(i)];
@@ -218,6 +241,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 }
             }
             columns.push_back(s);
+            valued.push_back(objectOf(r));
         }
         if (columns.empty())
             continue;
@@ -283,9 +307,20 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             }
         }
         TableSpec* t = m_store.addTable("catalogue" + std::to_string(number), index, columns, control, rc);
-        for (const Oid& row : m_store.rowsFromText(*t, rowsText))
+        for (const Oid& row : m_store.rowsFromText(*t, rowsText)) {
             m_store.addRow(t, row);
+            for (const CatalogueObject& object : valued)
+                believable(values, object, row);
+        }
         ++m_tables;
     }
     return true;
+}
+
+void CatalogueLoader::believable(const CatalogueValues& values, const CatalogueObject& object, const Oid& instance)
+{
+    const Oid oid = oidutil::concat(object.oid, instance);
+    if (const auto value = values.value(object, instance))
+        m_store.put(oid, *value);
+    m_store.setLive(oid, values.perSecond(object, instance), CatalogueValues::isClock(object));
 }

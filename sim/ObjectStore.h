@@ -24,6 +24,10 @@ public:
     struct Entry {
         SimValue value;
         const ColumnSpec* spec = nullptr;
+        // Served as value + perSecond for every second of uptime (counters, uptimes).
+        std::int64_t perSecond = 0;
+        // Served as the current local date and time ("2026/03/27 12:00:00").
+        bool clock = false;
     };
     // One variable of a set request.
     struct SetItem {
@@ -67,6 +71,10 @@ public:
     const Map::value_type* next(const Oid& oid, bool inclusive) const;
     // Replaces the value of an existing object (no checks).
     bool put(const Oid& oid, const SimValue& value);
+    // Makes an existing object grow by perSecond a second of uptime, or show the clock.
+    bool setLive(const Oid& oid, std::int64_t perSecond, bool clock);
+    // The value an entry shows after uptimeTicks hundredths of a second.
+    static SimValue served(const Entry& entry, std::uint64_t uptimeTicks);
     const Map& objects() const { return m_map; }
 
     // Checks a whole set request; each item's error is filled. Returns the index of

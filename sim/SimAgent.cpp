@@ -468,7 +468,7 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
                 std::vector<oid> name(e->first.begin(), e->first.end());
                 netsnmp_variable_list* vb = snmp_add_null_var(resp, name.data(), name.size());
                 if (vb)
-                    setVar(vb, faulty(e->first, e->second.value));
+                    setVar(vb, faulty(e->first, ObjectStore::served(e->second, netsnmp_get_agent_uptime())));
             }
         }
     }
@@ -596,7 +596,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             }
             const ObjectStore::Entry* e = m_store.get(o);
             if (e && !(v1 && e->value.kind == ValueKind::Counter64))
-                serve(r->requestvb, o, e->value);
+                serve(r->requestvb, o, ObjectStore::served(*e, netsnmp_get_agent_uptime()));
             else
                 netsnmp_set_request_error(reqinfo, r, m_store.findSpec(o) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
         }
@@ -616,7 +616,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             if (injected(e->first))
                 netsnmp_set_request_error(reqinfo, r, m_faults.errorStatus);
             else
-                serve(r->requestvb, e->first, e->second.value);
+                serve(r->requestvb, e->first, ObjectStore::served(e->second, netsnmp_get_agent_uptime()));
         }
         break;
     case MODE_SET_RESERVE1: {

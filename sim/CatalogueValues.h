@@ -1,0 +1,49 @@
+#pragma once
+// Believable values for the objects served from a view catalogue dump: within
+// the allowed values the catalogue states, tied to the stack where an object
+// describes it (port counts, unit and port numbers, the master's MAC), the
+// usual defaults of the switch's timers, addresses and masks of one consistent
+// network, and counters that climb at their own rate on every row.
+#include "sim/ObjectStore.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// One catalogue row as the values need it.
+struct CatalogueObject {
+    Oid oid;
+    std::string label;
+    ValueKind kind = ValueKind::Integer;
+    std::vector<std::int64_t> options;                      // enumeration values
+    std::vector<std::pair<std::int64_t, std::int64_t>> ranges;  // allowed values or lengths
+};
+
+class CatalogueValues {
+public:
+    // Reads the stack facts (ports, units, links up) from the store.
+    explicit CatalogueValues(const ObjectStore& store);
+
+    // "600..4000", "0|2..65535": the allowed intervals; empty for an empty text.
+    static std::vector<std::pair<std::int64_t, std::int64_t>> parseRanges(const std::string& text);
+    // Puts the ranges on the column: value limits for numbers, length limits for octets.
+    static void limit(const CatalogueObject& object, ColumnSpec& spec);
+
+    // The value of the object in a row (the instance suffix; {0} for a scalar),
+    // or nothing to keep the store's default.
+    std::optional<SimValue> value(const CatalogueObject& object, const Oid& instance) const;
+    // How much the object grows a second in that row: counters and uptimes; 0 for the rest.
+    std::int64_t perSecond(const CatalogueObject& object, const Oid& instance) const;
+    // True for the text of the device's current date and time.
+    static bool isClock(const CatalogueObject& object);
+
+private:
+    std::int64_t integer(const CatalogueObject& object, const std::string& label, std::uint32_t first,
+                         std::uint32_t last) const;
+    std::string text(const CatalogueObject& object, const std::string& label, std::uint32_t first,
+                     bool scalar) const;
+
+    std::vector<int> m_ports, m_units;
+    int m_portsUp = 0;
+};
