@@ -12,7 +12,7 @@ namespace {
 struct Row {
     int listKind = 0, indexCount = 0;
     Oid oid;
-    std::string label;
+    std::string opener, label;
     int syntax = 2, access = 2;
     std::vector<std::pair<std::int64_t, std::string>> options;
     std::string ranges;
@@ -73,6 +73,7 @@ CatalogueObject objectOf(const Row& r)
     CatalogueObject o;
     o.oid = r.oid;
     o.label = r.label;
+    o.table = r.opener;
     o.kind = kindOf(r.syntax);
     for (const auto& option : r.options)
         o.options.push_back(option.first);
@@ -134,6 +135,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             const bool blankOid = f[5].find_first_not_of(' ') == std::string::npos;
             if (!blankOid && !oidutil::parse(f[5], r.oid))
                 throw 0;
+            r.opener = f[1];
             r.label = f[6];
             r.syntax = std::stoi(f[7]);
             r.access = std::stoi(f[8]);
@@ -176,7 +178,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 m_store.addScalar(s);
                 CatalogueObject object = objectOf(r);
                 object.oid = o;
-                believable(values, object, Oid{0});
+                believable(values, object, Oid{0}, 1);
                 ++m_scalars;
             }
             continue;
@@ -242,6 +244,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             }
             columns.push_back(s);
             valued.push_back(objectOf(r));
+            valued.back().addressIndex = index[0] != IndexKind::Integer;
         }
         if (columns.empty())
             continue;
@@ -299,7 +302,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                     switch (index[k]) {
                     case IndexKind::Integer: item += std::to_string(r); break;
                     case IndexKind::String: case IndexKind::Implied: item += "entry" + std::to_string(r); break;
-                    case IndexKind::IpAddress: item += "10.0.0." + std::to_string(r); break;
+                    case IndexKind::IpAddress: item += CatalogueValues::interfaceAddress(r); break;
                     case IndexKind::Mac: item += "00:80:c8:00:00:0" + std::to_string(r); break;
                     }
                 }
@@ -307,20 +310,23 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             }
         }
         TableSpec* t = m_store.addTable("catalogue" + std::to_string(number), index, columns, control, rc);
+        int position = 0;
         for (const Oid& row : m_store.rowsFromText(*t, rowsText)) {
             m_store.addRow(t, row);
+            ++position;
             for (const CatalogueObject& object : valued)
-                believable(values, object, row);
+                believable(values, object, row, position);
         }
         ++m_tables;
     }
     return true;
 }
 
-void CatalogueLoader::believable(const CatalogueValues& values, const CatalogueObject& object, const Oid& instance)
+void CatalogueLoader::believable(const CatalogueValues& values, const CatalogueObject& object, const Oid& instance,
+                                 int position)
 {
     const Oid oid = oidutil::concat(object.oid, instance);
-    if (const auto value = values.value(object, instance))
+    if (const auto value = values.value(object, instance, position))
         m_store.put(oid, *value);
     m_store.setLive(oid, values.perSecond(object, instance), CatalogueValues::isClock(object));
 }

@@ -20,7 +20,7 @@ public:
 
 private:
     // Gives a loaded object of one row its value and makes it grow where it counts.
-    void believable(const CatalogueValues& values, const CatalogueObject& object, const Oid& instance);
+    void believable(const CatalogueValues& values, const CatalogueObject& object, const Oid& instance, int position);
 
     ObjectStore& m_store;
     int m_tables = 0, m_scalars = 0;

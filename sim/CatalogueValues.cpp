@@ -54,7 +54,7 @@ const IntegerRule kIntegerRules[] = {
     {"arp aging", From::Fixed, 20},   {"aging time", From::Fixed, 300}, {"telnet tcp port", From::Fixed, 23},
     {"udp port", From::Fixed, 514},   {"tcp port", From::Fixed, 80},    {"poll interval", From::Fixed, 720},
     {"5 seconds", From::Fixed, 7},    {"1 minute", From::Fixed, 9},     {"5 minutes", From::Fixed, 8},
-    {"boot", From::Fixed, 1},         {"max message size", From::Fixed, 1500}, {"engine time", From::Fixed, 0},
+    {"boot", From::Fixed, 1},         {"max message size", From::Fixed, 1500}, {"mms", From::Fixed, 1500}, {"engine time", From::Fixed, 0},
     {"time zone", From::Fixed, 0},    {"root cost", From::Fixed, 0},    {"root port", From::Fixed, 0},
     {"path cost", From::Fixed, 200000}, {"cost", From::Fixed, 10},      {"bridge priority", From::Fixed, 32768},
     {"user priority", From::Fixed, 0}, {"default priority", From::Fixed, 0}, {"priority", From::Fixed, 128},
@@ -109,11 +109,17 @@ std::int64_t nearestAllowed(const CatalogueObject& o, std::int64_t v)
 
 } // namespace
 
-CatalogueValues::CatalogueValues(const ObjectStore& store) : m_ports(store.ports()), m_units(store.units())
+CatalogueValues::CatalogueValues(const ObjectStore& store)
+    : m_store(store), m_ports(store.ports()), m_units(store.units())
 {
     for (int port : m_ports)
         if (const auto* e = store.get(oidutil::concat(kPortLinkStatus, static_cast<std::uint32_t>(port))))
             m_portsUp += e->value.number == 2;
+}
+
+std::string CatalogueValues::interfaceAddress(int n)
+{
+    return dotted(10, 90, 89 + n, 1);
 }
 
 std::vector<std::pair<std::int64_t, std::int64_t>> CatalogueValues::parseRanges(const std::string& text)
@@ -239,11 +245,13 @@ std::string CatalogueValues::text(const CatalogueObject& object, const std::stri
     return (word.empty() ? "text" : word) + row;
 }
 
-std::optional<SimValue> CatalogueValues::value(const CatalogueObject& object, const Oid& instance) const
+std::optional<SimValue> CatalogueValues::value(const CatalogueObject& object, const Oid& instance,
+                                               int position) const
 {
     const std::string label = lower(object.label);
     const bool scalar = instance == Oid{0};
-    const std::uint32_t first = scalar || instance.empty() ? 0 : instance.front();
+    const std::uint32_t first = scalar || instance.empty() ? 0
+                                : object.addressIndex ? static_cast<std::uint32_t>(position) : instance.front();
     const std::uint32_t last = scalar || instance.empty() ? 0 : instance.back();
     switch (object.kind) {
     case ValueKind::Integer:
@@ -262,10 +270,11 @@ std::optional<SimValue> CatalogueValues::value(const CatalogueObject& object, co
         {
             SimValue v;
             const int n = static_cast<int>(first % 250) + 1;
+            const std::string where = label + ' ' + lower(object.table);
             std::string text = has(label, "gateway") || has(label, "router") ? kGateway
-                               : has(label, "server") || has(label, "host") || has(label, "tftp")
+                               : has(where, "server") || has(where, "host") || has(where, "tftp")
                                    ? serverAddress(scalar ? 1 : n)
-                                   : dotted(10, 90, 89 + (scalar ? 1 : n), scalar ? 90 : 1);
+                                   : interfaceAddress(scalar ? 1 : n);
             valuetext::parse(ValueKind::IpAddress, text, v);
             return v;
         }
@@ -284,7 +293,14 @@ std::optional<SimValue> CatalogueValues::value(const CatalogueObject& object, co
         // VLAN bit maps: VLAN 1 is the first bit of the first map.
         if (has(label, "vlan range"))
             return SimValue::octets(std::string(1, has(label, "[1-") ? '\x80' : '\0') + std::string(7, '\0'));
+        if (has(label, "port map") || has(label, "member") || has(label, "port list"))
+            return SimValue::octets(m_store.portBits(false, static_cast<int>(first)));
         return std::nullopt;
+    case ValueKind::Mac:
+        // Addresses learned from hosts of the network, one per row.
+        return SimValue::octets(std::string("\x00\x80\xc8\xa0", 4) + static_cast<char>(first >> 8)
+                                    + static_cast<char>(first & 0xff),
+                                ValueKind::Mac);
     default:
         return std::nullopt;
     }

@@ -15,6 +15,8 @@
 struct CatalogueObject {
     Oid oid;
     std::string label;
+    std::string table;       // the view's opener ("System Log Host Table")
+    bool addressIndex = false;  // rows indexed by an address or a text: told apart by their position
     ValueKind kind = ValueKind::Integer;
     std::vector<std::int64_t> options;                      // enumeration values
     std::vector<std::pair<std::int64_t, std::int64_t>> ranges;  // allowed values or lengths
@@ -25,14 +27,17 @@ public:
     // Reads the stack facts (ports, units, links up) from the store.
     explicit CatalogueValues(const ObjectStore& store);
 
+    // The address of the n-th IP interface (n from 1), each in its own /24.
+    static std::string interfaceAddress(int n);
+
     // "600..4000", "0|2..65535": the allowed intervals; empty for an empty text.
     static std::vector<std::pair<std::int64_t, std::int64_t>> parseRanges(const std::string& text);
     // Puts the ranges on the column: value limits for numbers, length limits for octets.
     static void limit(const CatalogueObject& object, ColumnSpec& spec);
 
-    // The value of the object in a row (the instance suffix; {0} for a scalar),
-    // or nothing to keep the store's default.
-    std::optional<SimValue> value(const CatalogueObject& object, const Oid& instance) const;
+    // The value of the object in a row (the instance suffix, {0} for a scalar;
+    // position from 1 among the table's rows), or nothing to keep the store's default.
+    std::optional<SimValue> value(const CatalogueObject& object, const Oid& instance, int position) const;
     // How much the object grows a second in that row: counters and uptimes; 0 for the rest.
     std::int64_t perSecond(const CatalogueObject& object, const Oid& instance) const;
     // True for the text of the device's current date and time.
@@ -44,6 +49,7 @@ private:
     std::string text(const CatalogueObject& object, const std::string& label, std::uint32_t first,
                      bool scalar) const;
 
+    const ObjectStore& m_store;
     std::vector<int> m_ports, m_units;
     int m_portsUp = 0;
 };

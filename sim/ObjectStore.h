@@ -86,9 +86,11 @@ public:
     // Initial value of a column in a row (template substitution, see defaults below).
     SimValue defaultValue(const ColumnSpec& spec, const Oid& instance) const;
 
+    // A port list of 96 octets: every port of the stack, or a few chosen by salt.
+    std::string portBits(bool all, int salt) const;
+
 private:
     int checkValue(const ColumnSpec& spec, const SimValue& v) const;
-    std::string portBits(bool all, int salt) const;
 
     Map m_map;
     std::map<Oid, std::unique_ptr<ColumnSpec>> m_specs;
