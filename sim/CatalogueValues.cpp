@@ -269,7 +269,7 @@ std::optional<SimValue> CatalogueValues::value(const CatalogueObject& object, co
             return SimValue::octets(std::string("\xff\xff\xff\x00", 4), ValueKind::IpAddress);
         {
             SimValue v;
-            const int n = static_cast<int>(first % 250) + 1;
+            const int n = std::max(1, static_cast<int>(first % 250));
             const std::string where = label + ' ' + lower(object.table);
             std::string text = has(label, "gateway") || has(label, "router") ? kGateway
                                : has(where, "server") || has(where, "host") || has(where, "tftp")

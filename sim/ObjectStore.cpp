@@ -1,7 +1,6 @@
 #include "sim/ObjectStore.h"
 
 #include <algorithm>
-#include <ctime>
 
 ObjectStore::ObjectStore() = default;
 ObjectStore::~ObjectStore() = default;
@@ -163,10 +162,10 @@ bool ObjectStore::setLive(const Oid& oid, std::int64_t perSecond, bool clock)
     return true;
 }
 
-SimValue ObjectStore::served(const Entry& entry, std::uint64_t uptimeTicks)
+SimValue ObjectStore::served(const Entry& entry, std::uint64_t uptimeTicks, long long now)
 {
     if (entry.clock)
-        return SimValue::octets(valuetext::localTime(std::time(nullptr)), entry.value.kind);
+        return SimValue::octets(valuetext::localTime(now), entry.value.kind);
     if (entry.perSecond == 0 || !entry.value.isNumeric())
         return entry.value;
     SimValue v = entry.value;

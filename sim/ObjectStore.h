@@ -73,8 +73,8 @@ public:
     bool put(const Oid& oid, const SimValue& value);
     // Makes an existing object grow by perSecond a second of uptime, or show the clock.
     bool setLive(const Oid& oid, std::int64_t perSecond, bool clock);
-    // The value an entry shows after uptimeTicks hundredths of a second.
-    static SimValue served(const Entry& entry, std::uint64_t uptimeTicks);
+    // The value an entry shows after uptimeTicks hundredths of a second, the clock reading now.
+    static SimValue served(const Entry& entry, std::uint64_t uptimeTicks, long long now);
     const Map& objects() const { return m_map; }
 
     // Checks a whole set request; each item's error is filled. Returns the index of

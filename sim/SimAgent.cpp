@@ -1,5 +1,7 @@
 #include "sim/SimAgent.h"
 
+#include <ctime>
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/agent/net-snmp-agent-includes.h>
@@ -308,6 +310,13 @@ void SimAgent::shutdown()
     }
 }
 
+SimValue SimAgent::shown(const ObjectStore::Entry& entry) const
+{
+    if (m_options.still)
+        return ObjectStore::served(entry, 0, m_startTime);
+    return ObjectStore::served(entry, netsnmp_get_agent_uptime(), std::time(nullptr));
+}
+
 void SimAgent::ledTick()
 {
     m_stack.tick(m_store);
@@ -468,7 +477,7 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
                 std::vector<oid> name(e->first.begin(), e->first.end());
                 netsnmp_variable_list* vb = snmp_add_null_var(resp, name.data(), name.size());
                 if (vb)
-                    setVar(vb, faulty(e->first, ObjectStore::served(e->second, netsnmp_get_agent_uptime())));
+                    setVar(vb, faulty(e->first, shown(e->second)));
             }
         }
     }
@@ -596,7 +605,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             }
             const ObjectStore::Entry* e = m_store.get(o);
             if (e && !(v1 && e->value.kind == ValueKind::Counter64))
-                serve(r->requestvb, o, ObjectStore::served(*e, netsnmp_get_agent_uptime()));
+                serve(r->requestvb, o, shown(*e));
             else
                 netsnmp_set_request_error(reqinfo, r, m_store.findSpec(o) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
         }
@@ -616,7 +625,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             if (injected(e->first))
                 netsnmp_set_request_error(reqinfo, r, m_faults.errorStatus);
             else
-                serve(r->requestvb, e->first, ObjectStore::served(e->second, netsnmp_get_agent_uptime()));
+                serve(r->requestvb, e->first, shown(e->second));
         }
         break;
     case MODE_SET_RESERVE1: {

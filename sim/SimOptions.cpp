@@ -17,7 +17,7 @@ static bool readFile(const std::string& path, std::string& text)
 
 bool SimOptions::takesValue(const std::string& n)
 {
-    return n != "help" && n != "quiet";
+    return n != "help" && n != "quiet" && n != "still";
 }
 
 static bool toInt(const std::string& v, int& out, int lo, int hi)
@@ -173,6 +173,8 @@ bool SimOptions::apply(const std::string& name, const std::string& value, std::s
         setLogPath = value;
     } else if (name == "quiet") {
         quiet = true;
+    } else if (name == "still") {
+        still = true;
     } else if (name == "help") {
         helpRequested = true;
     } else {
@@ -275,5 +277,6 @@ std::string SimOptions::usage()
   --bulk-fault short=N|toobig=N|generr|drop   misanswer GETBULK requests
   --set-log FILE            append every committed set request to FILE, one line each
   --quiet                   no start-up line
+  --still                   counters, uptimes and the clock do not move (two reads compare equal)
 )";
 }
