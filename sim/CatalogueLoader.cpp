@@ -15,6 +15,7 @@ struct Row {
     std::string opener, label;
     int syntax = 2, access = 2;
     std::vector<std::pair<std::int64_t, std::string>> options;
+    std::string firstOption;  // as written: an object identifier reads as a number only up to its first dot
     std::string ranges;
 };
 
@@ -77,6 +78,7 @@ CatalogueObject objectOf(const Row& r)
     o.kind = kindOf(r.syntax);
     for (const auto& option : r.options)
         o.options.push_back(option.first);
+    o.firstOption = r.firstOption;
     o.ranges = CatalogueValues::parseRanges(r.ranges);
     return o;
 }
@@ -146,6 +148,8 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                     auto eq = item.find('=');
                     if (eq == std::string::npos)
                         continue;
+                    if (r.options.empty())
+                        r.firstOption = item.substr(0, eq);
                     r.options.push_back({std::stoll(item.substr(0, eq)), item.substr(eq + 1)});
                 }
             }
@@ -299,12 +303,17 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 for (std::size_t k = 0; k < index.size(); ++k) {
                     if (k)
                         item += ',';
-                    switch (index[k]) {
-                    case IndexKind::Integer: item += std::to_string(r); break;
-                    case IndexKind::String: case IndexKind::Implied: item += "entry" + std::to_string(r); break;
-                    case IndexKind::IpAddress: item += CatalogueValues::interfaceAddress(r); break;
-                    case IndexKind::Mac: item += "00:80:c8:00:00:0" + std::to_string(r); break;
+                    CatalogueObject component;
+                    if (k < static_cast<std::size_t>(indexCount))
+                        component = objectOf(rows[k]);
+                    if (index[k] == IndexKind::String || index[k] == IndexKind::Implied) {
+                        item += "entry" + std::to_string(r);
+                        continue;
                     }
+                    component.kind = index[k] == IndexKind::IpAddress ? ValueKind::IpAddress
+                                     : index[k] == IndexKind::Mac     ? ValueKind::Mac
+                                                                      : ValueKind::Integer;
+                    item += CatalogueValues::indexText(component, r);
                 }
                 rowsText += (rowsText.empty() ? "" : ";") + item;
             }

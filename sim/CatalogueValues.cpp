@@ -122,6 +122,27 @@ std::string CatalogueValues::interfaceAddress(int n)
     return dotted(10, 90, 89 + n, 1);
 }
 
+std::string CatalogueValues::indexText(const CatalogueObject& object, int r)
+{
+    const std::string label = lower(object.label);
+    switch (object.kind) {
+    case ValueKind::IpAddress:
+        if (has(label, "mask"))
+            return kMask;
+        if (has(label, "destination") || has(label, "network"))
+            return dotted(10, 90, 89 + r, 0);
+        return interfaceAddress(r);
+    case ValueKind::Mac:
+        return "00:80:c8:a0:00:0" + std::to_string(r);
+    case ValueKind::Integer:
+        if (!object.options.empty())
+            return std::to_string(object.options[static_cast<std::size_t>(r - 1) % object.options.size()]);
+        return std::to_string(r);
+    default:
+        return "entry" + std::to_string(r);
+    }
+}
+
 std::vector<std::pair<std::int64_t, std::int64_t>> CatalogueValues::parseRanges(const std::string& text)
 {
     std::vector<std::pair<std::int64_t, std::int64_t>> out;
@@ -262,8 +283,17 @@ std::optional<SimValue> CatalogueValues::value(const CatalogueObject& object, co
         if (has(label, "high speed"))
             return SimValue::integer(first % 64 > 48 ? 1000 : 100, object.kind);
         return SimValue::integer(integer(object, label, first, last), object.kind);
-    case ValueKind::Counter: case ValueKind::Counter64: case ValueKind::TimeTicks:
-        return SimValue::integer(0, object.kind);  // grows with the uptime, see perSecond
+    case ValueKind::Counter: case ValueKind::Counter64:
+        // Counters that do not grow (errors, discards) have seen a few since the start.
+        return SimValue::integer(perSecond(object, instance) ? 0 : 1 + (first + object.oid.back()) % 4, object.kind);
+    case ValueKind::TimeTicks:
+        return SimValue::integer(0, object.kind);  // uptimes grow, see perSecond
+    case ValueKind::ObjectId: {
+        SimValue v;
+        if (object.firstOption.empty() || !valuetext::parse(ValueKind::ObjectId, object.firstOption, v))
+            return std::nullopt;
+        return v;
+    }
     case ValueKind::IpAddress:
         if (has(label, "mask"))
             return SimValue::octets(std::string("\xff\xff\xff\x00", 4), ValueKind::IpAddress);

@@ -19,6 +19,7 @@ struct CatalogueObject {
     bool addressIndex = false;  // rows indexed by an address or a text: told apart by their position
     ValueKind kind = ValueKind::Integer;
     std::vector<std::int64_t> options;                      // enumeration values
+    std::string firstOption;                                // the first option's value as written
     std::vector<std::pair<std::int64_t, std::int64_t>> ranges;  // allowed values or lengths
 };
 
@@ -29,6 +30,10 @@ public:
 
     // The address of the n-th IP interface (n from 1), each in its own /24.
     static std::string interfaceAddress(int n);
+    // The text of an index component of the r-th generated row (from 1): an
+    // enumerated integer takes its options in turn, a mask index a mask, a
+    // destination its network, other addresses an interface's.
+    static std::string indexText(const CatalogueObject& object, int r);
 
     // "600..4000", "0|2..65535": the allowed intervals; empty for an empty text.
     static std::vector<std::pair<std::int64_t, std::int64_t>> parseRanges(const std::string& text);
