@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv)
 {
+    TApplication::endReadablyWithoutDisplay("hv720");
     TApplication app(argc, argv);
     // The hidden request gate lives for the whole run.
     const std::unique_ptr<TForm1> requestGate(TForm1::create());

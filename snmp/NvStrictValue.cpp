@@ -36,16 +36,6 @@ bool allDigits(std::string_view text)
     return true;
 }
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 struct Range {
     int64_t low;
@@ -284,7 +274,7 @@ std::optional<std::string> readHexOctets(std::string_view text)
     for (size_t i = 0; i <= text.size(); ++i) {
         const bool end = i == text.size();
         const char c = end ? '\0' : text[i];
-        if (!end && hexDigit(c) >= 0)
+        if (!end && hexDigitValue(c) >= 0)
             continue;
         if (!end && c != ' ' && c != ':' && c != '-')
             return std::nullopt;
@@ -306,18 +296,18 @@ std::optional<std::string> readHexOctets(std::string_view text)
         std::string octets;
         size_t at = 0;
         if (joined.size() % 2) {
-            octets.push_back(static_cast<char>(hexDigit(joined[0])));
+            octets.push_back(static_cast<char>(hexDigitValue(joined[0])));
             at = 1;
         }
         for (; at < joined.size(); at += 2)
-            octets.push_back(static_cast<char>(hexDigit(joined[at]) * 16 + hexDigit(joined[at + 1])));
+            octets.push_back(static_cast<char>(hexDigitValue(joined[at]) * 16 + hexDigitValue(joined[at + 1])));
         return octets;
     }
     std::string octets;
     for (std::string_view run : runs) {
         if (run.size() > 2)
             return std::nullopt;  // "00-1A2B" mixes grouped and ungrouped octets
-        octets.push_back(static_cast<char>(run.size() == 2 ? hexDigit(run[0]) * 16 + hexDigit(run[1]) : hexDigit(run[0])));
+        octets.push_back(static_cast<char>(run.size() == 2 ? hexDigitValue(run[0]) * 16 + hexDigitValue(run[1]) : hexDigitValue(run[0])));
     }
     return octets;
 }

@@ -755,3 +755,150 @@ TEST_F(ConfigFormAgent, RandomTextIsRefusedOrWrittenExactly)
     EXPECT_GT(attempts, 0);
     EXPECT_GT(written, 0);
 }
+
+namespace {
+
+// Faults of an agent met by an open view: a table view walking, adding and
+// deleting, and a scalar view setting.
+struct ViewFault {
+    const char* name;
+    std::vector<std::string> simOptions;
+    const char* status;  // what the form's status area must show; empty: any
+};
+
+const std::string kHostTable = "1.3.6.1.4.1.497.12.12.2.1";
+
+const ViewFault kViewFaults[] = {
+    {"silence", {"--drop-every", "1"}, "timed out"},
+    {"late_answers", {"--delay", "1200"}, ""},
+    {"duplicated_late_answers", {"--duplicate", "150"}, ""},
+    {"wrong_request_ids", {"--wrong-id", "1"}, "timed out"},
+    {"undecodable_bytes", {"--garbage", "1"}, "timed out"},
+    {"wrong_types", {"--wrong-type", kHostTable}, ""},
+    {"error_status", {"--error", "1.3.6.1.4.1.497.12=genErr"}, "General Error"},
+    {"walk_goes_back", {"--walk-fault", kHostTable + ".2=back"}, ""},
+    {"walk_repeats", {"--walk-fault", kHostTable + ".1=repeat"}, ""},
+    {"stops_answering_half_way", {"--stop-after", "3"}, ""},
+};
+
+void PrintTo(const ViewFault& fault, std::ostream* os)
+{
+    *os << fault.name;
+}
+
+class OpenViewFaults : public ::testing::TestWithParam<ViewFault> {
+protected:
+    void SetUp() override
+    {
+        counterDir = std::make_unique<QTemporaryDir>();
+        startSnmpSession(counterDir->path().toStdString());
+        const auto dump = sim.run({std::string(NV_BIN_DIR) + "/catalogue-dump"});
+        ASSERT_EQ(dump.exitCode, 0) << dump.err;
+        std::vector<std::string> options = {"--catalogue", sim.writeFile("catalogue.tsv", dump.out), "--quiet",
+                                            "--set-log", sim.dir() + "/sets.log"};
+        options.insert(options.end(), GetParam().simOptions.begin(), GetParam().simOptions.end());
+        ASSERT_TRUE(sim.start(options)) << sim.log();
+        pointSessionAt(sim.port(), 300);
+    }
+
+    // Opens a view; its first read ends (with whatever the agent did) within the limit.
+    TSNMPEditorPanel* open(const char* opener, int statusRow = -1)
+    {
+        const NvViewTable* view = NvViewCatalogue::byOpener(opener);
+        form = std::make_unique<TConfigForm>(nullptr);
+        auto binding = std::make_unique<NvSNMPRequest2Edits>(form.get());
+        binding->request.varList.assign(NvSNMPVarList(view->table, view->listKind, view->indexCount));
+        TSNMPEditorPanel* panel = statusRow < 0
+                                      ? form->showEditor(std::move(binding))
+                                      : form->showTable(std::move(binding), statusRow, "createAndGo", statusRow, "destroy");
+        form->show();
+        EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000)) << "the read never ended";
+        return panel;
+    }
+    std::string memo(TSNMPEditorPanel* panel) { return panel->messages()->memo->toPlainText().toStdString(); }
+    size_t setCount()
+    {
+        std::ifstream in(sim.dir() + "/sets.log");
+        size_t n = 0;
+        for (std::string line; std::getline(in, line);)
+            ++n;
+        return n;
+    }
+    // Every "Ok!" of a Set on the status area stands for a set the agent committed.
+    void expectNoSetReportedWithoutAWrite(const std::string& memoText, size_t setsBefore)
+    {
+        size_t oks = 0;
+        for (size_t at = memoText.find("Set: (NvSNMP++) Ok!"); at != std::string::npos;
+             at = memoText.find("Set: (NvSNMP++) Ok!", at + 1))
+            ++oks;
+        EXPECT_LE(oks, setCount() - setsBefore) << memoText;
+    }
+
+    SimulatorProcess sim;
+    std::unique_ptr<QTemporaryDir> counterDir;
+    std::unique_ptr<TConfigForm> form;
+};
+
+}  // namespace
+
+TEST_P(OpenViewFaults, ATableViewWalksAddsAndDeletesAndStillCloses)
+{
+    const ViewFault& fault = GetParam();
+    TSNMPEditorPanel* panel = open("System Log Host Table", kHostStatusRow);
+    auto* table = static_cast<TSNMPListViewPanel*>(panel);
+    QTreeWidget* list = table->listPanel->listView;
+    EXPECT_LE(list->topLevelItemCount(), 100);  // a walk that repeats or goes back ends
+    const size_t setsBefore = setCount();
+
+    // Add: the dialog's Set, then the dialog is closed whatever happened.
+    whenModal([&](QWidget* dialog) {
+        auto* rows = panel->editsPanel;
+        qobject_cast<QLineEdit*>(rows->rows[0].control.data())->setText("8");
+        qobject_cast<QLineEdit*>(rows->rows[1].control.data())->setText("10.0.8.8");
+        rows->rows[1].checkBox->click();
+        dialog->findChild<QPushButton*>("Set Checked")->click();
+        waitUntil([&] { return !form->bindings().front()->busy; }, 15000);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    panel->buttons->AddBtn->click();
+    EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000));
+
+    // Delete the first line, when there is one.
+    if (list->topLevelItemCount() > 0) {
+        list->setCurrentItem(list->topLevelItem(0));
+        MessageBoxCloser yes(QMessageBox::Yes);
+        table->deleteRow();
+        EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000));
+    }
+    EXPECT_LE(list->topLevelItemCount(), 100);
+
+    const std::string text = memo(panel);
+    EXPECT_FALSE(text.empty());
+    if (*fault.status)
+        EXPECT_NE(text.find(fault.status), std::string::npos) << text;
+    expectNoSetReportedWithoutAWrite(text, setsBefore);
+    form->close();
+    form.reset();  // closes without waiting for ever
+}
+
+TEST_P(OpenViewFaults, AScalarViewSetsAndStillCloses)
+{
+    const ViewFault& fault = GetParam();
+    TSNMPEditorPanel* panel = open("Network Time");
+    const size_t setsBefore = setCount();
+    constexpr int kPollRow = 4;
+    panel->editsPanel->rows[kPollRow].checkBox->click();
+    qobject_cast<QLineEdit*>(panel->editsPanel->rows[kPollRow].control.data())->setText("60");
+    panel->buttons->SetCheckedBtn->click();
+    EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000));
+    const std::string text = memo(panel);
+    EXPECT_FALSE(text.empty());
+    if (*fault.status)
+        EXPECT_NE(text.find(fault.status), std::string::npos) << text;
+    expectNoSetReportedWithoutAWrite(text, setsBefore);
+    form.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(AgentFaults, OpenViewFaults, ::testing::ValuesIn(kViewFaults),
+                         [](const ::testing::TestParamInfo<ViewFault>& info) { return std::string(info.param.name); });
