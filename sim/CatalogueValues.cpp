@@ -255,6 +255,9 @@ std::string CatalogueValues::text(const CatalogueObject& object, const std::stri
         return "default";
     if (has(label, "mstp name"))
         return "00:80:c8:72:00:01";
+    // A port's name: its unit and its port on the unit's panel.
+    if (label == "name" && std::count(m_ports.begin(), m_ports.end(), static_cast<int>(first)))
+        return std::to_string((first - 1) / 64 + 1) + ":" + std::to_string((first - 1) % 64 + 1);
     // The first word of the label, numbered by row in a table.
     std::string word;
     for (char c : object.label) {
