@@ -267,6 +267,13 @@ bool SimAgent::start(std::string& error)
     }
     m_started = true;
     g_agent = this;
+    // The engine's own identifier and boot count, where a catalogue serves the engine group.
+    std::vector<u_char> engineId(64);
+    const int engineIdLength = snmpv3_get_engineID(engineId.data(), engineId.size());
+    if (engineIdLength > 0)
+        m_store.put(Oid{1, 3, 6, 1, 6, 3, 10, 2, 1, 1, 0},
+                    SimValue::octets(std::string(engineId.begin(), engineId.begin() + engineIdLength)));
+    m_store.put(Oid{1, 3, 6, 1, 6, 3, 10, 2, 1, 2, 0}, SimValue::integer(snmpv3_local_snmpEngineBoots()));
     if (main_session && main_session->callback != packetFilter) {
         g_packetCallback = main_session->callback;
         main_session->callback = packetFilter;
