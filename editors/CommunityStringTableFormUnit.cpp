@@ -50,12 +50,12 @@ TCommunityStringTableForm::TCommunityStringTableForm(const EditorContext& contex
 
 void TCommunityStringTableForm::AddClick()
 {
-    selectItem("ComboBox2", kCreateAndGoItem);
-    guarded([this] { binding()->set(true, true); });
+    writeWithStatus("ComboBox2", kCreateAndGoItem);
 }
 
 void TCommunityStringTableForm::DeleteClick()
 {
-    selectItem("ComboBox2", kDestroyItem);
-    guarded([this] { binding()->set(true, true); });
+    if (listView()->selectedItems().isEmpty())
+        return;  // the row removed is the selected line's
+    writeWithStatus("ComboBox2", kDestroyItem);
 }

@@ -52,6 +52,7 @@ private:
         std::string opaque;
     };
     void logSet(const std::vector<ObjectStore::SetItem>& items) const;
+    void logGet(const Oid& oid) const;
     const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
     // The value an entry shows now (counters grown, the clock read), or at the start with --still.
