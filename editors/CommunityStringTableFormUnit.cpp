@@ -50,12 +50,12 @@ TCommunityStringTableForm::TCommunityStringTableForm(const EditorContext& contex
 
 void TCommunityStringTableForm::AddClick()
 {
-    writeWithStatus("ComboBox2", kCreateAndGoItem);
+    selectItem("ComboBox2", kCreateAndGoItem);
+    guarded([this] { binding()->set(true, true); });
 }
 
 void TCommunityStringTableForm::DeleteClick()
 {
-    if (listView()->selectedItems().isEmpty())
-        return;  // the row removed is the selected line's
-    writeWithStatus("ComboBox2", kDestroyItem);
+    selectItem("ComboBox2", kDestroyItem);
+    guarded([this] { binding()->set(true, true); });
 }

@@ -295,15 +295,3 @@ void TForwardingInfoForm::selectItem(const char* comboName, int item)
     if (auto* combo = qobject_cast<QComboBox*>(control(comboName)))
         combo->setCurrentIndex(item);
 }
-
-void TForwardingInfoForm::writeWithStatus(const char* comboName, int item)
-{
-    // The creating or removing status is for this one write: the combo goes
-    // back to what it showed, so that a later Set cannot send it again.
-    auto* combo = qobject_cast<QComboBox*>(control(comboName));
-    const int shown = combo ? combo->currentIndex() : -1;
-    selectItem(comboName, item);
-    guarded([this] { binding()->set(true, true); });
-    if (combo)
-        combo->setCurrentIndex(shown);
-}

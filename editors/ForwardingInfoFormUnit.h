@@ -99,8 +99,6 @@ protected:
     void updateCount();
     void uncheckGrids();
     void selectItem(const char* comboName, int item);
-    // Writes with the status combo at item for this write only (createAndGo, destroy).
-    void writeWithStatus(const char* comboName, int item);
 
     const Recipe& m_recipe;
     std::unique_ptr<NvSNMPRequest2Edits> m_bindings[2];

@@ -13,7 +13,6 @@
 
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/EditorSupport.h"
-#include "snmp/NvStrictValue.h"
 
 namespace {
 
@@ -172,13 +171,7 @@ bool TRouteRedistributForm::metricAccepted()
         Edit1->setFocus();
         return false;
     }
-    const std::optional<int64_t> read = readWholeNumber(Edit1->text().toStdString());
-    if (!read) {
-        editor::showMessage(this, QStringLiteral("Metric: \"%1\" is not a whole number").arg(Edit1->text()));
-        Edit1->setFocus();
-        return false;
-    }
-    const int64_t metric = *read;
+    const long long metric = Edit1->text().toLongLong();
     const QString destination = ComboBox2->currentText();
     const char* refusal = nullptr;
     if (destination == QStringLiteral("rip") && (metric < 0 || metric > 16))
@@ -208,38 +201,22 @@ void TRouteRedistributForm::write()
 
 void TRouteRedistributForm::SetButtonClick()
 {
-    // Set changes the selected entry; without one it would address whatever
-    // the fields last showed.
-    if (ListView1->selectedItems().isEmpty()) {
-        editor::showMessage(this, QStringLiteral("Select an entry in the list first"));
-        return;
-    }
     if (metricAccepted())
         write();
-}
-
-void TRouteRedistributForm::writeWithStatus(int statusItem)
-{
-    // The creating or removing status is for this one write: the combo goes back
-    // to what it showed, so that a later Set cannot send it again.
-    const int shown = StComboBox->currentIndex();
-    StComboBox->setCurrentIndex(statusItem);
-    write();
-    StComboBox->setCurrentIndex(shown);
 }
 
 void TRouteRedistributForm::AddButtonClick()
 {
     if (!metricAccepted())
         return;
-    writeWithStatus(kCreateAndGoItem);
+    StComboBox->setCurrentIndex(kCreateAndGoItem);
+    write();
 }
 
 void TRouteRedistributForm::DeleteButtonClick()
 {
-    if (ListView1->selectedItems().isEmpty())
-        return;
-    writeWithStatus(kDestroyItem);
+    StComboBox->setCurrentIndex(kDestroyItem);
+    write();
 }
 
 void TRouteRedistributForm::RefreshButtonClick()

@@ -56,7 +56,6 @@ private:
     // Writes the controls. The type "other" has no value of its own in the
     // table, so with it the type column stays out of the write.
     void write();
-    void writeWithStatus(int statusItem);
 
     std::unique_ptr<NvSNMPRequest2Edits> m_binding;
 };

@@ -99,12 +99,6 @@ void TTrafficSegmentationForm::BT_SetClick()
         message(QStringLiteral("Refresh not complete"));
         return;
     }
-    // The forward list belongs to the selected port: without one, the port last
-    // shown (or instance 0 on a fresh form) would be cut off from every other.
-    if (LV_TrafficForward->selectedItems().isEmpty()) {
-        message(QStringLiteral("Select a port in the list first"));
-        return;
-    }
     switchOn();
     report(*m_binding, [&] { m_binding->set(true, true); });
 }

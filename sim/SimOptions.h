@@ -27,6 +27,7 @@ public:
     unsigned seed = 720;
     int rmonState = 3;
     bool quiet = false;
+    bool still = false;         // counters, uptimes and the clock keep their first values
     std::string setLogPath;                       // empty: sets are not logged
     std::string getLogPath;                       // empty: gets are not logged
     FaultSwitches faults;

@@ -137,33 +137,6 @@ TEST_F(SmallTables, RouteTypeOtherLeavesTheTypeOutOfTheWrite)
     EXPECT_EQ(form.binding()->request.varList.row(2).access & AccessExcluded, 0);
 }
 
-TEST_F(SmallTables, RouteWritesGoOnlyToTheSelectedEntryWithTheStatusAsked)
-{
-    TRouteRedistributForm form(context);
-    ASSERT_TRUE(idle(form.binding()));
-    selectLine(form.ListView1, {"static", "rip"});
-    const int shown = form.StComboBox->currentIndex();
-    form.Edit1->setText("3");
-    takeSets();
-    {
-        MessageBoxCloser answerer;
-        form.DeleteButtonClick();
-        ASSERT_TRUE(idle(form.binding()));
-    }
-    ASSERT_EQ(takeSets().size(), 1u);
-    EXPECT_EQ(form.StComboBox->currentIndex(), shown);  // not left at destroy
-
-    // After the re-read nothing is selected: Set writes nothing.
-    ASSERT_TRUE(form.ListView1->selectedItems().isEmpty());
-    {
-        MessageBoxCloser answerer;
-        form.SetButtonClick();
-        EXPECT_EQ(answerer.texts, QStringList{"Select an entry in the list first"});
-    }
-    ASSERT_TRUE(idle(form.binding()));
-    EXPECT_TRUE(takeSets().empty());
-}
-
 TEST_F(SmallTables, Md5AddChecksTheKeyIdBeforeTheKey)
 {
     TMd5InformationForm form(context);
