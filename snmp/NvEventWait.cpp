@@ -36,3 +36,21 @@ void waitUntilIdle(const bool& busy)
 {
     waitUntil([&busy] { return !busy; });
 }
+
+namespace {
+AnswerWait& installedAnswerWait()
+{
+    static AnswerWait wait;
+    return wait;
+}
+}  // namespace
+
+void setAnswerWait(AnswerWait wait)
+{
+    installedAnswerWait() = std::move(wait);
+}
+
+const AnswerWait& answerWait()
+{
+    return installedAnswerWait();
+}
