@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "snmp/NvSnmpAdapter.h"
+
 // True once done() holds; false when ms (>= 0) passed first. ms < 0 waits
 // without limit.
 bool waitUntil(const std::function<bool()>& done, int ms = -1);
@@ -23,3 +25,10 @@ const AnswerWait& answerWait();
 
 // Code of the exception a blocking request raises when its wait is cancelled.
 inline constexpr int kAnswerWaitCancelled = -600;
+
+// The session's blocking send, with the same outcome, waiting through the
+// installed answer wait when there is one and the event pump can deliver the
+// answer (it is running and not inside a tick). A cancelled wait raises
+// NvSNMPException with kAnswerWaitCancelled; a set's message says that the
+// change is unconfirmed. The answer that comes later is dropped.
+int sendAndWait(NvSnmpAdapter& session, NvSnmpAdapter::Command command, NvSnmpPdu& pdu, const NvSnmpTarget& target);
