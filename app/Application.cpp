@@ -1,6 +1,8 @@
 #include "app/Application.h"
 
 #include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <string>
@@ -9,9 +11,35 @@
 #include "app/MainUnit.h"
 #include "app/Startup.h"
 
+namespace {
+
+const char* s_program = "hv720";
+bool s_constructed = false;  // the display was opened
+QtMessageHandler s_previousHandler = nullptr;
+
+void platformGuard(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg && !s_constructed) {
+        std::fprintf(stderr,
+                     "%s: cannot open the display: %s\n"
+                     "Start it on a desktop, or set DISPLAY (X11), WAYLAND_DISPLAY or QT_QPA_PLATFORM "
+                     "(offscreen for no window).\n",
+                     s_program, qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (s_previousHandler)
+        s_previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    s_constructed = true;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
@@ -24,6 +52,13 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
         showError(QStringLiteral("Unknown error"));
     }
     return false;
+}
+
+
+void TApplication::endReadablyWithoutDisplay(const char* program)
+{
+    s_program = program;
+    s_previousHandler = qInstallMessageHandler(platformGuard);
 }
 
 void TApplication::showError(const QString& text)

@@ -15,6 +15,11 @@ public:
     // the exit status.
     static int runModule(int argc, char** argv);
 
+    // Before the application object exists: a display that cannot be opened (no
+    // DISPLAY, no platform plugin) ends the program with a readable message on
+    // standard error and exit status 1 instead of Qt's abort.
+    static void endReadablyWithoutDisplay(const char* program);
+
     // Shows a failure text the way the module reports unexpected errors.
     static void showError(const QString& text);
 };

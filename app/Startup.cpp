@@ -12,6 +12,7 @@
 #include "snmp/NvIni.h"
 #include "snmp/NvSNMPSession.h"
 #include "platform/Registry.h"
+#include "platform/RuntimeFiles.h"
 
 namespace {
 
@@ -204,7 +205,11 @@ void TStartup::run(TMainSettings& settings, const std::vector<std::string>& argu
     applyScreenScale(settings, logicalDpi);
     startSession("");
     NvSNMPSecurity.version = 0;
-    const std::string moduleDir = moduleDirectory(registry);
+    // Without a module directory in the registry the catalogues come from the
+    // program's own run-time files (the build tree or the installed share folder).
+    std::string moduleDir = moduleDirectory(registry);
+    if (moduleDir.empty())
+        moduleDir = RuntimeFiles::directory().toStdString();
     loadCatalogues(moduleDir);
     readArguments(settings, arguments, configurationDirectory(registry));
 }

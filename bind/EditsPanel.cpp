@@ -350,17 +350,22 @@ void TEditsPanel::setChecked(QAbstractButton* button)
         }
     }
     bool empty = false;
+    for (int k = 0; k < rowCount(); ++k)
+        if (!(list.row(k).access & AccessExcluded) && shownText(rows[static_cast<size_t>(k)].control).isEmpty())
+            empty = true;
+    bool written = false;
+    // A value refused while the fields are read belongs to this Set, and the
+    // dialog stays open with what was typed so that it can be corrected.
+    binding.lastOperation = NvSNMPRequest2Controls::SetOperation;
     try {
-        binding.collectValues();
-        for (int k = 0; k < rowCount(); ++k)
-            if (!(list.row(k).access & AccessExcluded) && shownText(rows[static_cast<size_t>(k)].control).isEmpty())
-                empty = true;
         if (empty) {
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), QStringLiteral("Some items are empty!"),
                             QMessageBox::Ok, window());
             box.exec();
         } else {
+            binding.collectValues();
             binding.set(false, false);
+            written = true;
         }
     } catch (const NvSNMPException& x) {
         binding.showStatus(x.what());
@@ -370,7 +375,7 @@ void TEditsPanel::setChecked(QAbstractButton* button)
     for (int k : excluded)
         list.row(k).access &= ~AccessExcluded;
     binding.asynchronous = wasAsynchronous;
-    if (!empty && button && button->property("tag").toInt() == 1)
+    if (written && button && button->property("tag").toInt() == 1)
         if (QWidget* form = window())
             form->close();
 }

@@ -14,6 +14,7 @@
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvDateTime.h"
 #include "snmp/NvEventWait.h"
+#include "snmp/NvStrictValue.h"
 #include "snmp/NvValueText.h"
 
 int NvSNMPRequest2Controls::s_handlerDepth = 0;
@@ -23,24 +24,6 @@ std::function<QTime()> NvSNMPRequest2Controls::clock = [] { return QTime::curren
 namespace {
 
 constexpr const char* kNull = kNullValueText;
-
-// Decimal reading: optional sign, digits up to the first other character; no
-// digits give 0. Wraps modulo 2^32 like the 32-bit image it fills.
-uint32_t readDecimal(const std::string& text)
-{
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    uint32_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = value * 10u + static_cast<uint32_t>(text[i] - '0');
-    return negative ? 0u - value : value;
-}
 
 std::string le32(uint32_t v)
 {
@@ -58,24 +41,24 @@ uint32_t readLe32(const std::string& o, size_t at = 0)
     return v;
 }
 
-// Dotted components, each read as a decimal number.
-std::vector<uint32_t> dottedParts(const std::string& text)
+// Dotted decimal parts ("10.0", "1.3.6"), each read strictly and at most
+// limit; a leading dot is dropped. A part that does not read fails the value.
+std::vector<uint32_t> dottedParts(const std::string& text, uint64_t limit)
 {
     std::vector<uint32_t> parts;
-    size_t start = 0;
-    while (start <= text.size()) {
+    const size_t first = !text.empty() && text[0] == '.' ? 1 : 0;
+    size_t start = first;
+    while (true) {
         const size_t dot = text.find('.', start);
-        const std::string piece = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-        if (!piece.empty() || dot != std::string::npos)
-            parts.push_back(readDecimal(piece));
+        const std::optional<uint64_t> part =
+            readUnsignedNumber(std::string_view(text).substr(start, dot == std::string::npos ? std::string::npos : dot - start));
+        if (!part || *part > limit)
+            throw errorOfCode(ErrBadPartialValue);
+        parts.push_back(static_cast<uint32_t>(*part));
         if (dot == std::string::npos)
-            break;
+            return parts;
         start = dot + 1;
     }
-    // A leading dot (".1.3.6") gives an empty first piece: drop it.
-    if (!text.empty() && text[0] == '.' && !parts.empty())
-        parts.erase(parts.begin());
-    return parts;
 }
 
 [[noreturn]] void raise(int code)
@@ -438,7 +421,9 @@ void NvSNMPRequest2Controls::clearBusyOnThrow(const std::function<void()>& step)
 
 std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, NvSyntax syntax)
 {
-    if (text == kNull)
+    // The text is a row's value: what the agent sent, or typed text that the
+    // strict reading has already accepted. An empty value has no octets.
+    if (text == kNull || text.empty())
         return {};
     switch (syntax) {
     case SyntaxBoolean:
@@ -446,8 +431,12 @@ std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, NvSynt
     case SyntaxInteger:
     case SyntaxCounter:
     case SyntaxGauge:
-    case SyntaxUInteger:
-        return le32(readDecimal(text));
+    case SyntaxUInteger: {
+        const std::optional<int64_t> value = readWholeNumber(text);
+        if (!value || *value < INT32_MIN || *value > UINT32_MAX)
+            raise(ErrBadPartialValue);
+        return le32(static_cast<uint32_t>(*value));
+    }
     case SyntaxBits:
     case SyntaxOctets:
     case SyntaxOpaque:
@@ -458,26 +447,25 @@ std::string NvSNMPRequest2Controls::textToOctets(const std::string& text, NvSynt
         return {};
     case SyntaxOid: {
         std::string out;
-        for (uint32_t part : dottedParts(text))
+        for (uint32_t part : dottedParts(text, UINT32_MAX))
             out += le32(part);
         return out;
     }
     case SyntaxIpAddress:
     case SyntaxNsapAddress: {
         std::string out;
-        for (uint32_t part : dottedParts(text))
-            out.push_back(static_cast<char>(part & 0xFF));
+        for (uint32_t part : dottedParts(text, 255))
+            out.push_back(static_cast<char>(part));
         return out;
     }
     case SyntaxTimeTicks:
         return le32(textToTimeTicks(text));
     case SyntaxCounter64: {
-        const double real = textToReal(text);
-        uint64_t counter = 0;
-        if (real >= 18446744073709551615.0)
-            counter = UINT64_MAX;
-        else if (real > 0)
-            counter = static_cast<uint64_t>(real);
+        // Read as a whole number: through a double, values above 2^53 lost digits.
+        const std::optional<uint64_t> value = readUnsignedNumber(text);
+        if (!value)
+            raise(ErrBadPartialValue);
+        const uint64_t counter = *value;
         return le32(static_cast<uint32_t>(counter & 0xFFFFFFFFu)) + le32(static_cast<uint32_t>(counter >> 32));
     }
     case SyntaxReal:

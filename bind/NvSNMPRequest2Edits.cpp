@@ -18,6 +18,7 @@
 #include "bind/NvOptionControls.h"
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPVarDescriptor.h"
+#include "snmp/NvStrictValue.h"
 
 namespace {
 
@@ -384,6 +385,15 @@ void NvSNMPRequest2Edits::showValues(int row)
     }
 }
 
+int NvSNMPRequest2Edits::recordsOfRow(int row) const
+{
+    int count = 0;
+    for (const auto& record : m_bindings)
+        if (record->row == row && !record->controls.empty())
+            ++count;
+    return count;
+}
+
 void NvSNMPRequest2Edits::takeValues(int row)
 {
     NvSNMPVarList& list = request.varList;
@@ -445,10 +455,16 @@ void NvSNMPRequest2Edits::takeValues(int row)
                 part = textToOctets(throughValueOfLabel(r, combo->currentText().toStdString()), r.syntax);
                 break;
             }
-            case Kind::Edit:
-                part = textToOctets(throughValueOfLabel(r, static_cast<QLineEdit*>(first)->text().toStdString()),
+            case Kind::Edit: {
+                // Typed text goes through the one strict reading: what does not
+                // convert is refused with the field named, and nothing is sent.
+                const std::string typed = throughValueOfLabel(r, static_cast<QLineEdit*>(first)->text().toStdString());
+                const bool wholeValue = record->controls.size() == 1 && recordsOfRow(k) == 1;
+                part = textToOctets(wholeValue ? strictValueText(r.label, typed, r.syntax, r.ranges)
+                                               : strictPartText(r.label, typed, r.syntax),
                                     r.syntax);
                 break;
+            }
             case Kind::Other:
                 throw errorOfCode(ErrBadControlType);
             }

@@ -58,6 +58,8 @@ public:
     // Rows to controls and back; -1 for every row. Throw NvSNMPException.
     void showValues(int row);
     void takeValues(int row);
+    // Bindings (records with controls) of one row.
+    int recordsOfRow(int row) const;
 
     void setControlsEnabled(bool enabled);
     void setConstraintOwner(QWidget* form);

@@ -47,18 +47,20 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, NvSNMPRequest2Edits* view
         if (!listPanel->listView->selectedItems().isEmpty())
             editRow();
     });
-    // Selecting a line from the keyboard makes Edit and Delete usable as a click does.
-    connect(view, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (!listPanel->listView->selectedItems().isEmpty()) {
-            buttons->EditBtn->setEnabled(true);
-            buttons->DeleteBtn->setEnabled(true);
-        }
-    });
+    // Edit and Delete follow the selection however it changes: mouse, keyboard
+    // (Ctrl+Space deselects), a refresh or a reset of the list.
+    connect(view, &QTreeWidget::itemSelectionChanged, this, [this] { updateRowButtons(); });
     // The count follows the lines as a walk adds them.
     QAbstractItemModel* model = view->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, [this] { updateCount(); });
-    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { updateCount(); });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] { updateCount(); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
+        updateCount();
+        updateRowButtons();
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        updateCount();
+        updateRowButtons();
+    });
 
     connect(buttons->EditBtn, &QPushButton::clicked, this, [this] { editRow(); });
     connect(buttons->AddBtn, &QPushButton::clicked, this, [this] { addRow(); });
@@ -100,12 +102,17 @@ void TSNMPListViewPanel::updateCount()
     buttons->setCount(listPanel->listView->topLevelItemCount());
 }
 
-void TSNMPListViewPanel::listClicked()
+void TSNMPListViewPanel::updateRowButtons()
 {
     const bool selected = !listPanel->listView->selectedItems().isEmpty();
     buttons->EditBtn->setEnabled(selected);
     buttons->DeleteBtn->setEnabled(selected);
-    if (!selected)
+}
+
+void TSNMPListViewPanel::listClicked()
+{
+    updateRowButtons();
+    if (listPanel->listView->selectedItems().isEmpty())
         editsPanel->clearValues();
 }
 
@@ -248,27 +255,38 @@ void TSNMPListViewPanel::deleteRow()
 {
     if (!binding || listPanel->deleteStatusRow < 0)
         return;
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        window(), QStringLiteral("Delete"), QStringLiteral("Are you sure to delete ?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    // The row removed is the selected line's, never what the edits last showed.
+    if (listPanel->listView->selectedItems().isEmpty()) {
+        updateRowButtons();
         return;
+    }
     NvSNMPRequest2Edits& viewBinding = *binding;
     NvSNMPVarList& list = viewBinding.request.varList;
+    viewBinding.selectedLineToRows();
+    QString which;
+    for (int k = 0; k < list.indexCount && k < list.count(); ++k)
+        which += QStringLiteral("\n%1: %2").arg(QString::fromStdString(list.row(k).label),
+                                                QString::fromStdString(list.row(k).value));
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        window(), QStringLiteral("Delete"), QStringLiteral("Are you sure to delete ?") + which,
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes || listPanel->listView->selectedItems().isEmpty())
+        return;
     const int statusRow = listPanel->deleteStatusRow;
     const bool wasAsynchronous = viewBinding.asynchronous;
     viewBinding.asynchronous = false;
-    // Only the index (the instance) and the status column take part. The status
-    // row sits out the collection too: its value is the deletion text, whatever
-    // its combo box shows.
+    // Only the index (the instance, from the selected line) and the status
+    // column take part; the status value is the deletion text, whatever its
+    // combo box shows.
     std::vector<int> excluded;
     for (int k = list.indexCount; k < list.count(); ++k)
         if (!(list.row(k).access & AccessExcluded)) {
             list.row(k).access |= AccessExcluded;
             excluded.push_back(k);
         }
+    viewBinding.lastOperation = NvSNMPRequest2Controls::SetOperation;
     try {
-        viewBinding.collectValues();
+        viewBinding.selectedLineToRows();
         list.row(statusRow).access &= ~AccessExcluded;
         list.row(statusRow).value = listPanel->deleteStatusText;
         viewBinding.set(false, false);

@@ -41,6 +41,8 @@ private:
     enum class DialogKind { Add, Edit };
     void runDialog(DialogKind kind);
     void listClicked();
+    // Edit and Delete are usable exactly while a line is selected.
+    void updateRowButtons();
     void updateCount();
 
     QWidget* m_dialog = nullptr;

@@ -5,7 +5,7 @@
 
 // PIM Interface Table: table, 1 index.
 const NvSNMPVarDescriptor PimInterfaceVars[] = {
-    {"1.3.6.1.3.61.1.1.2.1.1", "If Index", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.3.61.1.1.2.1.1", .label = "If Index", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
     {"1.3.6.1.3.61.1.1.2.1.2", "Address", SyntaxIpAddress, AccessReadable, nullptr},
     {"1.3.6.1.3.61.1.1.2.1.3", "Net Mask", SyntaxIpAddress, AccessReadable, nullptr},
     {"1.3.6.1.3.61.1.1.2.1.4", "Mode", SyntaxInteger, AccessReadable | AccessWritable, &optMode},
@@ -13,16 +13,16 @@ const NvSNMPVarDescriptor PimInterfaceVars[] = {
     {"1.3.6.1.3.61.1.1.2.1.6", "Hello Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.3.61.1.1.2.1.7", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optFullRowStatus},
     {"1.3.6.1.3.61.1.1.2.1.8", "Join Prune Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.3.61.1.1.2.1.9", "CBSR Preference", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.3.61.1.1.2.1.9", .label = "CBSR Preference", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "-1..255"},
     {},
 };
 
 // PIM Neighbor Table: table, 1 index.
 const NvSNMPVarDescriptor PimNeighborVars[] = {
     {"1.3.6.1.3.61.1.1.3.1.1", "Address", SyntaxIpAddress, AccessIndex, nullptr},
-    {"1.3.6.1.3.61.1.1.3.1.2", "If Index", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.3.61.1.1.3.1.3", "Up Time", SyntaxTimeTicks, AccessReadable, nullptr},
-    {"1.3.6.1.3.61.1.1.3.1.4", "Expiry Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.3.61.1.1.3.1.2", .label = "If Index", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.3.61.1.1.3.1.3", .label = "Up Time", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.3.61.1.1.3.1.4", .label = "Expiry Time", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.3.6.1.3.61.1.1.3.1.5", "Mode", SyntaxInteger, AccessReadable, &optMode2},
     {},
 };
@@ -32,7 +32,7 @@ const NvSNMPVarDescriptor PimIpMRouteVars[] = {
     {" ", "Group", SyntaxIpAddress, AccessIndex, nullptr},
     {" ", "Source", SyntaxIpAddress, AccessIndex, nullptr},
     {" ", "Source Mask", SyntaxIpAddress, AccessIndex, nullptr},
-    {"1.3.6.1.3.61.1.1.4.1.1", "Upstream Assert Timer", SyntaxTimeTicks, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.3.61.1.1.4.1.1", .label = "Upstream Assert Timer", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.3.6.1.3.61.1.1.4.1.2", "Assert Metric", SyntaxInteger, AccessReadable, nullptr},
     {"1.3.6.1.3.61.1.1.4.1.3", "Assert Metric Pref", SyntaxInteger, AccessReadable, nullptr},
     {"1.3.6.1.3.61.1.1.4.1.4", "Assert RPT Bit", SyntaxInteger, AccessReadable, &optTrueFalse},
@@ -124,7 +124,7 @@ const NvSNMPVarDescriptor CurrentTimeVars[] = {
     {"1.3.6.1.4.1.497.12.10.4", "Current Time", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.4.1.497.12.10.5", "System UpTime", SyntaxTimeTicks, AccessReadable, nullptr},
     {"1.3.6.1.4.1.497.12.10.6", "System BootTime", SyntaxDisplayString, AccessReadable, nullptr},
-    {"1.3.6.1.4.1.497.12.10.7", "System Time Zone [ -779..839]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.4.1.497.12.10.7", .label = "System Time Zone [ -779..839]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "-779..839"},
     {},
 };
 
@@ -134,7 +134,7 @@ const NvSNMPVarDescriptor NetworkTimeVars[] = {
     {"1.3.6.1.4.1.497.12.10.11.2", "Time Source", SyntaxInteger, AccessReadable, &optTimeSource},
     {"1.3.6.1.4.1.497.12.10.11.3", "Server1 IPAddr", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.4.1.497.12.10.11.4", "Server2 IPAddr", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.4.1.497.12.10.11.5", "Poll Interval[30..99999]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.4.1.497.12.10.11.5", .label = "Poll Interval[30..99999]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "30..99999"},
     {},
 };
 
@@ -162,10 +162,10 @@ const NvSNMPVarDescriptor SummerTimeAnnualVars[] = {
 // Probe Basic Information: scalar group, 0 index.
 const NvSNMPVarDescriptor ProbeBasicInfoVars[] = {
     {"1.3.6.1.2.1.16.19.1", "Capabilities", SyntaxBits, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.16.19.2", "Software revision", SyntaxDisplayString, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.16.19.3", "Hardware revision", SyntaxDisplayString, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.16.19.2", .label = "Software revision", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..15"},
+    {.oid = "1.3.6.1.2.1.16.19.3", .label = "Hardware revision", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..31"},
     {"1.3.6.1.2.1.16.19.5", "Reset Control", SyntaxInteger, AccessReadable | AccessWritable, &optResetControl},
-    {"1.3.6.1.2.1.16.19.6", "Download File", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.16.19.6", .label = "Download File", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..127"},
     {"1.3.6.1.2.1.16.19.7", "Download TFTP Server", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.2.1.16.19.8", "Download Action", SyntaxInteger, AccessReadable | AccessWritable, &optDownloadAction},
     {"1.3.6.1.2.1.16.19.9", "Download Status", SyntaxInteger, AccessReadable, &optDownloadStatus},
@@ -175,7 +175,7 @@ const NvSNMPVarDescriptor ProbeBasicInfoVars[] = {
 
 // TPortCapabilities8021dForm: table, 1 index.
 const NvSNMPVarDescriptor PortCapabilities8021dVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.17.1.4.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..65535"},
     {"1.3.6.1.2.1.17.6.1.1.4.1.1", "Port Capabilities", SyntaxBits, AccessReadable, nullptr},
     {},
 };
@@ -194,49 +194,49 @@ const NvSNMPVarDescriptor TrafficClassesEnabledVars[] = {
 
 // Default User Priorities of Each Port: table, 1 index.
 const NvSNMPVarDescriptor DefaultUserPriorityVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.1.1.1", "Default User Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.1.1.2", "Port Num Traffic Classes", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.1.4.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..65535"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.1.1.1", .label = "Default User Priority", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..7"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.1.1.2", .label = "Port Num Traffic Classes", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..8"},
     {},
 };
 
 // Regenerated User Priorities: editable table, 2 index.
 const NvSNMPVarDescriptor RegenUserPriorityVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.2.1.1", "User Priority", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.2.1.2", "Regenerated User Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.1.4.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..65535"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.2.1.1", .label = "User Priority", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "0..7"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.2.1.2", .label = "Regenerated User Priority", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..7"},
     {},
 };
 
 // User Priorities To Traffic Class: editable table, 2 index.
 const NvSNMPVarDescriptor TrafficClassVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.3.1.1", "Traffic Class Priority", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.3.1.2", "Mapped Traffic Class", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.1.4.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..65535"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.3.1.1", .label = "Traffic Class Priority", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "0..7"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.3.1.2", .label = "Mapped Traffic Class", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..7"},
     {},
 };
 
 // Port Outbound Access Priorities: table, 2 index.
 const NvSNMPVarDescriptor OutboundAccessPriorityVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.2.1.2", "Regenerated User Priority", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.2.4.1.1", "Port Outbound Access Priority", SyntaxInteger, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.1.4.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..65535"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.2.1.2", .label = "Regenerated User Priority", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "0..7"},
+    {.oid = "1.3.6.1.2.1.17.6.1.2.4.1.1", .label = "Port Outbound Access Priority", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "0..7"},
     {},
 };
 
 // TGARPForm: table, 1 index.
 const NvSNMPVarDescriptor GarpVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.1", "GARP Join Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.2", "GARP Leave Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.3", "GARP Leave All Time", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.1.4.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..65535"},
+    {.oid = "1.3.6.1.2.1.17.6.1.3.1.1.1", .label = "GARP Join Time", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..2147483647"},
+    {.oid = "1.3.6.1.2.1.17.6.1.3.1.1.2", .label = "GARP Leave Time", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..2147483647"},
+    {.oid = "1.3.6.1.2.1.17.6.1.3.1.1.3", .label = "GARP Leave All Time", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..2147483647"},
     {},
 };
 
 // TVLanGeneralInfoForm: scalar group, 0 index.
 const NvSNMPVarDescriptor VlanGeneralInfoVars[] = {
     {"1.3.6.1.2.1.17.7.1.1.1", "VLAN Version Number", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.17.7.1.1.2", "Max VLAN ID", SyntaxInteger, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.1.2", .label = "Max VLAN ID", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "1..4094"},
     {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", SyntaxGauge, AccessReadable, nullptr},
     {"1.3.6.1.2.1.17.7.1.1.4", "Current Num Of VLANs", SyntaxGauge, AccessReadable, nullptr},
     {"1.3.6.1.2.1.17.7.1.1.5", "GVRP Status", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
@@ -272,20 +272,20 @@ const NvSNMPVarDescriptor ForwardUnregisteredVars[] = {
 
 // TVLanCurrentTableForm: editable table, 2 index.
 const NvSNMPVarDescriptor VlanCurrentVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.1", "VLAN Time Mark", SyntaxTimeTicks, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.4.2.1.1", .label = "VLAN Time Mark", .syntax = SyntaxTimeTicks, .access = AccessIndex, .options = nullptr, .ranges = "0..4294967295"},
     {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN Index", SyntaxGauge, AccessIndex, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.2.1.3", "FDB ID", SyntaxGauge, AccessReadable, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.2.1.4", "Current Egress Ports", SyntaxOctets, AccessReadable, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.2.1.5", "Current Untagged Ports", SyntaxOctets, AccessReadable, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.2.1.6", "VLAN Status", SyntaxInteger, AccessReadable, &optVLANStatus},
-    {"1.3.6.1.2.1.17.7.1.4.2.1.7", "Creation Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.4.2.1.7", .label = "Creation Time", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // TVlanStaticForm: editable table, 1 index.
 const NvSNMPVarDescriptor VlanStaticVars[] = {
     {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", SyntaxGauge, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.4.3.1.1", .label = "VLAN Name", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..32"},
     {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
@@ -295,25 +295,25 @@ const NvSNMPVarDescriptor VlanStaticVars[] = {
 
 // TVLanPortInfomationForm: table, 1 index.
 const NvSNMPVarDescriptor VlanPortVars[] = {
-    {"1.3.6.1.2.1.17.1.4.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.17.1.4.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..65535"},
     {"1.3.6.1.2.1.17.7.1.4.5.1.1", "Port VLAN ID", SyntaxGauge, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Acceptable Frame Types", SyntaxInteger, AccessReadable | AccessWritable, &optAcceptableFrameTypes},
     {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Ingress Filtering", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
     {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRPStatus", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRP Failed Registrations", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.4.5.1.5", .label = "GVRP Failed Registrations", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRP Last PDU Origin", SyntaxMacAddress, AccessReadable, nullptr},
     {},
 };
 
 // TVLanCurrentTableForm: scalar group, 0 index.
 const NvSNMPVarDescriptor VlanNumDeletesVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.1", "VLAN Num Deletes", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.4.1", .label = "VLAN Num Deletes", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // TVlanStaticForm: scalar group, 0 index.
 const NvSNMPVarDescriptor NextFreeVlanIndexVars[] = {
-    {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", SyntaxInteger, AccessReadable, &optNextFreeLocalVLANIndex},
+    {.oid = "1.3.6.1.2.1.17.7.1.4.4", .label = "Next Free Local VLAN Index", .syntax = SyntaxInteger, .access = AccessReadable, .options = &optNextFreeLocalVLANIndex, .ranges = "0|4096..2147483647"},
     {},
 };
 
@@ -321,7 +321,7 @@ const NvSNMPVarDescriptor NextFreeVlanIndexVars[] = {
 const NvSNMPVarDescriptor StaticMulticastVars[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
     {"1.3.6.1.2.1.17.7.1.3.2.1.1", "MAC Address", SyntaxMacAddress, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.2", "Receive Port", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.3.2.1.2", .label = "Receive Port", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "0..65535"},
     {"1.3.6.1.2.1.17.7.1.3.2.1.3", "Egress Ports", SyntaxBits, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optStatus5},
     {},
@@ -331,7 +331,7 @@ const NvSNMPVarDescriptor StaticMulticastVars[] = {
 const NvSNMPVarDescriptor StaticUnicastVars[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
     {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", SyntaxMacAddress, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "Receive Port", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.3.1.1.2", .label = "Receive Port", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "0..65535"},
     {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Ports Unicast Allowed To Go To", SyntaxBits, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optStatus5},
     {},

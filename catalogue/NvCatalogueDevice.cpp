@@ -5,12 +5,12 @@
 
 // IfX Table: table, 1 index.
 const NvSNMPVarDescriptor IfXTableVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.1", "Name", SyntaxDisplayString, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.2", "In Multicast Pkts", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.3", "In Broadcast Pkts", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.4", "Out Multicast Pkts", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.5", "Out Broadcast Pkts", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.2.2.1.1", .label = "if Index", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.1", .label = "Name", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..255"},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.2", .label = "In Multicast Pkts", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.3", .label = "In Broadcast Pkts", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.4", .label = "Out Multicast Pkts", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.5", .label = "Out Broadcast Pkts", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.3.6.1.2.1.31.1.1.1.6", "HC In Octets", SyntaxCounter64, AccessReadable, nullptr},
     {"1.3.6.1.2.1.31.1.1.1.7", "HC In Ucast Pkts", SyntaxCounter64, AccessReadable, nullptr},
     {"1.3.6.1.2.1.31.1.1.1.8", "HC In Multicast Pkts", SyntaxCounter64, AccessReadable, nullptr},
@@ -20,11 +20,11 @@ const NvSNMPVarDescriptor IfXTableVars[] = {
     {"1.3.6.1.2.1.31.1.1.1.12", "HC Out Multicast Pkts", SyntaxCounter64, AccessReadable, nullptr},
     {"1.3.6.1.2.1.31.1.1.1.13", "HC Out Broadcast Pkts", SyntaxCounter64, AccessReadable, nullptr},
     {"1.3.6.1.2.1.31.1.1.1.14", "Link Up Down Trap Enable", SyntaxInteger, AccessReadable | AccessWritable, &optEnabledDisabled},
-    {"1.3.6.1.2.1.31.1.1.1.15", "High Speed", SyntaxGauge, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.15", .label = "High Speed", .syntax = SyntaxGauge, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.3.6.1.2.1.31.1.1.1.16", "Promiscuous Mode", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
     {"1.3.6.1.2.1.31.1.1.1.17", "Connector Present", SyntaxInteger, AccessReadable, &optTrueFalse},
-    {"1.3.6.1.2.1.31.1.1.1.18", "Alias", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.19", "if Counter Discontinuity Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.18", .label = "Alias", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..64"},
+    {.oid = "1.3.6.1.2.1.31.1.1.1.19", .label = "if Counter Discontinuity Time", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
@@ -32,7 +32,7 @@ const NvSNMPVarDescriptor IfXTableVars[] = {
 const NvSNMPVarDescriptor UnicastForwardingVars[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Fdb ID", SyntaxGauge, AccessIndex, nullptr},
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Fdb MAC Address", SyntaxMacAddress, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port Number", SyntaxInteger, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.7.1.2.2.1.2", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "0..65535"},
     {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessReadable, &optStatus},
     {},
 };
@@ -40,8 +40,8 @@ const NvSNMPVarDescriptor UnicastForwardingVars[] = {
 // Bridge 802.1d Information: scalar group, 0 index.
 const NvSNMPVarDescriptor Bridge8021dInfoVars[] = {
     {"1.3.6.1.2.1.17.1.2", "Number of Ports", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.17.4.1", "Learned Entry Discards", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.17.4.2", "Aging Time[10-1000000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.17.4.1", .label = "Learned Entry Discards", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.17.4.2", .label = "Aging Time[10-1000000]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "10..1000000"},
     {},
 };
 
@@ -57,10 +57,10 @@ const NvSNMPVarDescriptor Layer2GlobalSwitchVars[] = {
     {"1.3.6.1.4.1.497.11.59.7.2.1.2.1", "Spanning Tree Algorithm", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {"1.3.6.1.4.1.497.11.59.7.2.1.2.2", "IGMP Snooping", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {"1.3.6.1.4.1.497.11.59.7.2.1.2.4", "Clean All Statistic Counter", SyntaxInteger, AccessReadable | AccessWritable, &optCleanAllStatisticCounter},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.5", "VLAN ID Of FDB Table [1-4094]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.4.1.497.11.59.7.2.1.2.5", .label = "VLAN ID Of FDB Table [1-4094]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..4094"},
     {"1.3.6.1.4.1.497.11.59.7.2.1.2.6", "MAC Notify State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.7", "MAC Notify History Size [1-500]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.4.1.497.11.59.7.2.1.2.8", "MAC Notify Interval [1-2147483647 second(s)]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.4.1.497.11.59.7.2.1.2.7", .label = "MAC Notify History Size [1-500]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..500"},
+    {.oid = "1.3.6.1.4.1.497.11.59.7.2.1.2.8", .label = "MAC Notify Interval [1-2147483647 second(s)]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..2147483647"},
     {"1.3.6.1.4.1.497.11.59.7.2.1.2.14.1", "Telnet State", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {"1.3.6.1.4.1.497.11.59.7.2.1.2.14.2", "Telnet TCP Port", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
     {},
@@ -353,11 +353,11 @@ const NvSNMPVarDescriptor StpAlgorithmVars[] = {
 // Spanning Tree Control: scalar group, 0 index.
 const NvSNMPVarDescriptor StpControlVars[] = {
     {"1.3.6.1.4.1.497.12.15.1.2", "STP Version", SyntaxInteger, AccessReadable | AccessWritable, &optSTPVersion},
-    {"1.3.6.1.4.1.497.12.15.1.3", "Max Age[600-4000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.4", "Hello Time[100-1000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.5", "Forward Delay[400-3000]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.6", "Max Hops[1-20]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.4.1.497.12.15.1.7", "Tx Hold Count[1-10]", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.4.1.497.12.15.1.3", .label = "Max Age[600-4000]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "600..4000"},
+    {.oid = "1.3.6.1.4.1.497.12.15.1.4", .label = "Hello Time[100-1000]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "100..1000"},
+    {.oid = "1.3.6.1.4.1.497.12.15.1.5", .label = "Forward Delay[400-3000]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "400..3000"},
+    {.oid = "1.3.6.1.4.1.497.12.15.1.6", .label = "Max Hops[1-20]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..20"},
+    {.oid = "1.3.6.1.4.1.497.12.15.1.7", .label = "Tx Hold Count[1-10]", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..10"},
     {"1.3.6.1.4.1.497.12.15.1.8", "Forwarding BPDU", SyntaxInteger, AccessReadable | AccessWritable, &optDisabledEnabled},
     {},
 };

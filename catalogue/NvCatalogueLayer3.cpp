@@ -262,20 +262,20 @@ const NvSNMPVarDescriptor VrrpControlVars[] = {
 
 // VRRP Operations: editable table, 2 index.
 const NvSNMPVarDescriptor VrrpOperVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.1", "VR ID", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.2.2.1.1", .label = "if Index", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.1", .label = "VR ID", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..255"},
     {"1.3.6.1.2.1.68.1.3.1.2", "Virtual MAC Address", SyntaxMacAddress, AccessReadable, nullptr},
     {"1.3.6.1.2.1.68.1.3.1.3", "Virtual Router State", SyntaxInteger, AccessReadable, &optVirtualRouterState},
     {"1.3.6.1.2.1.68.1.3.1.4", "Administrate State", SyntaxInteger, AccessReadable | AccessWritable, &optOperationalState},
-    {"1.3.6.1.2.1.68.1.3.1.5", "Virtual Router Priority", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.6", "IP Address Count", SyntaxInteger, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.5", .label = "Virtual Router Priority", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..255"},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.6", .label = "IP Address Count", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "0..255"},
     {"1.3.6.1.2.1.68.1.3.1.7", "Master IP Address", SyntaxIpAddress, AccessReadable, nullptr},
     {"1.3.6.1.2.1.68.1.3.1.8", "Primary IP Address", SyntaxIpAddress, AccessReadable | AccessWritable, nullptr},
     {"1.3.6.1.2.1.68.1.3.1.9", "Authentication Type", SyntaxInteger, AccessReadable | AccessWritable, &optAuthenticationType2},
-    {"1.3.6.1.2.1.68.1.3.1.10", "Authentication Key", SyntaxOctets, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.11", "Advertisement Interval", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.10", .label = "Authentication Key", .syntax = SyntaxOctets, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..16"},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.11", .label = "Advertisement Interval", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..255"},
     {"1.3.6.1.2.1.68.1.3.1.12", "Preempt Mode", SyntaxInteger, AccessReadable | AccessWritable, &optTrueFalse},
-    {"1.3.6.1.2.1.68.1.3.1.13", "Virtual Router UpTime", SyntaxTimeTicks, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.13", .label = "Virtual Router UpTime", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.3.6.1.2.1.68.1.3.1.14", "Operate Protocol", SyntaxInteger, AccessReadable | AccessWritable, &optOperateProtocol},
     {"1.3.6.1.2.1.68.1.3.1.15", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
@@ -283,8 +283,8 @@ const NvSNMPVarDescriptor VrrpOperVars[] = {
 
 // Virtual Route Address Table: table, 3 index.
 const NvSNMPVarDescriptor VrrpAssoIpVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.1", "Oper VR ID", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.2.2.1.1", .label = "if Index", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.1", .label = "Oper VR ID", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..255"},
     {"1.3.6.1.2.1.68.1.4.1.1", "Asso IP Addr", SyntaxIpAddress, AccessIndex, nullptr},
     {"1.3.6.1.2.1.68.1.4.1.2", "Asso IP Addr Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
@@ -292,28 +292,28 @@ const NvSNMPVarDescriptor VrrpAssoIpVars[] = {
 
 // VRRP Error Statistics Table: scalar group, 0 index.
 const NvSNMPVarDescriptor VrrpRouterStatsVars[] = {
-    {"1.3.6.1.2.1.68.2.1", "Checksum Errors", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.2", "Version Errors", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.3", "VR ID Errors", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.68.2.1", .label = "Checksum Errors", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.2", .label = "Version Errors", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.3", .label = "VR ID Errors", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // Virtual Router Statistics Table: table, 2 index.
 const NvSNMPVarDescriptor VrrpStatsVars[] = {
-    {"1.3.6.1.2.1.2.2.1.1", "if Index", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.68.1.3.1.1", "VR ID", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.1", "Become Master Time", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.2", "Advertisement Received", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.3", "Advertisement Interval Errors", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.4", "Authentication Failures", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.5", "IP TTL Errors", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.6", "Priority Zero Packets Received", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.7", "Priority Zero Packets Sent", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.8", "Invalid Type Packets Received", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.9", "Address List Errors", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.10", "Invalid Authentication Type", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.11", "Authentication Type Mismatch", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.68.2.4.1.12", "Packet Length Errors", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.2.2.1.1", .label = "if Index", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.2.1.68.1.3.1.1", .label = "VR ID", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..255"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.1", .label = "Become Master Time", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.2", .label = "Advertisement Received", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.3", .label = "Advertisement Interval Errors", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.4", .label = "Authentication Failures", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.5", .label = "IP TTL Errors", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.6", .label = "Priority Zero Packets Received", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.7", .label = "Priority Zero Packets Sent", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.8", .label = "Invalid Type Packets Received", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.9", .label = "Address List Errors", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.10", .label = "Invalid Authentication Type", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.11", .label = "Authentication Type Mismatch", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.68.2.4.1.12", .label = "Packet Length Errors", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 

@@ -5,7 +5,7 @@
 
 // 802.1X Port Configuration: editable table, 1 index.
 const NvSNMPVarDescriptor PaePortConfigVars[] = {
-    {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.0.8802.1.1.1.1.1.2.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
     {"1.0.8802.1.1.1.1.2.1.1.1", "Pae State", SyntaxInteger, AccessReadable, &optPaeState},
     {"1.0.8802.1.1.1.1.2.1.1.2", "Backend State", SyntaxInteger, AccessReadable, &optBackendState},
     {"1.0.8802.1.1.1.1.2.1.1.3", "Administrative Controlled Directions", SyntaxInteger, AccessReadable | AccessWritable, &optAdministrativeControlledDirections},
@@ -25,17 +25,17 @@ const NvSNMPVarDescriptor PaePortConfigVars[] = {
 
 // Port Statistics: table, 1 index.
 const NvSNMPVarDescriptor PaePortStatsVars[] = {
-    {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.1", "EAPOL Frames Rx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.2", "EAPOL Frames Tx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.3", "EAPOL Start Frames Rx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.4", "EAPOL Logoff Frames Rx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.5", "EAPOL Resp/Ip Frames Rx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.6", "EAPOL Response Frames Rx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.7", "EAPOL Req/Id FramesTx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.8", "EAPOL Response Frames Tx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.9", "Invalid EAPOL FramesRx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.2.1.10", "EAPOL Length Error Frames Rx", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.0.8802.1.1.1.1.1.2.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.1", .label = "EAPOL Frames Rx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.2", .label = "EAPOL Frames Tx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.3", .label = "EAPOL Start Frames Rx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.4", .label = "EAPOL Logoff Frames Rx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.5", .label = "EAPOL Resp/Ip Frames Rx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.6", .label = "EAPOL Response Frames Rx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.7", .label = "EAPOL Req/Id FramesTx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.8", .label = "EAPOL Response Frames Tx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.9", .label = "Invalid EAPOL FramesRx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.2.1.10", .label = "EAPOL Length Error Frames Rx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.0.8802.1.1.1.1.2.2.1.11", "Last EAPOL Frame Version", SyntaxGauge, AccessReadable, nullptr},
     {"1.0.8802.1.1.1.1.2.2.1.12", "Last EAPOLF rame Source", SyntaxMacAddress, AccessReadable, nullptr},
     {},
@@ -43,40 +43,40 @@ const NvSNMPVarDescriptor PaePortStatsVars[] = {
 
 // Port Diagnostics: table, 1 index.
 const NvSNMPVarDescriptor PaePortDiagVars[] = {
-    {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.1", "Enters Connecting", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.2", "Eap Logoffs While Connecting", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.3", "Enters Authenticating", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.4", "Auth Success While Authenticating", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.5", "Auth Timeouts While Authenticating", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.6", "Auth Fail While Authenticating", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.7", "Auth Reauths While Authenticating", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.8", "Auth Eap Starts While Authenticating", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.9", "Auth Eap Logoff While Authenticating", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.10", "Auth Reauths While Authenticated", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.11", "Auth Eap Starts While Authenticated", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.12", "Auth Eap Logoff While Authenticated", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.13", "Backend Responses", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.14", "Backend Access Challenges", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.15", "Backend Other Requests To Supplicant", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.16", "Backend Non Nak Responses From Supplicant", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.17", "Backend Auth Successes", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.3.1.18", "Backend Auth Fails", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.0.8802.1.1.1.1.1.2.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.1", .label = "Enters Connecting", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.2", .label = "Eap Logoffs While Connecting", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.3", .label = "Enters Authenticating", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.4", .label = "Auth Success While Authenticating", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.5", .label = "Auth Timeouts While Authenticating", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.6", .label = "Auth Fail While Authenticating", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.7", .label = "Auth Reauths While Authenticating", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.8", .label = "Auth Eap Starts While Authenticating", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.9", .label = "Auth Eap Logoff While Authenticating", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.10", .label = "Auth Reauths While Authenticated", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.11", .label = "Auth Eap Starts While Authenticated", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.12", .label = "Auth Eap Logoff While Authenticated", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.13", .label = "Backend Responses", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.14", .label = "Backend Access Challenges", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.15", .label = "Backend Other Requests To Supplicant", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.16", .label = "Backend Non Nak Responses From Supplicant", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.17", .label = "Backend Auth Successes", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.3.1.18", .label = "Backend Auth Fails", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // Port Session Statistics: table, 1 index.
 const NvSNMPVarDescriptor PaePortSessionVars[] = {
-    {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.0.8802.1.1.1.1.1.2.1.1", .label = "Port Number", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
     {"1.0.8802.1.1.1.1.2.4.1.1", "Octets Rx", SyntaxCounter64, AccessReadable, nullptr},
     {"1.0.8802.1.1.1.1.2.4.1.2", "Octets Tx", SyntaxCounter64, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.4.1.3", "Frames Rx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.4.1.4", "Frames Tx", SyntaxCounter, AccessReadable, nullptr},
-    {"1.0.8802.1.1.1.1.2.4.1.5", "ID", SyntaxDisplayString, AccessReadable, nullptr},
+    {.oid = "1.0.8802.1.1.1.1.2.4.1.3", .label = "Frames Rx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.4.1.4", .label = "Frames Tx", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.0.8802.1.1.1.1.2.4.1.5", .label = "ID", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..255"},
     {"1.0.8802.1.1.1.1.2.4.1.6", "Authentic Method", SyntaxInteger, AccessReadable, &optAuthenticMethod},
-    {"1.0.8802.1.1.1.1.2.4.1.7", "Time", SyntaxTimeTicks, AccessReadable, nullptr},
+    {.oid = "1.0.8802.1.1.1.1.2.4.1.7", .label = "Time", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {"1.0.8802.1.1.1.1.2.4.1.8", "Terminate Cause", SyntaxInteger, AccessReadable, &optTerminateCause},
-    {"1.0.8802.1.1.1.1.2.4.1.9", "User Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {.oid = "1.0.8802.1.1.1.1.2.4.1.9", .label = "User Name", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..255"},
     {},
 };
 
@@ -127,53 +127,53 @@ const NvSNMPVarDescriptor AggregatorPortVars[] = {
 
 // Accounting Basic Information: scalar group, 0 index.
 const NvSNMPVarDescriptor RadiusAccClientVars[] = {
-    {"1.3.6.1.2.1.67.2.2.1.1.1", "Unknown Address Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.2", "Accouting Client Identifier", SyntaxDisplayString, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.1", .label = "Unknown Address Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.2", .label = "Accouting Client Identifier", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..255"},
     {},
 };
 
 // Accounting Server Table: table, 1 index.
 const NvSNMPVarDescriptor RadiusAccServerVars[] = {
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.1", .label = "Index", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
     {"1.3.6.1.2.1.67.2.2.1.1.3.1.2", "Address", SyntaxIpAddress, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.3", "Accouting Port Number", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.4", "Round Trip Time", SyntaxTimeTicks, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.5", "Requests Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.6", "Retransmissions Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.7", "Responses Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.8", "Malformed Responses Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.9", "Bad Authenticators Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.10", "Pending Requests Packets", SyntaxGauge, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.11", "Timeout Numbers", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.12", "Unknown Types Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1.13", "Packets Dropped", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.3", .label = "Accouting Port Number", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "0..65535"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.4", .label = "Round Trip Time", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.5", .label = "Requests Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.6", .label = "Retransmissions Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.7", .label = "Responses Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.8", .label = "Malformed Responses Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.9", .label = "Bad Authenticators Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.10", .label = "Pending Requests Packets", .syntax = SyntaxGauge, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.11", .label = "Timeout Numbers", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.12", .label = "Unknown Types Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.2.2.1.1.3.1.13", .label = "Packets Dropped", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // Radius Authentication Information: scalar group, 0 index.
 const NvSNMPVarDescriptor RadiusAuthClientVars[] = {
-    {"1.3.6.1.2.1.67.1.2.1.1.1", "Unknown Address Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.2", "Authentication Client Identifier", SyntaxDisplayString, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.1", .label = "Unknown Address Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.2", .label = "Authentication Client Identifier", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..255"},
     {},
 };
 
 // Radius Authentication Table: table, 1 index.
 const NvSNMPVarDescriptor RadiusAuthServerVars[] = {
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.1", "Index", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.1", .label = "Index", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
     {"1.3.6.1.2.1.67.1.2.1.1.3.1.2", "Address", SyntaxIpAddress, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.3", "Authentication Port Number", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.4", "Round Trip Time", SyntaxTimeTicks, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.5", "Access-Requests Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.6", "Access-Retransmissions Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.7", "Access-Accepts Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.8", "Access-Rejects Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.9", "Access-Challenges Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.10", "Malformed Access Responses Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.11", "Bad Authenticators Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.12", "Pending Requests Packets", SyntaxGauge, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.13", "Timeout Numbers", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.14", "Unknown Types Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1.15", "Packets Dropped", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.3", .label = "Authentication Port Number", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "0..65535"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.4", .label = "Round Trip Time", .syntax = SyntaxTimeTicks, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.5", .label = "Access-Requests Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.6", .label = "Access-Retransmissions Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.7", .label = "Access-Accepts Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.8", .label = "Access-Rejects Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.9", .label = "Access-Challenges Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.10", .label = "Malformed Access Responses Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.11", .label = "Bad Authenticators Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.12", .label = "Pending Requests Packets", .syntax = SyntaxGauge, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.13", .label = "Timeout Numbers", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.14", .label = "Unknown Types Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.2.1.67.1.2.1.1.3.1.15", .label = "Packets Dropped", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
@@ -251,20 +251,20 @@ const NvSNMPVarDescriptor SshPublicKeyVars[] = {
 
 // Statistics: scalar group, 0 index.
 const NvSNMPVarDescriptor UsmStatsVars[] = {
-    {"1.3.6.1.6.3.15.1.1.1", "Unsupported Security Level Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.15.1.1.2", "Not InTime Window Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.15.1.1.3", "Unknown User Name Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.15.1.1.4", "Unknown EngineID Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.15.1.1.5", "Wrong Digest Packets", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.15.1.1.6", "Decryption Error Packets", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.6.3.15.1.1.1", .label = "Unsupported Security Level Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.15.1.1.2", .label = "Not InTime Window Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.15.1.1.3", .label = "Unknown User Name Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.15.1.1.4", .label = "Unknown EngineID Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.15.1.1.5", .label = "Wrong Digest Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.15.1.1.6", .label = "Decryption Error Packets", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // User Table: table, 2 index.
 const NvSNMPVarDescriptor UsmUserVars[] = {
-    {"1.3.6.1.6.3.15.1.2.2.1.1", "Engine ID", SyntaxOctets, AccessIndex, nullptr},
-    {"1.3.6.1.6.3.15.1.2.2.1.2", "User Name", SyntaxDisplayString, AccessIndex, nullptr},
-    {"1.3.6.1.6.3.15.1.2.2.1.3", "Security Name", SyntaxDisplayString, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.6.3.15.1.2.2.1.1", .label = "Engine ID", .syntax = SyntaxOctets, .access = AccessIndex, .options = nullptr, .ranges = "5..32"},
+    {.oid = "1.3.6.1.6.3.15.1.2.2.1.2", .label = "User Name", .syntax = SyntaxDisplayString, .access = AccessIndex, .options = nullptr, .ranges = "1..32"},
+    {.oid = "1.3.6.1.6.3.15.1.2.2.1.3", .label = "Security Name", .syntax = SyntaxDisplayString, .access = AccessReadable, .options = nullptr, .ranges = "0..255"},
     {"1.3.6.1.6.3.15.1.2.2.1.5", "Authentication Protocol", SyntaxOid, AccessReadable | AccessWritable, &optUsmAuthProtocol},
     {"1.3.6.1.6.3.15.1.2.2.1.8", "Privacy Protocol", SyntaxOid, AccessReadable | AccessWritable, &optUsmPrivProtocol},
     {"1.3.6.1.6.3.15.1.2.2.1.13", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},

@@ -5,30 +5,30 @@
 
 // SNMP Engine: scalar group, 0 index.
 const NvSNMPVarDescriptor SnmpEngineVars[] = {
-    {"1.3.6.1.6.3.10.2.1.1", "Engine ID", SyntaxOctets, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.10.2.1.2", "Engine Boot Numbers", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.10.2.1.3", "Engine Time", SyntaxInteger, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.10.2.1.4", "Engine Max Message Size", SyntaxInteger, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.6.3.10.2.1.1", .label = "Engine ID", .syntax = SyntaxOctets, .access = AccessReadable, .options = nullptr, .ranges = "5..32"},
+    {.oid = "1.3.6.1.6.3.10.2.1.2", .label = "Engine Boot Numbers", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.6.3.10.2.1.3", .label = "Engine Time", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "0..2147483647"},
+    {.oid = "1.3.6.1.6.3.10.2.1.4", .label = "Engine Max Message Size", .syntax = SyntaxInteger, .access = AccessReadable, .options = nullptr, .ranges = "484..2147483647"},
     {},
 };
 
 // General Information: scalar group, 0 index.
 const NvSNMPVarDescriptor TargetGeneralVars[] = {
-    {"1.3.6.1.6.3.12.1.1", "Target Spin Lock", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.12.1.4", "Unavailable Contexts", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.12.1.5", "Unknown Contexts", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.6.3.12.1.1", .label = "Target Spin Lock", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..2147483647"},
+    {.oid = "1.3.6.1.6.3.12.1.4", .label = "Unavailable Contexts", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.12.1.5", .label = "Unknown Contexts", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // Target Address Table: editable table, 1 index.
 const NvSNMPVarDescriptor TargetAddrVars[] = {
-    {"1.3.6.1.6.3.12.1.2.1.1", "Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
+    {.oid = "1.3.6.1.6.3.12.1.2.1.1", .label = "Name", .syntax = SyntaxDisplayString, .access = AccessIndex | AccessImplied, .options = nullptr, .ranges = "1..32"},
     {"1.3.6.1.6.3.12.1.2.1.2", "Target Domain", SyntaxOid, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.3", "Target Address", SyntaxBits, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.4", "Timeout", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.5", "Retry Count", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.6", "Tag List", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.12.1.2.1.7", "Params", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.6.3.12.1.2.1.3", .label = "Target Address", .syntax = SyntaxBits, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..255"},
+    {.oid = "1.3.6.1.6.3.12.1.2.1.4", .label = "Timeout", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..2147483647"},
+    {.oid = "1.3.6.1.6.3.12.1.2.1.5", .label = "Retry Count", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..255"},
+    {.oid = "1.3.6.1.6.3.12.1.2.1.6", .label = "Tag List", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..255"},
+    {.oid = "1.3.6.1.6.3.12.1.2.1.7", .label = "Params", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..32"},
     {"1.3.6.1.6.3.12.1.2.1.8", "Storage Type", SyntaxInteger, AccessReadable | AccessWritable, &optStorageType},
     {"1.3.6.1.6.3.12.1.2.1.9", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
@@ -36,9 +36,9 @@ const NvSNMPVarDescriptor TargetAddrVars[] = {
 
 // Target Parameters: editable table, 1 index.
 const NvSNMPVarDescriptor TargetParamsVars[] = {
-    {"1.3.6.1.6.3.12.1.3.1.1", "Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
-    {"1.3.6.1.6.3.12.1.3.1.3", "Security Model", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.12.1.3.1.4", "Security Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.6.3.12.1.3.1.1", .label = "Name", .syntax = SyntaxDisplayString, .access = AccessIndex | AccessImplied, .options = nullptr, .ranges = "1..32"},
+    {.oid = "1.3.6.1.6.3.12.1.3.1.3", .label = "Security Model", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.6.3.12.1.3.1.4", .label = "Security Name", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..255"},
     {"1.3.6.1.6.3.12.1.3.1.5", "Security Level", SyntaxInteger, AccessReadable | AccessWritable, &optSecurityLevel},
     {"1.3.6.1.6.3.12.1.3.1.7", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
@@ -46,24 +46,24 @@ const NvSNMPVarDescriptor TargetParamsVars[] = {
 
 // TCommunityStringTableForm: editable table, 1 index.
 const NvSNMPVarDescriptor CommunityVars[] = {
-    {"1.3.6.1.6.3.18.1.1.1.1", "Index", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
+    {.oid = "1.3.6.1.6.3.18.1.1.1.1", .label = "Index", .syntax = SyntaxDisplayString, .access = AccessIndex | AccessImplied, .options = nullptr, .ranges = "1..32"},
     {"1.3.6.1.6.3.18.1.1.1.2", "Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.18.1.1.1.3", "Security Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.6.3.18.1.1.1.3", .label = "Security Name", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..32"},
     {"1.3.6.1.6.3.18.1.1.1.8", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Target Address Table: editable table, 1 index.
 const NvSNMPVarDescriptor TargetAddrMmsVars[] = {
-    {"1.3.6.1.6.3.12.1.2.1.1", "Target Addr Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
-    {"1.3.6.1.6.3.18.1.2.1.2", "Target Addr MMS", SyntaxInteger, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.6.3.12.1.2.1.1", .label = "Target Addr Name", .syntax = SyntaxDisplayString, .access = AccessIndex | AccessImplied, .options = nullptr, .ranges = "1..32"},
+    {.oid = "1.3.6.1.6.3.18.1.2.1.2", .label = "Target Addr MMS", .syntax = SyntaxInteger, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0|484..2147483647"},
     {},
 };
 
 // Notify Table: editable table, 1 index.
 const NvSNMPVarDescriptor NotifyVars[] = {
-    {"1.3.6.1.6.3.13.1.1.1.1", "Name", SyntaxDisplayString, AccessIndex | AccessImplied, nullptr},
-    {"1.3.6.1.6.3.13.1.1.1.2", "Tag", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.6.3.13.1.1.1.1", .label = "Name", .syntax = SyntaxDisplayString, .access = AccessIndex | AccessImplied, .options = nullptr, .ranges = "1..32"},
+    {.oid = "1.3.6.1.6.3.13.1.1.1.2", .label = "Tag", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..255"},
     {"1.3.6.1.6.3.13.1.1.1.3", "Type", SyntaxInteger, AccessReadable | AccessWritable, &optType3},
     {"1.3.6.1.6.3.13.1.1.1.4", "Storage Type", SyntaxInteger, AccessReadable | AccessWritable, &optStorageType},
     {"1.3.6.1.6.3.13.1.1.1.5", "Row Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
@@ -72,37 +72,37 @@ const NvSNMPVarDescriptor NotifyVars[] = {
 
 // Message Processingand Dispatching: scalar group, 0 index.
 const NvSNMPVarDescriptor MpdStatsVars[] = {
-    {"1.3.6.1.6.3.11.2.1.1", "Unknown Security Models", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.11.2.1.2", "Invalid Message", SyntaxCounter, AccessReadable, nullptr},
-    {"1.3.6.1.6.3.11.2.1.3", "Unknown PDU Handlers", SyntaxCounter, AccessReadable, nullptr},
+    {.oid = "1.3.6.1.6.3.11.2.1.1", .label = "Unknown Security Models", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.11.2.1.2", .label = "Invalid Message", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
+    {.oid = "1.3.6.1.6.3.11.2.1.3", .label = "Unknown PDU Handlers", .syntax = SyntaxCounter, .access = AccessReadable, .options = nullptr, .ranges = "0..4294967295"},
     {},
 };
 
 // Security Group Table: editable table, 2 index.
 const NvSNMPVarDescriptor SecurityToGroupVars[] = {
-    {"1.3.6.1.6.3.16.1.2.1.1", "Security Model", SyntaxInteger, AccessIndex, nullptr},
-    {"1.3.6.1.6.3.16.1.2.1.2", "Security Name", SyntaxDisplayString, AccessIndex, nullptr},
-    {"1.3.6.1.6.3.16.1.2.1.3", "Group Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.6.3.16.1.2.1.1", .label = "Security Model", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "1..2147483647"},
+    {.oid = "1.3.6.1.6.3.16.1.2.1.2", .label = "Security Name", .syntax = SyntaxDisplayString, .access = AccessIndex, .options = nullptr, .ranges = "1..32"},
+    {.oid = "1.3.6.1.6.3.16.1.2.1.3", .label = "Group Name", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "1..32"},
     {"1.3.6.1.6.3.16.1.2.1.5", "Security Group Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // Access Table: editable table, 4 index.
 const NvSNMPVarDescriptor VacmAccessVars[] = {
-    {"1.3.6.1.6.3.16.1.2.1.3", "Vacm Group Name", SyntaxDisplayString, AccessIndex, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix", SyntaxDisplayString, AccessIndex, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.2", "Access Security Model", SyntaxInteger, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.6.3.16.1.2.1.3", .label = "Vacm Group Name", .syntax = SyntaxDisplayString, .access = AccessIndex, .options = nullptr, .ranges = "1..32"},
+    {.oid = "1.3.6.1.6.3.16.1.4.1.1", .label = "Access Context Prefix", .syntax = SyntaxDisplayString, .access = AccessIndex, .options = nullptr, .ranges = "0..32"},
+    {.oid = "1.3.6.1.6.3.16.1.4.1.2", .label = "Access Security Model", .syntax = SyntaxInteger, .access = AccessIndex, .options = nullptr, .ranges = "0..2147483647"},
     {"1.3.6.1.6.3.16.1.4.1.3", "Access Security Level", SyntaxInteger, AccessIndex, &optSecurityLevel},
-    {"1.3.6.1.6.3.16.1.4.1.5", "Access Read View Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.6", "Access Write View Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
-    {"1.3.6.1.6.3.16.1.4.1.7", "Access Notify View Name", SyntaxDisplayString, AccessReadable | AccessWritable, nullptr},
+    {.oid = "1.3.6.1.6.3.16.1.4.1.5", .label = "Access Read View Name", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..32"},
+    {.oid = "1.3.6.1.6.3.16.1.4.1.6", .label = "Access Write View Name", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..32"},
+    {.oid = "1.3.6.1.6.3.16.1.4.1.7", .label = "Access Notify View Name", .syntax = SyntaxDisplayString, .access = AccessReadable | AccessWritable, .options = nullptr, .ranges = "0..32"},
     {"1.3.6.1.6.3.16.1.4.1.9", "Access Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},
     {},
 };
 
 // View MIB Tree Family Table: table, 2 index.
 const NvSNMPVarDescriptor ViewTreeFamilyVars[] = {
-    {"1.3.6.1.6.3.16.1.5.2.1.1", "View Name", SyntaxDisplayString, AccessIndex, nullptr},
+    {.oid = "1.3.6.1.6.3.16.1.5.2.1.1", .label = "View Name", .syntax = SyntaxDisplayString, .access = AccessIndex, .options = nullptr, .ranges = "1..32"},
     {"1.3.6.1.6.3.16.1.5.2.1.2", "Subtree", SyntaxOid, AccessIndex, nullptr},
     {"1.3.6.1.6.3.16.1.5.2.1.4", "Type", SyntaxInteger, AccessReadable | AccessWritable, &optType4},
     {"1.3.6.1.6.3.16.1.5.2.1.6", "Status", SyntaxInteger, AccessReadable | AccessWritable, &optRowStatus},

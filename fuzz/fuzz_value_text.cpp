@@ -1,6 +1,6 @@
-// The value texts: hexadecimal octets, time ticks, DateAndTime, number lists and
-// port lists. Texts of any content are read without fault, and what the library
-// writes reads back to the same value.
+// The value texts: hexadecimal octets, time ticks, DateAndTime, number lists,
+// port lists and the strict reading of typed text. Texts of any content are read
+// without fault, and what the library writes reads back to the same value.
 #include <iterator>
 #include <string>
 
@@ -9,6 +9,8 @@
 #include "snmp/NvBinaryString.h"
 #include "snmp/NvDateTime.h"
 #include "snmp/NvNumList.h"
+#include "snmp/NvSNMPError.h"
+#include "snmp/NvStrictValue.h"
 #include "snmp/NvValueText.h"
 
 namespace {
@@ -88,18 +90,50 @@ void portList(FuzzInput& in)
     spanOf(in.text(64), static_cast<int>(static_cast<int32_t>(in.number())), in.text(16));
 }
 
+// Typed text: refused with the field named, or accepted as a value text that
+// reads back to itself (the strict reading is a fixed point of what it writes).
+void typedText(FuzzInput& in)
+{
+    static constexpr NvSyntax kSyntaxes[] = {
+        SyntaxBoolean, SyntaxInteger, SyntaxBits, SyntaxOctets, SyntaxOid, SyntaxIpAddress, SyntaxCounter,
+        SyntaxGauge, SyntaxTimeTicks, SyntaxOpaque, SyntaxNsapAddress, SyntaxCounter64, SyntaxUInteger, SyntaxReal,
+        SyntaxMacAddress, SyntaxDateAndTime, SyntaxCalendarTime, SyntaxDisplayString, SyntaxAddress16};
+    static constexpr const char* kRanges[] = {"", "30..99999", "0|2..65535", "-779..839", "0..32", "6", "1..1"};
+    const NvSyntax syntax = kSyntaxes[in.choice(std::size(kSyntaxes))];
+    const std::string ranges = in.flag() ? std::string(kRanges[in.choice(std::size(kRanges))]) : in.text(24);
+    const std::string typed = in.text(160);
+    std::string written;
+    try {
+        written = strictValueText("Field", typed, syntax, ranges);
+    } catch (const NvSNMPException& x) {
+        FUZZ_CHECK(std::string(x.what()).rfind("Field: ", 0) == 0, typed);
+        return;
+    }
+    std::string again;
+    try {
+        again = strictValueText("Field", written, syntax, ranges);
+    } catch (const NvSNMPException& x) {
+        FUZZ_CHECK(false, typed + " -> " + written + " refused: " + x.what());
+    }
+    FUZZ_CHECK(again == written, typed + " -> " + written + " -> " + again);
+    if (const auto number = readWholeNumber(typed); number && isRangeList(ranges)
+        && (syntax == SyntaxInteger || syntax == SyntaxGauge))
+        FUZZ_CHECK(written == std::to_string(*number) && inRangeList(*number, ranges), typed);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
-    switch (in.choice(6)) {
+    switch (in.choice(7)) {
     case 0: hexadecimal(in); break;
     case 1: timeTicks(in); break;
     case 2: dateAndTime(in); break;
     case 3: numberList<NvNumList>(in); break;
     case 4: numberList<NvUNumList>(in); break;
-    default: portList(in); break;
+    case 5: portList(in); break;
+    default: typedText(in); break;
     }
     return 0;
 }

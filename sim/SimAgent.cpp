@@ -590,6 +590,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             if (r->processed)
                 continue;
             Oid o = toOid(r->requestvb->name, r->requestvb->name_length);
+            logGet(o);
             if (injected(o)) {
                 netsnmp_set_request_error(reqinfo, r, m_faults.errorStatus);
                 continue;
@@ -657,6 +658,14 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
     default:
         break;
     }
+}
+
+// One line per object asked for by a get, in dotted form.
+void SimAgent::logGet(const Oid& oid) const
+{
+    if (m_options.getLogPath.empty())
+        return;
+    std::ofstream(m_options.getLogPath, std::ios::app) << oidutil::format(oid) << '\n';
 }
 
 // One line per committed set: OID=VALUE pairs separated by blanks; numbers in

@@ -51,6 +51,7 @@ private:
         std::string opaque;
     };
     void logSet(const std::vector<ObjectStore::SetItem>& items) const;
+    void logGet(const Oid& oid) const;
     const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
     const SimOptions& m_options;

@@ -28,6 +28,7 @@ public:
     int rmonState = 3;
     bool quiet = false;
     std::string setLogPath;                       // empty: sets are not logged
+    std::string getLogPath;                       // empty: gets are not logged
     FaultSwitches faults;
 
     // Parses argv; a --config file is read where it appears.
@@ -38,4 +39,5 @@ public:
     static bool takesValue(const std::string& name);
     static std::string usage();
     bool helpRequested = false;
+    bool versionRequested = false;
 };

@@ -14,6 +14,7 @@
 #include "snmp/NvDateTime.h"
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSnmpAdapter.h"
+#include "snmp/NvStrictValue.h"
 #include "snmp/NvValueText.h"
 #include "snmp/SnmpEventProcessor.h"
 
@@ -551,8 +552,13 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
             // The next step asks again from the last identifier received in
             // this column. (An instance rebuilt from the index values could
             // restart the walk: an index column that ended is no value.)
-            if (row.lastOid.empty())
-                row.lastOid = join(base, instanceSuffix());
+            if (row.lastOid.empty()) {
+                try {
+                    row.lastOid = join(base, instanceSuffix());
+                } catch (const NvSNMPException&) {
+                    row.lastOid = join(base, "0");  // index values not read yet: nothing to send, only a position
+                }
+            }
             row.value = kNotDone;
             continue;
         }
@@ -743,7 +749,10 @@ void NvSNMPRequest::decodeIndex(int r, std::string& suffix)
 std::string NvSNMPRequest::encodeIndex(int r)
 {
     const NvSNMPVarRow& row = varList.row(r);
-    const std::string text = row.options ? row.options->valueOfLabel(row.value) : row.value;
+    // An index that does not read as its syntax is refused, never sent as 0 or 0.0.0.0.
+    if (row.syntax != SyntaxNull && (row.options ? row.options->valueOfLabel(row.value) : row.value) == kNull)
+        throw NvSNMPException(row.label + ": the index has no value", ErrBadPartialValue);
+    const std::string text = wireText(row);
     const bool lastImplied = varList.indexCount == r + 1 && varList.isImplied(r);
     auto counted = [&](const std::string& arcs, size_t n) {
         if (lastImplied)
@@ -863,14 +872,16 @@ void NvSNMPRequest::storeValue(int r, const NvSnmpVb& vb)
 void NvSNMPRequest::loadValue(int r, NvSnmpVb& vb)
 {
     const NvSNMPVarRow& row = varList.row(r);
-    const std::string text = row.options ? row.options->valueOfLabel(row.value) : row.value;
     const NvSyntax syntax = row.syntax;
     if (!isKnownSyntax(syntax))
         raise(ErrBadSyntax);
-    if (text == kNull) {
+    const std::string raw = row.options ? row.options->valueOfLabel(row.value) : row.value;
+    if (raw == kNull) {
         vb.type = AsnNull;
         return;
     }
+    // A value that does not read as its syntax is refused, never sent as 0.
+    const std::string text = wireText(row);
     switch (syntax) {
     case SyntaxBoolean:
         vb.type = AsnInteger;
@@ -936,6 +947,14 @@ void NvSNMPRequest::loadValue(int r, NvSnmpVb& vb)
         break;
     default: raise(ErrBadSyntax);
     }
+}
+
+std::string NvSNMPRequest::wireText(const NvSNMPVarRow& row)
+{
+    const std::string text = row.options ? row.options->valueOfLabel(row.value) : row.value;
+    if (text == kNull || row.syntax == SyntaxNull || !isKnownSyntax(row.syntax))
+        return text;
+    return strictValueText(row.label, text, row.syntax);
 }
 
 std::string NvSNMPRequest::substituteValues(const std::string& expression)

@@ -79,6 +79,9 @@ public:
     // Takes the row's value from the front of suffix and removes what it used.
     virtual void decodeIndex(int row, std::string& suffix);
     virtual std::string encodeIndex(int row);
+    // The row's value text as it goes to the wire: read strictly for its syntax
+    // (the option value for a label); throws, naming the row, when it does not read.
+    static std::string wireText(const NvSNMPVarRow& row);
     virtual void storeValue(int row, const NvSnmpVb& vb);
     virtual void loadValue(int row, NvSnmpVb& vb);
     virtual void computeValue(int row, bool forSet);

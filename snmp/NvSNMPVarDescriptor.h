@@ -57,4 +57,7 @@ struct NvSNMPVarDescriptor {
     const char* extraText = nullptr;
     const char* value = nullptr;            // initial value text
     const char* lastOid = nullptr;          // initial last-received identifier
+    // Allowed values ("30..99999", "0|2..65535"): the value of an integer row, the
+    // length of an octet or display-string row; null when the syntax alone limits it.
+    const char* ranges = nullptr;
 };

@@ -57,6 +57,7 @@ void NvSNMPVarList::append(const NvSNMPVarDescriptor* table)
         row.extraText = optionalText(d->extraText);
         row.value = d->value ? d->value : "";
         row.lastOid = d->lastOid ? d->lastOid : "";
+        row.ranges = d->ranges ? d->ranges : "";
         m_rows.push_back(std::move(row));
     }
 }

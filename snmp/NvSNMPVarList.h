@@ -19,6 +19,7 @@ struct NvSNMPVarRow {
     std::optional<std::string> extraText;
     std::string value;    // display form (the option label for enumerated rows)
     std::string lastOid;  // full identifier (with instance) last received
+    std::string ranges;   // allowed values or lengths, as in the descriptor; empty: any
 };
 
 class NvSNMPVarList {

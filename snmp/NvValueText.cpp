@@ -21,13 +21,8 @@ constexpr double kMsecsPerDay = 86400000.0;
 
 int hexValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 0;  // anything else counts as the digit 0
+    const int value = hexDigitValue(c);
+    return value < 0 ? 0 : value;  // anything else counts as the digit 0
 }
 
 bool isBlank(char c)
@@ -90,6 +85,17 @@ double daysOf(const QDate& date, const QTime& time)
 }
 
 } // namespace
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 std::string octetsToHex(const std::string& octets)
 {

@@ -14,6 +14,9 @@ inline constexpr const char* kNotDoneValueText = "(NOTDONE)";
 
 // --- Hexadecimal octet text (bits, octet strings, opaque, MAC and 16-octet addresses)
 
+// Value of one hexadecimal digit of either case; -1 for any other character.
+int hexDigitValue(char c);
+
 // Two upper-case digits per octet, no separator: {0x00,0x1A,0xFF} -> "001AFF".
 std::string octetsToHex(const std::string& octets);
 

@@ -189,3 +189,20 @@ TEST(ProgramRun, LeavesOnlyTheBootCounterAndHidesSecrets)
 }
 
 }  // namespace
+
+TEST(ProgramRun, WithoutADisplayItEndsWithAReadableMessage)
+{
+    QTemporaryDir dir;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("NORVANE_REGISTRY"), dir.filePath(QStringLiteral("registry.ini")));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(NV_BIN_DIR "/hv720"), {QStringLiteral("/I127.0.0.1")});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);  // not an abort
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("hv720: cannot open the display"));
+}

@@ -21,7 +21,10 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <random>
+#include <ranges>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +44,7 @@
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPSession.h"
 #include "tests/common/AgentSession.h"
+#include "tests/common/MessageBoxCloser.h"
 #include "tests/common/SimulatorProcess.h"
 
 namespace {
@@ -92,7 +96,8 @@ protected:
         const auto dump = sim->run({std::string(NV_BIN_DIR) + "/catalogue-dump"});
         if (dump.exitCode != 0)
             startError = "catalogue-dump: " + dump.err;
-        else if (!sim->start({"--catalogue", sim->writeFile("catalogue.tsv", dump.out), "--quiet"}))
+        else if (!sim->start({"--catalogue", sim->writeFile("catalogue.tsv", dump.out), "--quiet", "--set-log",
+                              sim->dir() + "/sets.log"}))
             startError = sim->log();
         counterDir = new QTemporaryDir();
         startSnmpSession(counterDir->path().toStdString());
@@ -142,6 +147,15 @@ protected:
     TEditsPanel& rows() { return *panel->editsPanel; }
     TCtrlBtnPanel& strip() { return *panel->buttons; }
     QTreeWidget& list() { return *tablePanel->listPanel->listView; }
+    // The committed sets, one line each ("OID=VALUE ...").
+    static std::vector<std::string> setLines()
+    {
+        std::vector<std::string> lines;
+        std::ifstream in(sim->dir() + "/sets.log");
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
     QLineEdit* edit(int row) { return qobject_cast<QLineEdit*>(rows().rows[row].control.data()); }
     QComboBox* combo(int row) { return qobject_cast<QComboBox*>(rows().rows[row].control.data()); }
     std::string memoText() { return panel->messages()->memo->toPlainText().toStdString(); }
@@ -446,7 +460,7 @@ TEST_F(ConfigFormAgent, DeleteSendsOnlyTheIndexAndTheDeletionValue)
     std::string text, caption;
     whenModal([&](QWidget* box) { pressInBox(box, QMessageBox::No, &text, &caption); });
     strip().DeleteBtn->click();
-    EXPECT_EQ(text, "Are you sure to delete ?");
+    EXPECT_EQ(text, "Are you sure to delete ?\nIndex: 9");  // names the row
     EXPECT_EQ(caption, "Delete");
     EXPECT_EQ(agentValue(kHost + "7.9"), "1");
 
@@ -569,3 +583,348 @@ TEST_F(ConfigFormAgent, AFailedReadIsWrittenToTheMessageArea)
     EXPECT_EQ(memoText().find("Ok!"), std::string::npos) << memoText();
     EXPECT_TRUE(form->isVisible());
 }
+
+TEST_F(ConfigFormAgent, TypedValuesAreWrittenExactlyOrRefusedWithTheFieldNamed)
+{
+    constexpr int kPollRow = 4;
+    const std::string poll = kNetworkTime + "5.0";
+    struct Case {
+        const char* typed;
+        const char* written;  // on the agent afterwards; null: refused, nothing sent
+        const char* because;
+    };
+    const Case cases[] = {
+        {.typed = "45", .written = "45"},
+        {.typed = "abc", .because = "Poll Interval[30..99999]: \"abc\" is not a whole number"},
+        {.typed = "12abc", .because = "Poll Interval[30..99999]: \"12abc\" is not a whole number"},
+        {.typed = "12", .because = "Poll Interval[30..99999]: 12 is outside 30 to 99999"},  // the label's range
+        {.typed = "30", .written = "30"},
+        {.typed = "99999", .written = "99999"},
+        {.typed = "100000", .because = "100000 is outside 30 to 99999"},
+        {.typed = "4294967326", .because = "4294967326 is outside"},  // no wrap to 30
+        {.typed = " 0060 ", .written = "60"},
+    };
+    open("Network Time");
+    rows().rows[kPollRow].checkBox->click();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::string before = agentValue(poll);
+        const size_t setsBefore = setLines().size();
+        edit(kPollRow)->setText(c.typed);
+        strip().SetCheckedBtn->click();
+        ASSERT_TRUE(waitAtMost5s([&] { return !binding().busy; }));
+        if (c.written) {
+            EXPECT_EQ(lastStatus().rfind("Set: (NvSNMP++) Ok!", 0), 0u) << memoText();
+            EXPECT_EQ(agentValue(poll), c.written);
+            continue;
+        }
+        EXPECT_EQ(lastStatus().rfind("Set: ", 0), 0u) << lastStatus();
+        EXPECT_NE(lastStatus().find(c.because), std::string::npos) << lastStatus();
+        EXPECT_EQ(setLines().size(), setsBefore);
+        EXPECT_EQ(agentValue(poll), before);
+        EXPECT_EQ(edit(kPollRow)->text().toStdString(), c.typed);  // what was typed stays
+    }
+}
+
+TEST_F(ConfigFormAgent, ARefusedAddKeepsTheDialogAndWhatWasTyped)
+{
+    open("System Log Host Table", true, kHostStatusRow);
+    const size_t setsBefore = setLines().size();
+    struct Case {
+        const char* index;
+        const char* port;
+        const char* because;
+    };
+    const Case refused[] = {
+        {.index = "abc", .port = "514", .because = "Index: \"abc\" is not a whole number"},
+        {.index = "7", .port = "xyz", .because = "UDP Port: \"xyz\" is not a whole number"},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.because);
+        bool stillOpen = false;
+        inDialog(strip().AddBtn, [&](QWidget* dialog) {
+            edit(0)->setText(c.index);
+            edit(1)->setText("10.0.7.7");
+            edit(4)->setText(c.port);
+            rows().rows[1].checkBox->click();
+            rows().rows[4].checkBox->click();
+            dialog->findChild<QPushButton*>("Set Checked")->click();
+            stillOpen = dialog->isVisible();
+            EXPECT_EQ(edit(0)->text().toStdString(), c.index);
+            EXPECT_EQ(edit(4)->text().toStdString(), c.port);
+            dialog->close();
+        });
+        EXPECT_TRUE(stillOpen);
+        EXPECT_NE(memoText().find("Set: " + std::string(c.because)), std::string::npos) << memoText();
+    }
+    EXPECT_EQ(setLines().size(), setsBefore);
+    EXPECT_EQ(agentValue(kHost + "7.7"), "");  // no row was created
+}
+
+TEST_F(ConfigFormAgent, EditAndDeleteFollowTheSelectionFromTheKeyboard)
+{
+    open("System Log Host Table", true, kHostStatusRow);
+    clickLine(1);
+    ASSERT_TRUE(strip().DeleteBtn->isEnabled());
+    // Ctrl+Space takes the selection away: Delete must not remove the row the
+    // edits still show.
+    list().setFocus();
+    QTest::keyClick(&list(), Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(list().selectedItems().isEmpty());
+    EXPECT_FALSE(strip().EditBtn->isEnabled());
+    EXPECT_FALSE(strip().DeleteBtn->isEnabled());
+    const size_t setsBefore = setLines().size();
+    MessageBoxCloser yes(QMessageBox::Yes);
+    tablePanel->deleteRow();  // as a click that slipped past the disabled button
+    EXPECT_TRUE(yes.texts.isEmpty());
+    EXPECT_EQ(setLines().size(), setsBefore);
+    EXPECT_EQ(agentValue(kHost + "7.2"), "1");
+
+    // A refresh takes the selection away as well.
+    clickLine(0);
+    strip().RefreshBtn->click();
+    ASSERT_TRUE(waitAtMost5s([&] { return !binding().busy; }));
+    EXPECT_FALSE(strip().DeleteBtn->isEnabled());
+}
+
+// Random text typed into every writable edit of every scalar view: each attempt
+// is refused with a field named, or the agent receives exactly the typed value.
+TEST_F(ConfigFormAgent, RandomTextIsRefusedOrWrittenExactly)
+{
+    const char* pieces[] = {"0", "1", "7", "42", "255", "256", "65535", "4294967296", "-", "+", " ", ".", "a", "F",
+                            ":", "x", "1.2.3.4", "00-1A-2B-3C-4D-5E", "abc", "9999999999999999999999"};
+    std::mt19937 random(20261210);
+    auto someText = [&] {
+        std::string text;
+        const int count = 1 + static_cast<int>(random() % 3);
+        for (int i = 0; i < count; ++i)
+            text += pieces[random() % std::size(pieces)];
+        return text;
+    };
+    // What the agent must hold for accepted text, read independently of the program.
+    auto expected = [](const std::string& typed, NvSyntax syntax) -> std::string {
+        std::string t = typed;
+        while (!t.empty() && t.front() == ' ')
+            t.erase(0, 1);
+        while (!t.empty() && t.back() == ' ')
+            t.pop_back();
+        switch (syntax) {
+        case SyntaxInteger: case SyntaxCounter: case SyntaxGauge: case SyntaxUInteger:
+            return std::to_string(std::stoll(t));
+        case SyntaxIpAddress: {
+            int a, b, c, d;
+            std::sscanf(t.c_str(), "%d.%d.%d.%d", &a, &b, &c, &d);
+            return std::to_string(a) + "." + std::to_string(b) + "." + std::to_string(c) + "." + std::to_string(d);
+        }
+        case SyntaxDisplayString: {
+            std::string hex = "0x";
+            for (unsigned char ch : typed) {
+                char buf[3];
+                std::snprintf(buf, sizeof buf, "%02X", ch);
+                hex += buf;
+            }
+            return typed.empty() ? "\"\"" : hex;
+        }
+        default:
+            return {};
+        }
+    };
+    int attempts = 0, written = 0;
+    for (const NvViewTable& view : std::ranges::subrange(NvViewCatalogue::begin(), NvViewCatalogue::end())) {
+        if (view.listKind != NvSNMPVarList::ScalarGroup)
+            continue;
+        // The generic views only: openers other than the main window and the editor forms.
+        std::string opener;
+        for (const QString& name : QString::fromLatin1(view.opener).split(QStringLiteral("; ")))
+            if (name != QStringLiteral("main window") && !(name.startsWith('T') && name.endsWith(QStringLiteral("Form"))))
+                opener = name.toStdString();
+        if (opener.empty())
+            continue;
+        SCOPED_TRACE(opener);
+        open(opener.c_str());
+        if (HasFatalFailure())
+            return;
+        const NvSNMPVarList& list = binding().request.varList;
+        for (int k = 0; k < rows().rowCount(); ++k) {
+            QLineEdit* field = edit(k);
+            if (!field || !field->isEnabled() || field->isReadOnly() || !list.isWritable(k) || list.row(k).options)
+                continue;
+            const NvSNMPVarRow& row = list.row(k);
+            for (int n = 0; n < 6; ++n) {
+                const std::string typed = someText();
+                SCOPED_TRACE(row.label + " <- \"" + typed + "\"");
+                if (QCheckBox* box = rows().rows[k].checkBox; box && box->isVisible()) {
+                    strip().ClearChecksBtn->click();
+                    box->click();
+                }
+                const size_t setsBefore = setLines().size();
+                field->setText(QString::fromStdString(typed));
+                MessageBoxCloser ok;  // "Some items are empty!"
+                strip().SetCheckedBtn->click();
+                ASSERT_TRUE(waitAtMost5s([&] { return !binding().busy; }));
+                ++attempts;
+                const std::vector<std::string> sets = setLines();
+                if (sets.size() == setsBefore) {
+                    // Refused: by a field named in the status, by the agent, or as empty.
+                    EXPECT_TRUE(!ok.texts.isEmpty() || lastStatus().find(": ") != std::string::npos) << lastStatus();
+                    EXPECT_EQ(lastStatus().find("Ok!"), std::string::npos) << lastStatus();
+                    continue;
+                }
+                ++written;
+                const std::string want = expected(typed, row.syntax);
+                if (want.empty())
+                    continue;
+                EXPECT_NE(sets.back().find(row.oid + ".0=" + want), std::string::npos) << sets.back();
+            }
+        }
+    }
+    EXPECT_GT(attempts, 0);
+    EXPECT_GT(written, 0);
+}
+
+namespace {
+
+// Faults of an agent met by an open view: a table view walking, adding and
+// deleting, and a scalar view setting.
+struct ViewFault {
+    const char* name;
+    std::vector<std::string> simOptions;
+    const char* status;  // what the form's status area must show; empty: any
+};
+
+const std::string kHostTable = "1.3.6.1.4.1.497.12.12.2.1";
+
+const ViewFault kViewFaults[] = {
+    {"silence", {"--drop-every", "1"}, "timed out"},
+    {"late_answers", {"--delay", "1200"}, ""},
+    {"duplicated_late_answers", {"--duplicate", "150"}, ""},
+    {"wrong_request_ids", {"--wrong-id", "1"}, "timed out"},
+    {"undecodable_bytes", {"--garbage", "1"}, "timed out"},
+    {"wrong_types", {"--wrong-type", kHostTable}, ""},
+    {"error_status", {"--error", "1.3.6.1.4.1.497.12=genErr"}, "General Error"},
+    {"walk_goes_back", {"--walk-fault", kHostTable + ".2=back"}, ""},
+    {"walk_repeats", {"--walk-fault", kHostTable + ".1=repeat"}, ""},
+    {"stops_answering_half_way", {"--stop-after", "3"}, ""},
+};
+
+void PrintTo(const ViewFault& fault, std::ostream* os)
+{
+    *os << fault.name;
+}
+
+class OpenViewFaults : public ::testing::TestWithParam<ViewFault> {
+protected:
+    void SetUp() override
+    {
+        counterDir = std::make_unique<QTemporaryDir>();
+        startSnmpSession(counterDir->path().toStdString());
+        const auto dump = sim.run({std::string(NV_BIN_DIR) + "/catalogue-dump"});
+        ASSERT_EQ(dump.exitCode, 0) << dump.err;
+        std::vector<std::string> options = {"--catalogue", sim.writeFile("catalogue.tsv", dump.out), "--quiet",
+                                            "--set-log", sim.dir() + "/sets.log"};
+        options.insert(options.end(), GetParam().simOptions.begin(), GetParam().simOptions.end());
+        ASSERT_TRUE(sim.start(options)) << sim.log();
+        pointSessionAt(sim.port(), 300);
+    }
+
+    // Opens a view; its first read ends (with whatever the agent did) within the limit.
+    TSNMPEditorPanel* open(const char* opener, int statusRow = -1)
+    {
+        const NvViewTable* view = NvViewCatalogue::byOpener(opener);
+        form = std::make_unique<TConfigForm>(nullptr);
+        auto binding = std::make_unique<NvSNMPRequest2Edits>(form.get());
+        binding->request.varList.assign(NvSNMPVarList(view->table, view->listKind, view->indexCount));
+        TSNMPEditorPanel* panel = statusRow < 0
+                                      ? form->showEditor(std::move(binding))
+                                      : form->showTable(std::move(binding), statusRow, "createAndGo", statusRow, "destroy");
+        form->show();
+        EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000)) << "the read never ended";
+        return panel;
+    }
+    std::string memo(TSNMPEditorPanel* panel) { return panel->messages()->memo->toPlainText().toStdString(); }
+    size_t setCount()
+    {
+        std::ifstream in(sim.dir() + "/sets.log");
+        size_t n = 0;
+        for (std::string line; std::getline(in, line);)
+            ++n;
+        return n;
+    }
+    // Every "Ok!" of a Set on the status area stands for a set the agent committed.
+    void expectNoSetReportedWithoutAWrite(const std::string& memoText, size_t setsBefore)
+    {
+        size_t oks = 0;
+        for (size_t at = memoText.find("Set: (NvSNMP++) Ok!"); at != std::string::npos;
+             at = memoText.find("Set: (NvSNMP++) Ok!", at + 1))
+            ++oks;
+        EXPECT_LE(oks, setCount() - setsBefore) << memoText;
+    }
+
+    SimulatorProcess sim;
+    std::unique_ptr<QTemporaryDir> counterDir;
+    std::unique_ptr<TConfigForm> form;
+};
+
+}  // namespace
+
+TEST_P(OpenViewFaults, ATableViewWalksAddsAndDeletesAndStillCloses)
+{
+    const ViewFault& fault = GetParam();
+    TSNMPEditorPanel* panel = open("System Log Host Table", kHostStatusRow);
+    auto* table = static_cast<TSNMPListViewPanel*>(panel);
+    QTreeWidget* list = table->listPanel->listView;
+    EXPECT_LE(list->topLevelItemCount(), 100);  // a walk that repeats or goes back ends
+    const size_t setsBefore = setCount();
+
+    // Add: the dialog's Set, then the dialog is closed whatever happened.
+    whenModal([&](QWidget* dialog) {
+        auto* rows = panel->editsPanel;
+        qobject_cast<QLineEdit*>(rows->rows[0].control.data())->setText("8");
+        qobject_cast<QLineEdit*>(rows->rows[1].control.data())->setText("10.0.8.8");
+        rows->rows[1].checkBox->click();
+        dialog->findChild<QPushButton*>("Set Checked")->click();
+        waitUntil([&] { return !form->bindings().front()->busy; }, 15000);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    panel->buttons->AddBtn->click();
+    EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000));
+
+    // Delete the first line, when there is one.
+    if (list->topLevelItemCount() > 0) {
+        list->setCurrentItem(list->topLevelItem(0));
+        MessageBoxCloser yes(QMessageBox::Yes);
+        table->deleteRow();
+        EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000));
+    }
+    EXPECT_LE(list->topLevelItemCount(), 100);
+
+    const std::string text = memo(panel);
+    EXPECT_FALSE(text.empty());
+    if (*fault.status)
+        EXPECT_NE(text.find(fault.status), std::string::npos) << text;
+    expectNoSetReportedWithoutAWrite(text, setsBefore);
+    form->close();
+    form.reset();  // closes without waiting for ever
+}
+
+TEST_P(OpenViewFaults, AScalarViewSetsAndStillCloses)
+{
+    const ViewFault& fault = GetParam();
+    TSNMPEditorPanel* panel = open("Network Time");
+    const size_t setsBefore = setCount();
+    constexpr int kPollRow = 4;
+    panel->editsPanel->rows[kPollRow].checkBox->click();
+    qobject_cast<QLineEdit*>(panel->editsPanel->rows[kPollRow].control.data())->setText("60");
+    panel->buttons->SetCheckedBtn->click();
+    EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000));
+    const std::string text = memo(panel);
+    EXPECT_FALSE(text.empty());
+    if (*fault.status)
+        EXPECT_NE(text.find(fault.status), std::string::npos) << text;
+    expectNoSetReportedWithoutAWrite(text, setsBefore);
+    form.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(AgentFaults, OpenViewFaults, ::testing::ValuesIn(kViewFaults),
+                         [](const ::testing::TestParamInfo<ViewFault>& info) { return std::string(info.param.name); });

@@ -238,6 +238,9 @@ TEST_F(EditsAgent, FailureWithoutStatusTargetOpensAMessageBox)
     QLineEdit name(form.get());
     binding->bindEdit(1, "%s", &name);
     name.setText(QString(300, 'x'));  // longer than the agent accepts
+    // Only the name is sent: unbound rows have no value to write.
+    binding->request.varList.row(2).access |= AccessExcluded;
+    binding->request.varList.row(3).access |= AccessExcluded;
     auto other = std::make_unique<NvSNMPRequest2Edits>(form.get());
     other->request.varList.assign(NvSNMPVarList(kScalars, NvSNMPVarList::ScalarGroup, 0));
     QPlainTextEdit memo(form.get());

@@ -31,9 +31,7 @@ TEST(ValueCodec, TextToOctets)
         {"true", SyntaxBoolean, "01000000"},
         {"yes", SyntaxBoolean, "00000000"},
         {"-1", SyntaxInteger, "FFFFFFFF"},
-        {"258xyz", SyntaxInteger, "02010000"},
         {"+7", SyntaxInteger, "07000000"},
-        {"abc", SyntaxInteger, "00000000"},
         {"4294967295", SyntaxCounter, "FFFFFFFF"},
         {"001aff", SyntaxOctets, "001AFF"},
         {"A0B", SyntaxBits, "0A0B"},
@@ -47,6 +45,13 @@ TEST(ValueCodec, TextToOctets)
     };
     for (const auto& c : cases)
         EXPECT_EQ(hex(Codec::textToOctets(c.text, c.syntax)), c.octets) << c.text << " / " << c.syntax;
+    // Text that is no value of the syntax has no octets: it is refused, never
+    // read as its leading digits or as 0.
+    const std::pair<const char*, NvSyntax> refused[] = {
+        {"258xyz", SyntaxInteger}, {"abc", SyntaxInteger}, {"4294967296", SyntaxCounter},
+        {"300.1.1.1", SyntaxIpAddress}, {"1.x", SyntaxOid}, {"1e30", SyntaxCounter64}};
+    for (const auto& [text, syntax] : refused)
+        EXPECT_THROW(Codec::textToOctets(text, syntax), NvSNMPException) << text;
 }
 
 struct ToTextCase {

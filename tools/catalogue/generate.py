@@ -71,6 +71,36 @@ def load_facts():
     return facts
 
 
+def load_limits():
+    """Allowed values of the standard objects: name -> (kind, ranges, default)."""
+    limits = {}
+    with open(os.path.join(ROOT, "tests/catalogue/mib_limits.tsv")) as f:
+        for line in f:
+            if line.startswith("#"):
+                continue
+            name, kind, ranges, default = line.rstrip("\n").split("\t")
+            limits.setdefault(name, (kind, ranges, default))
+    return limits
+
+
+VALUE_SYNTAXES = {2, 65, 66, 67, 71}      # integer rows: the range bounds the value
+SIZE_SYNTAXES = {3, 4, 68, 76}            # octet rows: the range bounds the length
+LABEL_RANGE = re.compile(r"\[\s*(-?\d+)\s*(?:-|\.\.)\s*(-?\d+)(?:\s+[^\]]*)?\]")
+
+
+def ranges_of(row, limits):
+    """The row's allowed values: the MIB's range, or else the one its label states."""
+    if row["standard"] in limits:
+        kind, ranges, _ = limits[row["standard"]]
+        if ranges and ((kind == "value" and row["syntax"] in VALUE_SYNTAXES)
+                       or (kind == "size" and row["syntax"] in SIZE_SYNTAXES)):
+            return ranges
+    m = LABEL_RANGE.search(row["label"])
+    if m and row["syntax"] in VALUE_SYNTAXES and int(m.group(1)) <= int(m.group(2)):
+        return f"{m.group(1)}..{m.group(2)}"
+    return None
+
+
 def load_views():
     views = {}
     with open(os.path.join(ROOT, "tests/catalogue/views.tsv")) as f:
@@ -150,6 +180,7 @@ def c_string(text):
 
 def main():
     facts = load_facts()
+    limits = load_limits()
     views = load_views()
     named_by_pairs = {}
     for key, (name, pairs) in NAMED.items():
@@ -169,6 +200,7 @@ def main():
         for pos, spec in enumerate(specs):
             row = build_row(spec, base, pos, view["index"], facts)
             row["label"] = view["labels"][pos]
+            row["ranges"] = ranges_of(row, limits)
             if row["opts"] is not None:
                 canon = canonical(row["opts"])
                 if canon not in option_names:
@@ -234,8 +266,13 @@ def main():
                 f.write(f"const NvSNMPVarDescriptor {t['cname']}[] = {{\n")
                 for r in t["rows"]:
                     opt = f"&{r['optname']}" if r["optname"] else "nullptr"
-                    f.write(f"    {{{c_string(r['oid'])}, {c_string(r['label'])}, {SYNTAX_NAMES[r['syntax']]}, "
-                            f"{access_name(r['access'])}, {opt}}},\n")
+                    if r["ranges"]:
+                        f.write(f"    {{.oid = {c_string(r['oid'])}, .label = {c_string(r['label'])}, "
+                                f".syntax = {SYNTAX_NAMES[r['syntax']]}, .access = {access_name(r['access'])}, "
+                                f".options = {opt}, .ranges = {c_string(r['ranges'])}}},\n")
+                    else:
+                        f.write(f"    {{{c_string(r['oid'])}, {c_string(r['label'])}, {SYNTAX_NAMES[r['syntax']]}, "
+                                f"{access_name(r['access'])}, {opt}}},\n")
                 f.write("    {},\n};\n")
 
     # Registry data.
@@ -255,6 +292,7 @@ def main():
     print("tables", len(tables), "rows", sum(len(t["rows"]) for t in tables))
     print("syntax", sorted(syn.items(), key=lambda kv: -kv[1]))
     print("access", sorted(acc.items(), key=lambda kv: -kv[1]))
+    print("rows with ranges", sum(1 for t in tables for r in t["rows"] if r["ranges"]))
     print("option lists", len(option_names),
           "rows with options", sum(1 for t in tables for r in t["rows"] if r["optname"]))
     use = collections.Counter(r["optname"] for t in tables for r in t["rows"] if r["optname"])
