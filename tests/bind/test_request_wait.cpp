@@ -113,10 +113,11 @@ TEST_F(RequestWaitAgent, ALateAnswerKeepsTheLoopRunningHoldsInputAndCompletesInO
         EXPECT_FALSE(binding->busy);
         // The operation finished before the call returned.
         sim->set({kDelayControl, "i", "0"});
-        if (c.set)
+        if (c.set) {
             EXPECT_NE(sim->get({kSysName}).out.find(written), std::string::npos);
-        else
+        } else {
             EXPECT_FALSE(name->text().isEmpty());
+        }
         // Input reaches the form again.
         QTest::mouseClick(other, Qt::LeftButton);
         EXPECT_EQ(otherClicks, 1);
