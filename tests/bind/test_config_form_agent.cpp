@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -378,6 +379,11 @@ TEST_F(ConfigFormAgent, TableViewWalksCountsHintsAndCopies)
             if (list().columnWidth(col) > 0)
                 EXPECT_GT(list().columnWidth(col), metrics.horizontalAdvance(list().topLevelItem(line)->text(col)))
                     << col << " " << line;
+    // A column the user has resized keeps its width when the list is read again.
+    list().header()->resizeSection(1, 37);
+    strip().RefreshBtn->click();
+    ASSERT_TRUE(waitAtMost5s([&] { return !binding().busy; }));
+    EXPECT_EQ(list().columnWidth(1), 37);
     QTest::mouseMove(list().viewport(), onLine);
     EXPECT_EQ(list().viewport()->toolTip(), hint);
     const QPoint empty(5, list().viewport()->height() - 5);
