@@ -19,6 +19,7 @@
 #include "catalogue/NvCatalogueTables.h"
 #include "snmp/NvEventWait.h"
 #include "snmp/NvSNMPError.h"
+#include "bind/RequestWait.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "bind/NvSNMPRequest2Leds.h"
 #include "snmp/NvSNMPSession.h"
@@ -64,6 +65,8 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, const Registry& 
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
+    // Blocking requests from here on keep the windows painted while they wait.
+    RequestWait::install();
     buildWindow();
     m_menu->setRegistry(registry);
     TStartup::run(settings, arguments, screenDpi(), registry, startSession);

@@ -6,7 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -24,15 +27,49 @@ TListViewPanel::TListViewPanel(QWidget* owner, NvSNMPRequest2Edits* binding)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(listView);
 
-    int characters = 0;
-    const QTreeWidgetItem* header = listView->headerItem();
-    for (int c = 0; c < listView->columnCount(); ++c)
-        characters += static_cast<int>(header->text(c).size());
-    resize(std::min(pixelsPerHeaderChar * characters + 2 * listView->frameWidth(), maxPanelWidth), panelHeight);
+    resize(std::min(wantedWidth(), availableWidth()), panelHeight);
+    // Once a fill has sized the columns to their contents, the window grows
+    // to show them all, as far as the screen allows.
+    binding->onColumnsFitted = [panel = QPointer<TListViewPanel>(this)] {
+        if (panel)
+            panel->widenWindow();
+    };
 
     listView->viewport()->setMouseTracking(true);
     listView->viewport()->installEventFilter(this);
     listView->installEventFilter(this);
+}
+
+int TListViewPanel::wantedWidth() const
+{
+    int width = 2 * listView->frameWidth();
+    for (int c = 0; c < listView->columnCount(); ++c)
+        if (!listView->isColumnHidden(c))
+            width += listView->columnWidth(c);
+    return width + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, listView);
+}
+
+int TListViewPanel::availableWidth() const
+{
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shownOn ? shownOn->availableGeometry().width() : maxPanelWidth;
+}
+
+void TListViewPanel::widenWindow()
+{
+    const int missing = wantedWidth() - width();
+    if (missing <= 0)
+        return;
+    QWidget* top = window();
+    const QRect room = top->screen() ? top->screen()->availableGeometry() : QRect(0, 0, availableWidth(), 0);
+    const int frame = top->frameGeometry().width() - top->width();
+    const int newWidth = std::min(top->width() + missing, room.width() - frame);
+    if (newWidth <= top->width())
+        return;
+    top->resize(newWidth, top->height());
+    // Kept on the screen when it grows past the right edge.
+    if (top->isVisible() && top->frameGeometry().right() > room.right())
+        top->move(std::max(room.left(), room.right() - top->frameGeometry().width() + 1), top->y());
 }
 
 void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* strip)
@@ -57,17 +94,13 @@ QString TListViewPanel::hintAt(const QPoint& viewportPos) const
     const QTreeWidgetItem* item = listView->itemAt(viewportPos);
     if (!item)
         return {};
+    // A table keeps the values in one column whatever the header lengths.
     const QTreeWidgetItem* header = listView->headerItem();
-    qsizetype longest = 0;
+    QString hint = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
     for (int c = 0; c < listView->columnCount(); ++c)
-        longest = std::max(longest, header->text(c).size());
-    QString hint;
-    for (int c = 0; c < listView->columnCount(); ++c) {
-        const QString title = header->text(c);
-        hint += title + QString(longest - title.size(), QLatin1Char('\t')) + QStringLiteral("  ") + item->text(c)
-                + QLatin1Char('\n');
-    }
-    return hint;
+        hint += QStringLiteral("<tr><td>%1</td><td>&nbsp;&nbsp;%2</td></tr>")
+                    .arg(header->text(c).toHtmlEscaped(), item->text(c).toHtmlEscaped());
+    return hint + QStringLiteral("</table>");
 }
 
 QString TListViewPanel::copyText() const

@@ -13,8 +13,8 @@ class TListViewPanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int pixelsPerHeaderChar = 8;
-    static constexpr int maxPanelWidth = 450;
+    // Width used where no screen is known.
+    static constexpr int maxPanelWidth = 800;
     static constexpr int panelHeight = 350;
 
     TListViewPanel(QWidget* owner, NvSNMPRequest2Edits* binding);
@@ -22,8 +22,9 @@ public:
     // Count, Refresh, Edit (disabled), Add and Delete where a status row is set, Close.
     void ArrangeCtrlBtn(TCtrlBtnPanel* strip);
 
-    // The line under a point of the list view's viewport as hint text (one
-    // "header<tabs>  cell" line per column); empty where there is no line.
+    // The line under a point of the list view's viewport as hint text: a
+    // rich-text table of header and cell, one row per column; empty where
+    // there is no line.
     QString hintAt(const QPoint& viewportPos) const;
     // The selected line, or every line when none is selected, as tab-separated
     // text headed by the column headers; hidden (zero-width) columns left out.
@@ -35,6 +36,9 @@ public:
     int deleteStatusRow = -1;
     std::string deleteStatusText;
 
+    // Width that shows every column without a horizontal scroll bar.
+    int wantedWidth() const;
+
 signals:
     // A click in the list view (on a line or on empty space).
     void clicked();
@@ -42,4 +46,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int availableWidth() const;
+    // Widens the window by what the columns need, within the screen.
+    void widenWindow();
 };

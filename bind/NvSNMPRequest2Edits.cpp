@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvNumList.h"
+#include "bind/ListColumnFit.h"
 #include "bind/NvEditConstraint.h"
 #include "bind/NvOptionControls.h"
 #include "snmp/NvOptionList.h"
@@ -70,6 +72,7 @@ NvSNMPRequest2Edits::NvSNMPRequest2Edits(QWidget* ownerForm)
 
 NvSNMPRequest2Edits::~NvSNMPRequest2Edits()
 {
+    dropNewLines();
     if (m_listView)
         QObject::disconnect(m_listView, nullptr, m_constraints.get(), nullptr);
 }
@@ -109,6 +112,8 @@ void NvSNMPRequest2Edits::attachListView(QTreeWidget* view, bool enable)
     view->header()->setMinimumSectionSize(0);
     // The connection lives with the constraint object, which the binding owns.
     QObject::connect(view, &QTreeWidget::itemSelectionChanged, m_constraints.get(), [this] { onSelectionChanged(); });
+    if (!m_columnFit || m_columnFit->parent() != view)
+        m_columnFit = new ListColumnFit(view);
     buildColumns();
     m_lineRows = lineLayout();
 }
@@ -137,9 +142,7 @@ void NvSNMPRequest2Edits::buildColumns()
     view->setColumnCount(0);
     view->setColumnCount(std::max<int>(1, static_cast<int>(headers.size())));
     view->setHeaderLabels(headers);
-    const QFontMetrics metrics(view->header()->font());
-    for (int c = 0; c < static_cast<int>(headers.size()); ++c)
-        view->setColumnWidth(c, hidden[static_cast<size_t>(c)] ? 0 : metrics.horizontalAdvance(headers[c]) + 16);
+    m_columnFit->sizeToHeaders(hidden);
 }
 
 std::vector<int> NvSNMPRequest2Edits::lineLayout() const
@@ -158,11 +161,32 @@ std::vector<int> NvSNMPRequest2Edits::lineLayout() const
 void NvSNMPRequest2Edits::appendLine()
 {
     QStringList cells;
+    cells.reserve(static_cast<qsizetype>(m_lineRows.size()));
     for (int r : m_lineRows)
         cells << QString::fromStdString(request.varList.row(r).value);
-    m_listView->addTopLevelItem(new QTreeWidgetItem(cells));
-    // The list grows visibly during a long walk.
-    QCoreApplication::processEvents();
+    m_columnFit->note(cells);
+    // The list grows visibly during a long walk, in batches: the first lines
+    // as soon as the event loop runs, then at most every kLineBatchMs.
+    // Every batch lays out and repaints the whole list, which costs far more
+    // than the lines themselves.
+    if (m_newLines.isEmpty())
+        QTimer::singleShot(m_listView->topLevelItemCount() == 0 ? 0 : kLineBatchMs, m_constraints.get(),
+                           [this] { showNewLines(); });
+    m_newLines << new QTreeWidgetItem(cells);
+}
+
+void NvSNMPRequest2Edits::showNewLines()
+{
+    if (!m_listView || m_newLines.isEmpty())
+        return;
+    m_listView->addTopLevelItems(m_newLines);
+    m_newLines.clear();
+}
+
+void NvSNMPRequest2Edits::dropNewLines()
+{
+    qDeleteAll(m_newLines);
+    m_newLines.clear();
 }
 
 void NvSNMPRequest2Edits::selectedLineToRows()
@@ -462,12 +486,14 @@ void NvSNMPRequest2Edits::takeValues(int row)
 
 void NvSNMPRequest2Edits::beforeGet()
 {
+    dropNewLines();
     if (!m_listView)
         return;
     buildColumns();
     m_lastSelected = nullptr;
     m_listView->clear();
     m_lineRows = lineLayout();
+    m_columnFit->restart();
 }
 
 void NvSNMPRequest2Edits::rowReceived()
@@ -487,8 +513,26 @@ void NvSNMPRequest2Edits::collectValues()
     takeValues(-1);
 }
 
+void NvSNMPRequest2Edits::getFailed(const NvSNMPError& reply)
+{
+    // The lines read before the failure stay visible.
+    finishLines();
+    NvSNMPRequest2Controls::getFailed(reply);
+}
+
+void NvSNMPRequest2Edits::finishLines()
+{
+    if (!m_listView)
+        return;
+    showNewLines();
+    m_columnFit->fit();
+    if (onColumnsFitted)
+        onColumnsFitted();
+}
+
 void NvSNMPRequest2Edits::afterGet()
 {
+    finishLines();
     if (m_listView && enableOnSelect && request.varList.listKind == NvSNMPVarList::Table)
         setControlsEnabled(false);
 }

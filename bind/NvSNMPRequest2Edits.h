@@ -17,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QTreeWidgetItem;
+class ListColumnFit;
 class NvEditConstraint;
 
 class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
@@ -39,6 +40,8 @@ public:
     // list view's user had before the binding attached itself).
     SelectHandler savedSelectHandler;
     bool enableOnSelect = true;
+    // Called once a fill's lines are all shown and the columns sized to them.
+    std::function<void()> onColumnsFitted;
 
     // Label or check box (the control is not changed).
     void bindControl(int row, QWidget* control);
@@ -73,17 +76,27 @@ protected:
     void beforeGet() override;
     void rowReceived() override;
     void afterGet() override;
+    void getFailed(const NvSNMPError& reply) override;
     // The list view's selection handler.
     virtual void itemSelected(QTreeWidget* sender, QTreeWidgetItem* item, bool selected);
 
 private:
     void buildColumns();
     void appendLine();
+    // Adds the lines built since the last call to the list view.
+    void showNewLines();
+    void dropNewLines();
+    // End of a fill: every line shown, columns sized to them.
+    void finishLines();
     // Rows in the order of a line's cells: hidden-column rows, then listed rows.
     std::vector<int> lineLayout() const;
     void onSelectionChanged();
 
     QPointer<QTreeWidget> m_listView;
+    // Lines built and not yet in the list view.
+    static constexpr int kLineBatchMs = 250;
+    QList<QTreeWidgetItem*> m_newLines;
+    QPointer<ListColumnFit> m_columnFit;  // owned by the list view
     QTreeWidgetItem* m_lastSelected = nullptr;
     // The rows of the current lines' cells, fixed when the lines were cleared:
     // rows hidden or excluded later (by the dialogs and Delete) still get

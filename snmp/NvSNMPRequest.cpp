@@ -233,7 +233,7 @@ bool NvSNMPRequest::getSync(bool first)
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
         raise(ErrNoGlobalSession);
-    const int status = session->send(kind <= NvSNMPVarList::SingleInstance ? NvSnmpAdapter::Get : NvSnmpAdapter::GetNext,
+    const int status = sendAndWait(*session, kind <= NvSNMPVarList::SingleInstance ? NvSnmpAdapter::Get : NvSnmpAdapter::GetNext,
                                      pdu, target);
     if (status != 0)
         raiseStatus(status);
@@ -260,7 +260,7 @@ void NvSNMPRequest::setSync()
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
         raise(ErrNoGlobalSession);
-    const int status = session->send(NvSnmpAdapter::Set, pdu, target);
+    const int status = sendAndWait(*session, NvSnmpAdapter::Set, pdu, target);
     if (status != 0)
         raiseStatus(status);
     if (pdu.errorStatus != 0)
@@ -384,7 +384,7 @@ bool NvSNMPRequest::walkSync(bool first)
         for (bool sent = false; !sent;) {
             reply = asked;
             if (!m_bulk.active() || fallBack) {
-                const int status = session->send(NvSnmpAdapter::GetNext, reply, target);
+                const int status = sendAndWait(*session, NvSnmpAdapter::GetNext, reply, target);
                 if (status != 0)
                     raiseStatus(status);
                 if (fallBack && reply.errorStatus == 0)
@@ -392,7 +392,7 @@ bool NvSNMPRequest::walkSync(bool first)
                 break;
             }
             reply.maxRepetitions = m_bulk.repetitions();
-            const int status = session->send(NvSnmpAdapter::GetBulk, reply, target);
+            const int status = sendAndWait(*session, NvSnmpAdapter::GetBulk, reply, target);
             NvSnmpPdu step;
             switch (judgeBulkAnswer(status, reply, step)) {
             case BulkOutcome::Step:

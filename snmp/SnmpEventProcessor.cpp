@@ -1,6 +1,7 @@
 #include "snmp/SnmpEventProcessor.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 
 #include "snmp/NvSnmpAdapter.h"
@@ -73,11 +74,20 @@ void _SnmpEventProcessor::tick()
         // must not leave the pump marked as running with its timer stopped.
         qWarning("SNMP event pump: a reply raised an exception");
     }
-    // What is posted meanwhile waits for the next tick.
-    std::vector<std::function<void()>> posted;
-    posted.swap(m_posted);
-    for (auto& f : posted)
-        f();
+    // What the posted functions post in turn (the next row of a walk whose
+    // rows are at hand) runs in the same tick for up to kPostedBudgetMs, so a
+    // walk does not pay a whole tick per row; after that it waits for the next
+    // tick and the event loop gets its turn.
+    QElapsedTimer budget;
+    budget.start();
+    do {
+        std::vector<std::function<void()>> posted;
+        posted.swap(m_posted);
+        for (auto& f : posted)
+            f();
+    } while (!m_posted.empty() && budget.elapsed() < kPostedBudgetMs);
+    if (!m_posted.empty() && QCoreApplication::instance())
+        QMetaObject::invokeMethod(this, [this] { tick(); }, Qt::QueuedConnection);
     m_inTick = false;
     if (m_started) {
         NvSnmpAdapter* adapter = NvSnmpAdapter::instance();
@@ -95,8 +105,9 @@ void _SnmpEventProcessor::wake()
 
 void _SnmpEventProcessor::post(std::function<void()> f)
 {
+    const bool first = m_posted.empty();
     m_posted.push_back(std::move(f));
-    if (QCoreApplication::instance())
+    if (first && QCoreApplication::instance())
         QMetaObject::invokeMethod(this, [this] { tick(); }, Qt::QueuedConnection);
 }
 

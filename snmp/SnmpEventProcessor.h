@@ -20,6 +20,8 @@ class QSocketNotifier;
 class _SnmpEventProcessor : public QObject {
 public:
     static constexpr int kIntervalMs = 20;
+    // Longest a tick goes on running functions posted from posted functions.
+    static constexpr int kPostedBudgetMs = 10;
 
     // The one instance (created on first use, freed when the application ends).
     static _SnmpEventProcessor& instance();

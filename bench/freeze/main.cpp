@@ -2,11 +2,14 @@
 // (the largest gap between two of its ticks):
 //   1. during start-up (session, catalogues, identification of a 12-unit stack
 //      of hv720-sim, first LED polls), on loopback and with slow answers;
-//   2. during the first asynchronous SNMPv3 request to an agent that does not
+//   2. during a form's synchronous set answered after 700 ms, and one to an
+//      agent that does not answer (time-out x retries);
+//   3. during the first asynchronous SNMPv3 request to an agent that does not
 //      answer (engine discovery and time-out).
 //
 //   bench-freeze [--runs N] [--delay MS]
 #include <QApplication>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -18,9 +21,12 @@
 #include <vector>
 
 #include "app/MainUnit.h"
+#include "bind/NvSNMPRequest2Edits.h"
+#include "bind/RequestWait.h"
 #include "platform/Registry.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentSession.h"
 #include "tests/common/BenchOptions.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SnmpdFixture.h"
@@ -29,11 +35,17 @@
 namespace {
 
 constexpr int kHeartbeatMs = 10;
+constexpr int kSlowAnswerMs = 700;
 
 const char* const kStack =
     "model=HV-720 module=HM20\nmodel=HV-710 module=HM10\nmodel=HV-640\nmodel=HV-630\n"
     "model=HV-720\nmodel=HV-720 module=HM10\nmodel=HV-710\nmodel=HV-640*\n"
     "model=HV-720\nmodel=HV-630\nmodel=HV-710 module=HM20\nmodel=HV-720\n";
+
+const NvSNMPVarDescriptor kName[] = {
+    {"1.3.6.1.2.1.1.5", "Name", SyntaxDisplayString, AccessReadable | AccessWritable},
+    {nullptr},
+};
 
 const NvSNMPVarDescriptor kSystem[] = {
     {"1.3.6.1.2.1.1.1", "Description", SyntaxDisplayString, AccessReadable},
@@ -94,6 +106,29 @@ StartUp startUp(const SimulatorProcess& sim, const QTemporaryDir& work)
     return result;
 }
 
+// A form's synchronous set of one value to the agent at port, which waits
+// for the answer (or the time-out, in hundredths of a second, twice).
+double synchronousSet(int port, uint32_t timeout)
+{
+    pointSessionAt(port, timeout);
+    QWidget form;
+    auto* name = new QLineEdit(QStringLiteral("bench-freeze"), &form);
+    auto binding = std::make_unique<NvSNMPRequest2Edits>(&form);
+    binding->request.varList.assign(NvSNMPVarList(kName, NvSNMPVarList::ScalarGroup, 0));
+    binding->asynchronous = false;
+    binding->bindEdit(0, "%s{l32}", name);
+    form.show();
+    Heartbeat heartbeat;
+    try {
+        binding->set(false, true);
+    } catch (const NvSNMPException&) {
+        // the silent agent's time-out
+    }
+    const double gap = heartbeat.largest();
+    NvSNMPRequest2Controls::close(binding);
+    return gap;
+}
+
 double silentV3Request()
 {
     NvSNMPDevice.address = "127.0.0.1";
@@ -132,7 +167,7 @@ int main(int argc, char** argv)
     }
     std::printf("bench-freeze: heartbeat every %d ms; largest gap between two beats, worst of %d runs\n",
                 kHeartbeatMs, runs);
-    for (int d : {0, delay}) {
+    for (int d : {0, delay, kSlowAnswerMs}) {
         sim.set({"1.3.6.1.4.1.497.999.1.1.0", "i", std::to_string(d)});
         StartUp worst;
         for (int r = 0; r < runs; ++r) {
@@ -145,6 +180,20 @@ int main(int argc, char** argv)
                     d ? (std::to_string(d) + " ms answers").c_str() : "loopback", worst.largestGap, worst.total,
                     worst.panels);
     }
+    RequestWait::install();
+    double worstSlow = 0;
+    double worstSilent = 0;
+    for (int r = 0; r < runs; ++r) {
+        sim.set({"1.3.6.1.4.1.497.999.1.1.0", "i", std::to_string(kSlowAnswerMs)});
+        worstSlow = std::max(worstSlow, synchronousSet(sim.port(), 200));
+        worstSilent = std::max(worstSilent, synchronousSet(SnmpdFixture::freeUdpPort(), 50));
+    }
+    sim.set({"1.3.6.1.4.1.497.999.1.1.0", "i", "0"});
+    std::printf("synchronous set from a form, %d ms answers: largest gap %.1f ms (target <= 50 ms)\n", kSlowAnswerMs,
+                worstSlow);
+    std::printf("synchronous set from a form to a silent agent (0.5 s time-out, one retry): largest gap %.1f ms "
+                "(target <= 50 ms)\n",
+                worstSilent);
     double worstV3 = 0;
     for (int r = 0; r < runs; ++r)
         worstV3 = std::max(worstV3, silentV3Request());

@@ -491,7 +491,14 @@ TEST_F(MenuAgainstSimulator, EveryGenericViewOpensWithData)
         int height = e.size.height > 0 ? (e.size.heightScaled ? int(e.size.height * s) : e.size.height)
                                        : designed.height();
         height += int(e.size.addHeight * s);
-        EXPECT_EQ(shown.size, QSize(designed.width() + int(e.size.addWidth * s), height));
+        const int width = designed.width() + int(e.size.addWidth * s);
+        EXPECT_EQ(shown.size.height(), height);
+        // A table's window grows once the fill has sized its columns to their values.
+        if (table) {
+            EXPECT_GE(shown.size.width(), width);
+        } else {
+            EXPECT_EQ(shown.size.width(), width);
+        }
 
         // Every value lies within what the MIB allows its object.
         for (const auto& [row, text] : shown.cells)

@@ -6,11 +6,16 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -345,13 +350,40 @@ TEST_F(ConfigFormAgent, TableViewWalksCountsHintsAndCopies)
     EXPECT_FALSE(strip().EditBtn->isEnabled());
     EXPECT_FALSE(strip().DeleteBtn->isEnabled());
 
-    // The hint of a line: header, tabs up to the longest header, two blanks, cell.
+    // The hint of a line: a table of header and cell, one row per column.
     const QPoint onLine = list().visualItemRect(list().topLevelItem(1)).center();
     const QString hint = tablePanel->listPanel->hintAt(onLine);
-    const QStringList hintLines = hint.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(hintLines.size(), 7);
-    EXPECT_EQ(hintLines[0], "Index" + QString(5, '\t') + "  2");         // "Row Status" is 10 long
-    EXPECT_EQ(hintLines[6], "Row Status" + QString() + "  active");
+    QTextDocument shown;
+    shown.setHtml(hint);
+    const QList<QTextFrame*> frames = shown.rootFrame()->childFrames();
+    ASSERT_EQ(frames.size(), 1);
+    const auto* table = qobject_cast<QTextTable*>(frames.front());
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rows(), 7);
+    ASSERT_EQ(table->columns(), 2);
+    const auto cellText = [&](int row, int column) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        QTextCursor cursor = cell.firstCursorPosition();
+        cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return cursor.selectedText().trimmed();
+    };
+    EXPECT_EQ(cellText(0, 0), "Index");
+    EXPECT_EQ(cellText(0, 1), "2");
+    EXPECT_EQ(cellText(6, 0), "Row Status");
+    EXPECT_EQ(cellText(6, 1), "active");
+
+    // Columns are as wide as their longest value: nothing is clipped.
+    const QFontMetrics metrics(list().font());
+    for (int col = 0; col < list().columnCount(); ++col)
+        for (int line = 0; line < list().topLevelItemCount(); ++line)
+            if (list().columnWidth(col) > 0)
+                EXPECT_GT(list().columnWidth(col), metrics.horizontalAdvance(list().topLevelItem(line)->text(col)))
+                    << col << " " << line;
+    // A column the user has resized keeps its width when the list is read again.
+    list().header()->resizeSection(1, 37);
+    strip().RefreshBtn->click();
+    ASSERT_TRUE(waitAtMost5s([&] { return !binding().busy; }));
+    EXPECT_EQ(list().columnWidth(1), 37);
     QTest::mouseMove(list().viewport(), onLine);
     EXPECT_EQ(list().viewport()->toolTip(), hint);
     const QPoint empty(5, list().viewport()->height() - 5);

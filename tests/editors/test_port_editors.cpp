@@ -184,6 +184,9 @@ TEST_F(PortEditors, MirrorTargetIsCheckedAndWrittenAsAPortNumber)
 
 TEST_F(PortEditors, SegmentationRefreshWaitsForTheWalkOrStop)
 {
+    // Late answers keep the first walk running while the buttons are tried.
+    const std::string delayControl = "1.3.6.1.4.1.497.999.1.1.0";
+    ASSERT_EQ(sim->set({delayControl, "i", "300"}).exitCode, 0);
     TTrafficSegmentationForm form(context);
     EXPECT_FALSE(form.ready());
     {
@@ -194,6 +197,7 @@ TEST_F(PortEditors, SegmentationRefreshWaitsForTheWalkOrStop)
     }
     form.StopBtn->click();
     EXPECT_TRUE(form.ready());
+    ASSERT_EQ(sim->set({delayControl, "i", "0"}).exitCode, 0);
     {
         MessageBoxCloser boxes;
         form.BT_Get->click();
