@@ -21,7 +21,6 @@ namespace {
 
 enum MirrorRow { TargetPort, SourceIngress, SourceEgress, PortState };
 constexpr int kMaxUnit = 12;
-constexpr int kMaxTargetPort = 26;
 
 // The number in an edit; an edit without one fails as a conversion does.
 int numberIn(const QLineEdit* edit)
@@ -122,8 +121,9 @@ void TPortMirrorForm::BT_SetClick()
             UnitEdit->setFocus();
             return;
         }
+        // Any port the unit has can be the target (50 on an HV-710).
         const int port = numberIn(PortEdit);
-        if (port < 1 || port > kMaxTargetPort) {
+        if (port < 1 || port > PortGrid::PortsPerUnit || !IngressPorts->hasPort(PortGrid::portNumber(unit, port))) {
             message(QStringLiteral("Set valid target port"));
             PortEdit->setFocus();
             return;
