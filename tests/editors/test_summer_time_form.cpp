@@ -2,6 +2,7 @@
 // boxes and built back from them, the kinds shown, and the order of the writes.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 #include "editors/SummerTimeConfigFormUnit.h"
@@ -38,6 +39,37 @@ TEST_F(SummerTimeForm, AnnualValuesAreDecodedIntoTheAnnualBoxes)
     EXPECT_FALSE(form.From.day->isHidden());
     EXPECT_TRUE(form.From.week->isHidden());
     EXPECT_FALSE(form.From.week->isEnabled());
+}
+
+TEST_F(SummerTimeForm, AnUndecodablePeriodIsLeftUnchosenAndNothingUnreadIsWritten)
+{
+    // A start of two octets: the end is still shown, and no kind writes boxes
+    // that were never read or picked.
+    ASSERT_EQ(sim->set({kStatus, "i", "2", kAnnualStart, "x", "1D03", kAnnualEnd, "x", "1A0A0300"}).exitCode, 0);
+    TSummerTimeConfigForm form(context);
+    EXPECT_EQ(shown({form.From.day, form.From.month, form.From.hour, form.From.minute}),
+              QStringList({"", "", "", ""}));
+    EXPECT_EQ(shown({form.To.day, form.To.month, form.To.hour, form.To.minute}),
+              QStringList({"26", "10", "3", "0"}));
+    EXPECT_TRUE(form.Memo1->toPlainText().contains("From"));
+    takeSets();
+    form.SetBtnClick();
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("repeating"));
+    form.SetBtnClick();
+    EXPECT_TRUE(takeSets().empty());
+
+    // Once the start is picked the end read from the agent is written back as it was.
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("annual"));
+    auto pick = [](QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); };
+    pick(form.From.day, "29");
+    pick(form.From.month, "3");
+    pick(form.From.hour, "2");
+    pick(form.From.minute, "0");
+    form.SetBtnClick();
+    idle(form.annualBinding());
+    const std::vector<std::string> sets = takeSets();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[1], kAnnualStart + "=0x1D030200 " + kAnnualEnd + "=0x1A0A0300");
 }
 
 TEST_F(SummerTimeForm, RepeatingValuesAreDecodedWithTheLastWeekRules)
