@@ -379,7 +379,7 @@ TEST_F(AccessEditors, EthernetMaskAddSendsTheMasksOfItsState)
         EXPECT_EQ(lastSetColumns(spec), c.columns) << form->statusText().toStdString();
         select(*form, "9");
         form->runOperation(AccessOperation::Delete);
-        EXPECT_EQ(lastSetColumns(spec), std::set<int>{8});
+        EXPECT_EQ(lastSetColumns(spec), std::set<int>{8}) << form->statusText().toStdString();
     }
 }
 
@@ -621,7 +621,6 @@ TEST_F(AccessEditors, TypedValuesThatDoNotConvertAreRefusedWithTheFieldNamedAndK
     } cases[] = {
         {"TIPMaskInformationForm", 1, ""},                  // no profile id
         {"TEthernetMaskInformationForm", 4, "FFFFFF"},      // a MAC of three octets
-        {"TEthernetMaskInformationForm", 1, "9x"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.editor) + " column " + std::to_string(c.column) + " '" + c.typed + "'");
@@ -632,14 +631,16 @@ TEST_F(AccessEditors, TypedValuesThatDoNotConvertAreRefusedWithTheFieldNamedAndK
             setText(*form, 3, "dst-src-mac-addr");
             setText(*form, 4, "FFFFFFFFFFFF");
             setText(*form, 5, "FFFFFF000000");
+            setText(*form, 8, "createAndGo");
         }
         setText(*form, c.column, c.typed);
         const size_t before = sets().size();
+        MessageBoxCloser boxes;
         form->runOperation(AccessOperation::Add);
         EXPECT_EQ(sets().size(), before);
         EXPECT_EQ(lineWithCaption(form->ListView1, "0"), nullptr);
-        EXPECT_TRUE(form->statusText().contains(QString::fromLatin1(spec.table[c.column - 1].label)))
-            << form->statusText().toStdString();
+        const QString said = boxes.texts.join('|') + form->statusText();
+        EXPECT_TRUE(said.contains(QString::fromLatin1(spec.table[c.column - 1].label))) << said.toStdString();
         EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(c.column))->text(), QString::fromLatin1(c.typed));
         if (c.column != 1)
             EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(1))->text(), "9");

@@ -16,6 +16,9 @@ const std::string kRepeatStart = "1.3.6.1.4.1.497.12.10.12.3.0";
 const std::string kRepeatEnd = "1.3.6.1.4.1.497.12.10.12.4.0";
 const std::string kAnnualStart = "1.3.6.1.4.1.497.12.10.12.5.0";
 const std::string kAnnualEnd = "1.3.6.1.4.1.497.12.10.12.6.0";
+// The simulator's switch that serves octet strings under an OID cut to a length.
+const std::string kLongStringsOid = "1.3.6.1.4.1.497.999.1.24.0";
+const std::string kLongStringsLength = "1.3.6.1.4.1.497.999.1.25.0";
 
 QStringList shown(std::initializer_list<const QComboBox*> boxes)
 {
@@ -45,8 +48,10 @@ TEST_F(SummerTimeForm, AnUndecodablePeriodIsLeftUnchosenAndNothingUnreadIsWritte
 {
     // A start of two octets: the end is still shown, and no kind writes boxes
     // that were never read or picked.
-    ASSERT_EQ(sim->set({kStatus, "i", "2", kAnnualStart, "x", "1D03", kAnnualEnd, "x", "1A0A0300"}).exitCode, 0);
+    ASSERT_EQ(sim->set({kStatus, "i", "2", kAnnualStart, "x", "1D030200", kAnnualEnd, "x", "1A0A0300"}).exitCode, 0);
+    ASSERT_EQ(sim->set({kLongStringsOid, "o", kAnnualStart, kLongStringsLength, "i", "2"}).exitCode, 0);
     TSummerTimeConfigForm form(context);
+    ASSERT_EQ(sim->set({kLongStringsLength, "i", "0"}).exitCode, 0);
     EXPECT_EQ(shown({form.From.day, form.From.month, form.From.hour, form.From.minute}),
               QStringList({"", "", "", ""}));
     EXPECT_EQ(shown({form.To.day, form.To.month, form.To.hour, form.To.minute}),
@@ -70,6 +75,7 @@ TEST_F(SummerTimeForm, AnUndecodablePeriodIsLeftUnchosenAndNothingUnreadIsWritte
     const std::vector<std::string> sets = takeSets();
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_EQ(sets[1], kAnnualStart + "=0x1D030200 " + kAnnualEnd + "=0x1A0A0300");
+    ASSERT_EQ(sim->set({kStatus, "i", "1"}).exitCode, 0);  // the repeating rule the other cases start from
 }
 
 TEST_F(SummerTimeForm, RepeatingValuesAreDecodedWithTheLastWeekRules)
