@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include "snmp/NvIni.h"
 #include "snmp/NvSNMPSession.h"
 #include "platform/Registry.h"
+#include "platform/RuntimeFiles.h"
 
 namespace {
 
@@ -36,11 +38,27 @@ bool isSnmpV3(const TMainSettings& settings)
     return settings.versionText == "3" || NvSNMPSecurity.version == 3;
 }
 
+// A conversion failure names where the text came from ("switch /v", "key
+// AgentPort of /conf/10.0.0.7.cfg") before the conversion's own message.
+int integerFrom(const std::string& text, const std::string& source)
+{
+    try {
+        return TStartup::toInteger(text);
+    } catch (const std::runtime_error& e) {
+        throw std::runtime_error(source + ": " + e.what());
+    }
+}
+
+int switchInteger(const std::string& value, const char* name)
+{
+    return integerFrom(value, std::string("switch ") + name);
+}
+
 // The file stores level and protocol codes zero-based, 0 keeping the default.
-void applyOneBased(const std::string& text, int32_t& field)
+void applyOneBased(const std::string& text, int32_t& field, const std::string& source)
 {
     if (text != "0")
-        field = TStartup::toInteger(text) + 1;
+        field = integerFrom(text, source) + 1;
 }
 
 // "MaxRepetitions": 0 walks tables with get-next only, a positive count asks
@@ -59,19 +77,22 @@ void applyConfigurationFile(TMainSettings& settings, const std::string& path)
 {
     const NvIni ini(path);
     auto read = [&](const char* key) { return ini.readString(kSection, key, ""); };
+    const std::string shownPath = QDir::cleanPath(QString::fromStdString(path)).toStdString();
+    auto source = [&](const char* key) { return std::string("key ") + key + " of " + shownPath; };
+    auto integer = [&](const char* key) { return integerFrom(read(key), source(key)); };
 
-    NvSNMPDevice.port = static_cast<uint16_t>(TStartup::toInteger(read("AgentPort")));
+    NvSNMPDevice.port = static_cast<uint16_t>(integer("AgentPort"));
     const std::string version = read("Version");
-    NvSNMPSecurity.version = static_cast<int8_t>(TStartup::toInteger(version));
+    NvSNMPSecurity.version = static_cast<int8_t>(integerFrom(version, source("Version")));
     settings.versionText = version;
     if (const std::string name = read("ContextName"); !name.empty())
         NvSNMPScope.contextName = name;
     NvSNMPScope.contextEngineId = read("ContextEngineID");
-    NvSNMPSecurity.securityModel = TStartup::toInteger(read("SecurityModel"));
-    applyOneBased(read("SecurityLevel"), NvSNMPSecurity.securityLevel);
+    NvSNMPSecurity.securityModel = integer("SecurityModel");
+    applyOneBased(read("SecurityLevel"), NvSNMPSecurity.securityLevel, source("SecurityLevel"));
     NvSNMPSecurity.securityName = read("SecurityName");
-    applyOneBased(read("AuthProtocol"), NvSNMPSecurity.authProtocol);
-    applyOneBased(read("PrivProtocol"), NvSNMPSecurity.privProtocol);
+    applyOneBased(read("AuthProtocol"), NvSNMPSecurity.authProtocol, source("AuthProtocol"));
+    applyOneBased(read("PrivProtocol"), NvSNMPSecurity.privProtocol, source("PrivProtocol"));
     if (const std::string pass = read("AuthPassword"); !pass.empty())
         NvSNMPSecurity.authPassword = pass;
     if (const std::string pass = read("PrivPassword"); !pass.empty())
@@ -102,18 +123,18 @@ void applyArgument(TMainSettings& settings, const std::string& argument, const s
         NvSNMPSecurity.writeCommunity = value;
         settings.writeCommunityText = value;
     } else if (findSwitch(argument, "/v", value)) {
-        NvSNMPSecurity.version = static_cast<int8_t>(TStartup::toInteger(value));
+        NvSNMPSecurity.version = static_cast<int8_t>(switchInteger(value, "/v"));
     } else if (isSnmpV3(settings)) {
         if (findSwitch(argument, "/t", value))
-            NvSNMPDevice.port = static_cast<uint16_t>(TStartup::toInteger(value));
+            NvSNMPDevice.port = static_cast<uint16_t>(switchInteger(value, "/t"));
         else if (findSwitch(argument, "/c", value))
             NvSNMPScope.contextName = value;
         else if (findSwitch(argument, "/d", value))
             NvSNMPScope.contextEngineId = value;
         else if (findSwitch(argument, "/m", value))
-            NvSNMPSecurity.securityModel = TStartup::toInteger(value);
+            NvSNMPSecurity.securityModel = switchInteger(value, "/m");
         else if (findSwitch(argument, "/l", value))
-            NvSNMPSecurity.securityLevel = TStartup::toInteger(value);
+            NvSNMPSecurity.securityLevel = switchInteger(value, "/l");
         else if (findSwitch(argument, "/n", value))
             NvSNMPSecurity.securityName = value;
         else if (findSwitch(argument, "/A", value))
@@ -121,9 +142,9 @@ void applyArgument(TMainSettings& settings, const std::string& argument, const s
         else if (findSwitch(argument, "/P", value))
             NvSNMPSecurity.privPassword = value;
         else if (findSwitch(argument, "/a", value))
-            NvSNMPSecurity.authProtocol = TStartup::toInteger(value);
+            NvSNMPSecurity.authProtocol = switchInteger(value, "/a");
         else if (findSwitch(argument, "/p", value))
-            NvSNMPSecurity.privProtocol = TStartup::toInteger(value);
+            NvSNMPSecurity.privProtocol = switchInteger(value, "/p");
     }
 }
 
@@ -204,7 +225,11 @@ void TStartup::run(TMainSettings& settings, const std::vector<std::string>& argu
     applyScreenScale(settings, logicalDpi);
     startSession("");
     NvSNMPSecurity.version = 0;
-    const std::string moduleDir = moduleDirectory(registry);
+    // Without a module directory in the registry the catalogues come from the
+    // program's own run-time files (the build tree or the installed share folder).
+    std::string moduleDir = moduleDirectory(registry);
+    if (moduleDir.empty())
+        moduleDir = RuntimeFiles::directory().toStdString();
     loadCatalogues(moduleDir);
     readArguments(settings, arguments, configurationDirectory(registry));
 }

@@ -17,7 +17,8 @@ public:
 
     // Screen scale, session start, catalogues, directories and the arguments, in
     // this order. Throws what the session start throws, and std::runtime_error
-    // with the conversion message when a number cannot be read.
+    // when a number cannot be read: "switch /v: 'x' is not a valid integer value"
+    // or "key AgentPort of /conf/10.0.0.7.cfg: '' is not a valid integer value".
     static void run(TMainSettings& settings, const std::vector<std::string>& arguments, double logicalDpi,
                     const Registry& registry, const SessionStarter& startSession);
 

@@ -1,10 +1,13 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "app/CommandLineHelp.h"
 #include "editors/Form1Unit.h"
 
 int main(int argc, char** argv)
 {
+    if (const auto status = TCommandLineHelp::answer(argc, argv, TCommandLineHelp::moduleUsage()))
+        return *status;
     TApplication::endReadablyWithoutDisplay("hv720");
     TApplication app(argc, argv);
     // The hidden request gate lives for the whole run.

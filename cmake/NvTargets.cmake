@@ -38,3 +38,13 @@ function(nv_folder_tests label)
     PROPERTIES LABELS ${label} TIMEOUT ${ARG_TIMEOUT}
                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MIBS=;NV_BIN_DIR=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
 endfunction()
+
+# nv_install_program(<target>...)
+# Installs programs into bin/ of the prefix. What they read at run time is
+# found from there (../share/hv720, see platform/RuntimeFiles), so a copy
+# installed under any prefix works without the build tree.
+function(nv_install_program)
+  foreach(_target ${ARGN})
+    install(TARGETS ${_target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endforeach()
+endfunction()

@@ -63,7 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const std::runtime_error& e) {
         const std::string message = e.what();
         const std::string tail = "' is not a valid integer value";
-        FUZZ_CHECK(message.size() > tail.size() && message.front() == '\''
+        // "switch /v: '...' ..." or "key AgentPort of FILE: '...' ...".
+        const bool named = message.rfind("switch /", 0) == 0 || message.rfind("key ", 0) == 0;
+        FUZZ_CHECK(named && message.find(": '") != std::string::npos && message.size() > tail.size()
                        && message.compare(message.size() - tail.size(), tail.size(), tail) == 0,
                    message);
         return 0;

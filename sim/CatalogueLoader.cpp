@@ -1,5 +1,7 @@
 #include "sim/CatalogueLoader.h"
 
+#include "sim/CatalogueValues.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -10,9 +12,11 @@ namespace {
 struct Row {
     int listKind = 0, indexCount = 0;
     Oid oid;
-    std::string label;
+    std::string opener, label;
     int syntax = 2, access = 2;
     std::vector<std::pair<std::int64_t, std::string>> options;
+    std::string firstOption;  // as written: an object identifier reads as a number only up to its first dot
+    std::string ranges;
 };
 
 std::vector<std::string> tabs(const std::string& line)
@@ -65,6 +69,20 @@ bool hasLabel(const Row& r, const char* label, std::int64_t* value = nullptr)
     return false;
 }
 
+CatalogueObject objectOf(const Row& r)
+{
+    CatalogueObject o;
+    o.oid = r.oid;
+    o.label = r.label;
+    o.table = r.opener;
+    o.kind = kindOf(r.syntax);
+    for (const auto& option : r.options)
+        o.options.push_back(option.first);
+    o.firstOption = r.firstOption;
+    o.ranges = CatalogueValues::parseRanges(r.ranges);
+    return o;
+}
+
 ColumnSpec specFor(const Row& r)
 {
     ColumnSpec s;
@@ -89,6 +107,7 @@ ColumnSpec specFor(const Row& r)
         }
         s.defaultText = (word.empty() ? "text" : word) + "%i";
     }
+    CatalogueValues::limit(objectOf(r), s);
     return s;
 }
 
@@ -118,6 +137,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
             const bool blankOid = f[5].find_first_not_of(' ') == std::string::npos;
             if (!blankOid && !oidutil::parse(f[5], r.oid))
                 throw 0;
+            r.opener = f[1];
             r.label = f[6];
             r.syntax = std::stoi(f[7]);
             r.access = std::stoi(f[8]);
@@ -128,9 +148,13 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                     auto eq = item.find('=');
                     if (eq == std::string::npos)
                         continue;
+                    if (r.options.empty())
+                        r.firstOption = item.substr(0, eq);
                     r.options.push_back({std::stoll(item.substr(0, eq)), item.substr(eq + 1)});
                 }
             }
+            if (f.size() > 10)
+                r.ranges = f[10];
             tables[table].push_back(r);
         } catch (...) {
             error = "catalogue line " + std::to_string(n) + " is not a descriptor row";
@@ -138,6 +162,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         }
     }
 
+    const CatalogueValues values(m_store);
     for (auto& [number, rows] : tables) {
         if (rows.empty())
             continue;
@@ -155,6 +180,9 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 ColumnSpec s = specFor(r);
                 s.oid = o;
                 m_store.addScalar(s);
+                CatalogueObject object = objectOf(r);
+                object.oid = o;
+                believable(values, object, Oid{0}, 1);
                 ++m_scalars;
             }
             continue;
@@ -162,6 +190,7 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
         // Index layout from the leading rows; readable index rows are served too.
         std::vector<IndexKind> index;
         std::vector<ColumnSpec> columns;
+        std::vector<CatalogueObject> valued;  // the columns past the index
         std::string rowsText;
         for (int i = 0; i < indexCount; ++i) {
             const Row& r = rows[static_cast<std::size_t>(i)];
@@ -218,6 +247,8 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 }
             }
             columns.push_back(s);
+            valued.push_back(objectOf(r));
+            valued.back().addressIndex = index[0] != IndexKind::Integer;
         }
         if (columns.empty())
             continue;
@@ -272,20 +303,39 @@ bool CatalogueLoader::load(const std::string& tsv, std::string& error)
                 for (std::size_t k = 0; k < index.size(); ++k) {
                     if (k)
                         item += ',';
-                    switch (index[k]) {
-                    case IndexKind::Integer: item += std::to_string(r); break;
-                    case IndexKind::String: case IndexKind::Implied: item += "entry" + std::to_string(r); break;
-                    case IndexKind::IpAddress: item += "10.0.0." + std::to_string(r); break;
-                    case IndexKind::Mac: item += "00:80:c8:00:00:0" + std::to_string(r); break;
+                    CatalogueObject component;
+                    if (k < static_cast<std::size_t>(indexCount))
+                        component = objectOf(rows[k]);
+                    if (index[k] == IndexKind::String || index[k] == IndexKind::Implied) {
+                        item += "entry" + std::to_string(r);
+                        continue;
                     }
+                    component.kind = index[k] == IndexKind::IpAddress ? ValueKind::IpAddress
+                                     : index[k] == IndexKind::Mac     ? ValueKind::Mac
+                                                                      : ValueKind::Integer;
+                    item += CatalogueValues::indexText(component, r);
                 }
                 rowsText += (rowsText.empty() ? "" : ";") + item;
             }
         }
         TableSpec* t = m_store.addTable("catalogue" + std::to_string(number), index, columns, control, rc);
-        for (const Oid& row : m_store.rowsFromText(*t, rowsText))
+        int position = 0;
+        for (const Oid& row : m_store.rowsFromText(*t, rowsText)) {
             m_store.addRow(t, row);
+            ++position;
+            for (const CatalogueObject& object : valued)
+                believable(values, object, row, position);
+        }
         ++m_tables;
     }
     return true;
+}
+
+void CatalogueLoader::believable(const CatalogueValues& values, const CatalogueObject& object, const Oid& instance,
+                                 int position)
+{
+    const Oid oid = oidutil::concat(object.oid, instance);
+    if (const auto value = values.value(object, instance, position))
+        m_store.put(oid, *value);
+    m_store.setLive(oid, values.perSecond(object, instance), CatalogueValues::isClock(object));
 }

@@ -1,8 +1,12 @@
 #pragma once
 // Serves the objects of a view catalogue dump (tab-separated: table number,
 // opener, list kind, index count, row number, oid, label, syntax, access,
-// options) with generated values, leaving objects already served untouched.
+// options, allowed values) with believable values, leaving objects already
+// served untouched.
 #include "sim/ObjectStore.h"
+
+class CatalogueValues;
+struct CatalogueObject;
 
 #include <string>
 
@@ -15,6 +19,9 @@ public:
     int scalarsAdded() const { return m_scalars; }
 
 private:
+    // Gives a loaded object of one row its value and makes it grow where it counts.
+    void believable(const CatalogueValues& values, const CatalogueObject& object, const Oid& instance, int position);
+
     ObjectStore& m_store;
     int m_tables = 0, m_scalars = 0;
 };

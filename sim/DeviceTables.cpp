@@ -410,19 +410,19 @@ col +1 display na
 col +2 ip ro def=10.90.90.5
 col +3 int ro enum=1,2,3,4 def=4
 col +4 ip ro def=0.0.0.0
-col +5 int ro def=0
+col +5 int ro enum=1,2,3,4,5,6 def=5
 col +6 ip ro def=0.0.0.0
-col +7 int ro def=0
+col +7 int ro enum=1,2,3,4,5,6 def=5
 col +8 ip ro def=0.0.0.0
-col +9 int ro def=0
+col +9 int ro enum=1,2,3,4,5,6 def=5
 col +10 ip ro def=0.0.0.0
-col +11 int ro def=0
+col +11 int ro enum=1,2,3,4,5,6 def=5
 col +12 ip ro def=0.0.0.0
-col +13 int ro def=0
+col +13 int ro enum=1,2,3,4,5,6 def=5
 col +14 ip ro def=0.0.0.0
-col +15 int ro def=0
+col +15 int ro enum=1,2,3,4,5,6 def=5
 col +16 ip ro def=0.0.0.0
-col +17 int ro def=0
+col +17 int ro enum=1,2,3,4,5,6 def=5
 col +18 int rw
 base 1.3.6.1.4.1.497.12.5.12.1
 table serverGroupMembers index=str,ip,int rows=radius,10.90.90.5,4 control=+4:adddel

@@ -152,6 +152,30 @@ const ObjectStore::Map::value_type* ObjectStore::next(const Oid& oid, bool inclu
     return it == m_map.end() ? nullptr : &*it;
 }
 
+bool ObjectStore::setLive(const Oid& oid, std::int64_t perSecond, bool clock)
+{
+    auto it = m_map.find(oid);
+    if (it == m_map.end())
+        return false;
+    it->second.perSecond = perSecond;
+    it->second.clock = clock;
+    return true;
+}
+
+SimValue ObjectStore::served(const Entry& entry, std::uint64_t uptimeTicks, long long now)
+{
+    if (entry.clock)
+        return SimValue::octets(valuetext::localTime(now), entry.value.kind);
+    if (entry.perSecond == 0 || !entry.value.isNumeric())
+        return entry.value;
+    SimValue v = entry.value;
+    const std::uint64_t grown = static_cast<std::uint64_t>(v.number)
+                                + static_cast<std::uint64_t>(entry.perSecond) * uptimeTicks / 100;
+    // 32-bit kinds wrap as their counters do; Counter64 keeps its bit pattern.
+    v.number = static_cast<std::int64_t>(v.kind == ValueKind::Counter64 ? grown : grown & 0xffffffffu);
+    return v;
+}
+
 bool ObjectStore::put(const Oid& oid, const SimValue& value)
 {
     auto it = m_map.find(oid);

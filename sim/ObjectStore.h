@@ -24,6 +24,10 @@ public:
     struct Entry {
         SimValue value;
         const ColumnSpec* spec = nullptr;
+        // Served as value + perSecond for every second of uptime (counters, uptimes).
+        std::int64_t perSecond = 0;
+        // Served as the current local date and time ("2026/03/27 12:00:00").
+        bool clock = false;
     };
     // One variable of a set request.
     struct SetItem {
@@ -67,6 +71,10 @@ public:
     const Map::value_type* next(const Oid& oid, bool inclusive) const;
     // Replaces the value of an existing object (no checks).
     bool put(const Oid& oid, const SimValue& value);
+    // Makes an existing object grow by perSecond a second of uptime, or show the clock.
+    bool setLive(const Oid& oid, std::int64_t perSecond, bool clock);
+    // The value an entry shows after uptimeTicks hundredths of a second, the clock reading now.
+    static SimValue served(const Entry& entry, std::uint64_t uptimeTicks, long long now);
     const Map& objects() const { return m_map; }
 
     // Checks a whole set request; each item's error is filled. Returns the index of
@@ -78,9 +86,11 @@ public:
     // Initial value of a column in a row (template substitution, see defaults below).
     SimValue defaultValue(const ColumnSpec& spec, const Oid& instance) const;
 
+    // A port list of 96 octets: every port of the stack, or a few chosen by salt.
+    std::string portBits(bool all, int salt) const;
+
 private:
     int checkValue(const ColumnSpec& spec, const SimValue& v) const;
-    std::string portBits(bool all, int salt) const;
 
     Map m_map;
     std::map<Oid, std::unique_ptr<ColumnSpec>> m_specs;

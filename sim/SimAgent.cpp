@@ -1,5 +1,7 @@
 #include "sim/SimAgent.h"
 
+#include <ctime>
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/agent/net-snmp-agent-includes.h>
@@ -265,6 +267,13 @@ bool SimAgent::start(std::string& error)
     }
     m_started = true;
     g_agent = this;
+    // The engine's own identifier and boot count, where a catalogue serves the engine group.
+    std::vector<u_char> engineId(64);
+    const int engineIdLength = snmpv3_get_engineID(engineId.data(), engineId.size());
+    if (engineIdLength > 0)
+        m_store.put(Oid{1, 3, 6, 1, 6, 3, 10, 2, 1, 1, 0},
+                    SimValue::octets(std::string(engineId.begin(), engineId.begin() + engineIdLength)));
+    m_store.put(Oid{1, 3, 6, 1, 6, 3, 10, 2, 1, 2, 0}, SimValue::integer(snmpv3_local_snmpEngineBoots()));
     if (main_session && main_session->callback != packetFilter) {
         g_packetCallback = main_session->callback;
         main_session->callback = packetFilter;
@@ -306,6 +315,13 @@ void SimAgent::shutdown()
         std::filesystem::remove_all(m_dir, ec);
         m_ownDir = false;
     }
+}
+
+SimValue SimAgent::shown(const ObjectStore::Entry& entry) const
+{
+    if (m_options.still)
+        return ObjectStore::served(entry, 0, m_startTime);
+    return ObjectStore::served(entry, netsnmp_get_agent_uptime(), std::time(nullptr));
 }
 
 void SimAgent::ledTick()
@@ -468,7 +484,7 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
                 std::vector<oid> name(e->first.begin(), e->first.end());
                 netsnmp_variable_list* vb = snmp_add_null_var(resp, name.data(), name.size());
                 if (vb)
-                    setVar(vb, faulty(e->first, e->second.value));
+                    setVar(vb, faulty(e->first, shown(e->second)));
             }
         }
     }
@@ -590,13 +606,14 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             if (r->processed)
                 continue;
             Oid o = toOid(r->requestvb->name, r->requestvb->name_length);
+            logGet(o);
             if (injected(o)) {
                 netsnmp_set_request_error(reqinfo, r, m_faults.errorStatus);
                 continue;
             }
             const ObjectStore::Entry* e = m_store.get(o);
             if (e && !(v1 && e->value.kind == ValueKind::Counter64))
-                serve(r->requestvb, o, e->value);
+                serve(r->requestvb, o, shown(*e));
             else
                 netsnmp_set_request_error(reqinfo, r, m_store.findSpec(o) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
         }
@@ -616,7 +633,7 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
             if (injected(e->first))
                 netsnmp_set_request_error(reqinfo, r, m_faults.errorStatus);
             else
-                serve(r->requestvb, e->first, e->second.value);
+                serve(r->requestvb, e->first, shown(e->second));
         }
         break;
     case MODE_SET_RESERVE1: {
@@ -657,6 +674,14 @@ void SimAgent::process(void* ri, void* rq, const Oid& root)
     default:
         break;
     }
+}
+
+// One line per object asked for by a get, in dotted form.
+void SimAgent::logGet(const Oid& oid) const
+{
+    if (m_options.getLogPath.empty())
+        return;
+    std::ofstream(m_options.getLogPath, std::ios::app) << oidutil::format(oid) << '\n';
 }
 
 // One line per committed set: OID=VALUE pairs separated by blanks; numbers in

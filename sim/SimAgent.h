@@ -8,6 +8,7 @@
 #include "sim/StackModel.h"
 
 #include <csignal>
+#include <ctime>
 #include <deque>
 #include <memory>
 #include <string>
@@ -51,9 +52,14 @@ private:
         std::string opaque;
     };
     void logSet(const std::vector<ObjectStore::SetItem>& items) const;
+    void logGet(const Oid& oid) const;
     const ObjectStore::Map::value_type* nextForWalk(const Oid& o) const;
 
+    // The value an entry shows now (counters grown, the clock read), or at the start with --still.
+    SimValue shown(const ObjectStore::Entry& entry) const;
+
     const SimOptions& m_options;
+    const std::time_t m_startTime = std::time(nullptr);
     ObjectStore& m_store;
     StackModel& m_stack;
     FaultSwitches& m_faults;

@@ -17,7 +17,7 @@ static bool readFile(const std::string& path, std::string& text)
 
 bool SimOptions::takesValue(const std::string& n)
 {
-    return n != "help" && n != "quiet";
+    return n != "help" && n != "version" && n != "quiet" && n != "still";
 }
 
 static bool toInt(const std::string& v, int& out, int lo, int hi)
@@ -171,10 +171,16 @@ bool SimOptions::apply(const std::string& name, const std::string& value, std::s
         return readConfig(value, error);
     } else if (name == "set-log") {
         setLogPath = value;
+    } else if (name == "get-log") {
+        getLogPath = value;
     } else if (name == "quiet") {
         quiet = true;
+    } else if (name == "still") {
+        still = true;
     } else if (name == "help") {
         helpRequested = true;
+    } else if (name == "version") {
+        versionRequested = true;
     } else {
         error = "unknown option --" + name;
         return false;
@@ -274,6 +280,10 @@ std::string SimOptions::usage()
   --stop-after N            answer N requests, then none
   --bulk-fault short=N|toobig=N|generr|drop   misanswer GETBULK requests
   --set-log FILE            append every committed set request to FILE, one line each
+  --get-log FILE            append the object of every get request to FILE, one line each
   --quiet                   no start-up line
+  --still                   counters, uptimes and the clock do not move (two reads compare equal)
+  --help                    print this text and exit
+  --version                 print the version and exit
 )";
 }

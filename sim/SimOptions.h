@@ -27,7 +27,9 @@ public:
     unsigned seed = 720;
     int rmonState = 3;
     bool quiet = false;
+    bool still = false;         // counters, uptimes and the clock keep their first values
     std::string setLogPath;                       // empty: sets are not logged
+    std::string getLogPath;                       // empty: gets are not logged
     FaultSwitches faults;
 
     // Parses argv; a --config file is read where it appears.
@@ -38,4 +40,5 @@ public:
     static bool takesValue(const std::string& name);
     static std::string usage();
     bool helpRequested = false;
+    bool versionRequested = false;
 };

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 SimValue SimValue::integer(std::int64_t n, ValueKind k)
 {
@@ -227,6 +228,16 @@ std::string hex(const std::string& bytes)
         s += d[c & 15];
     }
     return s;
+}
+
+std::string localTime(long long secondsSinceEpoch)
+{
+    const std::time_t t = static_cast<std::time_t>(secondsSinceEpoch);
+    std::tm parts{};
+    localtime_r(&t, &parts);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &parts);
+    return text;
 }
 
 } // namespace valuetext

@@ -57,4 +57,6 @@ bool kindFromWord(const std::string& word, ValueKind& kind);
 // MAC as aa:bb:cc:dd:ee:ff.
 bool parse(ValueKind kind, const std::string& text, SimValue& out);
 std::string hex(const std::string& bytes);
+// Local date and time as a switch shows it: "2026/03/27 12:00:00".
+std::string localTime(long long secondsSinceEpoch);
 }

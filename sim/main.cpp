@@ -57,6 +57,10 @@ int main(int argc, char** argv)
         std::cout << SimOptions::usage();
         return 0;
     }
+    if (options.versionRequested) {
+        std::cout << "hv720-sim " << NV_VERSION << "\n";
+        return 0;
+    }
 
     StackModel stack;
     stack.seed(options.seed);

@@ -46,6 +46,7 @@
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
+#include "snmp/NvStrictValue.h"
 #include "tests/app/ModuleUnderTest.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/TestFiles.h"
@@ -288,6 +289,8 @@ struct ShownView {
     QString status;
     int lines = 0;       // table views
     int values = 0;      // scalar views: rows with a value
+    // Every value shown (scalar rows, table cells) with the row that describes it.
+    std::vector<std::pair<NvSNMPVarRow, std::string>> cells;
     std::string instance;
     int8_t requestVersion = -1;
     QString notes;
@@ -321,6 +324,24 @@ bool readShownView(QWidget* modal, ShownView& shown, const QElapsedTimer& since)
         const NvSNMPVarList& vars = binding->request.varList;
         for (int i = 0; i < vars.count(); ++i)
             shown.values += vars.isReadable(i) && !vars.row(i).value.empty() && vars.row(i).value != "(NULL)";
+        if (auto* list = form->findChild<TListViewPanel*>()) {
+            // A line's cells: the hidden-column rows, then the listed rows.
+            std::vector<int> layout;
+            for (int i = 0; i < vars.count(); ++i)
+                if (vars.isHiddenColumn(i))
+                    layout.push_back(i);
+            for (int i = 0; i < vars.count(); ++i)
+                if (vars.isListed(i))
+                    layout.push_back(i);
+            for (int l = 0; l < list->listView->topLevelItemCount(); ++l)
+                for (int c = 0; c < static_cast<int>(layout.size()); ++c)
+                    shown.cells.push_back({vars.row(layout[static_cast<size_t>(c)]),
+                                           list->listView->topLevelItem(l)->text(c).toStdString()});
+        } else {
+            for (int i = 0; i < vars.count(); ++i)
+                if (vars.isReadable(i))
+                    shown.cells.push_back({vars.row(i), vars.row(i).value});
+        }
         shown.instance = vars.instance;
         shown.requestVersion = binding->request.version;
     }
@@ -354,6 +375,42 @@ QSize designedSize(TMainForm& main, const TMenuEntry& e)
     else
         form.showEditor(std::move(binding));
     return form.size();
+}
+
+// Why a shown value is one no switch would report: outside the options or the
+// allowed values the MIB gives its object; empty when it is believable.
+std::string implausible(const NvSNMPVarRow& row, const std::string& text)
+{
+    if (text.empty() || text == "(NULL)")
+        return {};
+    if (row.options)
+        return row.options->indexOfLabel(text) < 0 ? "not one of its options" : "";
+    if (row.ranges.empty())
+        return {};
+    std::optional<int64_t> measured;
+    switch (row.syntax) {
+    case SyntaxInteger: case SyntaxCounter: case SyntaxGauge: case SyntaxUInteger:
+        measured = readWholeNumber(text);
+        break;
+    case SyntaxDisplayString:
+        measured = static_cast<int64_t>(text.size());
+        break;
+    case SyntaxOctets:
+        if (const auto octets = readHexOctets(text))
+            measured = static_cast<int64_t>(octets->size());
+        break;
+    default:
+        return {};
+    }
+    if (!measured)
+        return "does not read as its syntax";
+    return inRangeList(*measured, row.ranges) ? "" : "outside " + rangeListText(row.ranges);
+}
+
+// A value that says nothing: empty, zero, a zero address or uptime.
+bool isNothing(const std::string& text)
+{
+    return text.empty() || text == "(NULL)" || text == "0" || text == "0.0.0.0" || text == "0:00:00.00";
 }
 
 class MenuAgainstSimulator : public ::testing::Test {
@@ -421,14 +478,21 @@ TEST_F(MenuAgainstSimulator, EveryGenericViewOpensWithData)
         height += int(e.size.addHeight * s);
         EXPECT_EQ(shown.size, QSize(designed.width() + int(e.size.addWidth * s), height));
 
-        if ((table && shown.lines > 0) || (!table && shown.values > 0))
+        // Every value lies within what the MIB allows its object.
+        for (const auto& [row, text] : shown.cells)
+            if (const std::string why = implausible(row, text); !why.empty())
+                ADD_FAILURE() << row.label << " = \"" << text << "\": " << why;
+        const bool saysSomething = std::any_of(shown.cells.begin(), shown.cells.end(),
+                                               [](const auto& cell) { return !isNothing(cell.second); });
+        if (((table && shown.lines > 0) || (!table && shown.values > 0)) && saysSomething)
             ++withData;
         else
             empty << QString::fromUtf8(e.component);
     }
     std::printf("generic view entries opened: %d, with data: %d\n", opened, withData);
-    // "Add Member Switch" (hidden) is a single-instance form for a member still
-    // to be added: the menu gives it no instance, so there is nothing to read.
+    // No view shows only zeros and blanks. "Add Member Switch" (hidden) is a
+    // single-instance form for a member still to be added: the menu gives it no
+    // instance, so there is nothing to read.
     EXPECT_EQ(empty, QStringList{"AddMemberSwitch1"});
 }
 

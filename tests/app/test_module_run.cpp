@@ -102,7 +102,7 @@ TEST(ModuleRun, ConversionFailureIsShownAndEndsTheModule)
     QTemporaryDir dir;
     ModuleRun module(dir);
     EXPECT_EQ(module.run({"/I127.0.0.1", "/Rro", "/vx"}), 1);
-    EXPECT_EQ(module.boxTexts, std::vector<std::string>{"'x' is not a valid integer value"});
+    EXPECT_EQ(module.boxTexts, std::vector<std::string>{"switch /v: 'x' is not a valid integer value"});
     EXPECT_FALSE(mainWindowExists());
 }
 

@@ -209,27 +209,37 @@ TEST_F(StartupTest, ConversionFailuresStopStartUp)
         const char* message;
     };
     const Case cases[] = {
-        {{"/I10.0.0.7", "/vx"}, std::nullopt, "'x' is not a valid integer value"},
-        {{"/I10.0.0.7", "/v"}, std::nullopt, "'' is not a valid integer value"},
-        {{"/I10.0.0.7", "/v3", "/t16x"}, std::nullopt, "'16x' is not a valid integer value"},
-        {{"/I10.0.0.7", "/v3", "/m 3"}, std::nullopt, "' 3' is not a valid integer value"},
-        {{"/I10.0.0.7", "/v3", "/a99999999999"}, std::nullopt, "'99999999999' is not a valid integer value"},
-        {{"/I10.0.0.7", std::string("/v1\0x\n", 6)}, std::nullopt, "'1?x?' is not a valid integer value"},
-        {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "abc"}, {"Version", "3"}}}, "'abc' is not a valid integer value"},
-        {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "161"}}}, "'' is not a valid integer value"},
+        {{"/I10.0.0.7", "/vx"}, std::nullopt, "switch /v: 'x' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v"}, std::nullopt, "switch /v: '' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v3", "/t16x"}, std::nullopt, "switch /t: '16x' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v3", "/m 3"}, std::nullopt, "switch /m: ' 3' is not a valid integer value"},
+        {{"/I10.0.0.7", "/v3", "/a99999999999"}, std::nullopt, "switch /a: '99999999999' is not a valid integer value"},
+        {{"/I10.0.0.7", std::string("/v1\0x\n", 6)}, std::nullopt, "switch /v: '1?x?' is not a valid integer value"},
+        {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "abc"}, {"Version", "3"}}},
+         "key AgentPort of FILE: 'abc' is not a valid integer value"},
+        {{"/I10.0.0.7", "/Rro"}, {{{"AgentPort", "161"}}}, "key Version of FILE: '' is not a valid integer value"},
         {{"/I10.0.0.7", "/Rro"},
          {{{"AgentPort", "161"}, {"Version", "1"}, {"SecurityModel", "1"}, {"SecurityLevel", "high"}}},
-         "'high' is not a valid integer value"},
+         "key SecurityLevel of FILE: 'high' is not a valid integer value"},
+        {{"/I10.0.0.7", "/Rro"},
+         {{{"AgentPort", "161"}, {"Version", "1"}, {"SecurityModel", "1"}, {"SecurityLevel", "0"}}},
+         "key AuthProtocol of FILE: '' is not a valid integer value"},
     };
+    // The file as the message names it: the host's "..\Conf\MBF\" resolved.
+    const std::string file = dir.filePath("host/Conf/MBF/10.0.0.7.cfg").toStdString();
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
         QFile::remove(confDir + "10.0.0.7.cfg");
         if (c.file)
             device("10.0.0.7", *c.file);
+        std::string expected = c.message;
+        if (const auto at = expected.find("FILE"); at != std::string::npos)
+            expected.replace(at, 4, file);
         try {
             run(c.args);
-            ADD_FAILURE() << "no failure for " << ::testing::PrintToString(c.args);
+            ADD_FAILURE() << "no failure";
         } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), c.message) << ::testing::PrintToString(c.args);
+            EXPECT_EQ(e.what(), expected);
         }
     }
     // Without SNMPv3 the v3 switches are not read at all.

@@ -363,7 +363,7 @@ TEST_F(ConfigFormAgent, TableViewWalksCountsHintsAndCopies)
     clickLine(1);
     EXPECT_TRUE(strip().EditBtn->isEnabled());
     EXPECT_TRUE(strip().DeleteBtn->isEnabled());
-    EXPECT_EQ(edit(1)->text(), "10.0.2.2");
+    EXPECT_EQ(edit(1)->text(), "10.90.90.12");
     QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, empty);
     EXPECT_TRUE(list().selectedItems().isEmpty());
     EXPECT_FALSE(strip().EditBtn->isEnabled());
@@ -377,7 +377,7 @@ TEST_F(ConfigFormAgent, TableViewWalksCountsHintsAndCopies)
     const QStringList all = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(all.size(), 4);
     EXPECT_EQ(all[0] + '\n', header);
-    EXPECT_TRUE(all[3].startsWith("3\t10.0.3.3\t")) << all[3].toStdString();
+    EXPECT_TRUE(all[3].startsWith("3\t10.90.90.13\t")) << all[3].toStdString();
     clickLine(2);
     QTest::keyClick(&list(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), header + all[3] + '\n');
@@ -444,7 +444,7 @@ TEST_F(ConfigFormAgent, DeleteSendsOnlyTheIndexAndTheDeletionValue)
     strip().DeleteBtn->click();
     EXPECT_EQ(agentValue(kHost + "7.9"), "");
     EXPECT_EQ(lineTexts(0), (std::vector<std::string>{"1", "2", "3"}));  // read again at once
-    EXPECT_EQ(lineTexts(1), (std::vector<std::string>{"10.0.1.1", "10.0.2.2", "10.0.3.3"}));
+    EXPECT_EQ(lineTexts(1), (std::vector<std::string>{"10.90.90.11", "10.90.90.12", "10.90.90.13"}));
     std::vector<int> accessAfter;
     for (int k = 0; k < binding().request.varList.count(); ++k)
         accessAfter.push_back(binding().request.varList.row(k).access);
@@ -491,7 +491,7 @@ TEST_F(ConfigFormAgent, EditTakesTheStatusValuesOutAndPutsThemBack)
             EXPECT_EQ(comboItems(kHostStatusRow), c.itemsWhileEditing);
             EXPECT_EQ(rows().isRowHidden(kHostStatusRow), c.itemsWhileEditing.empty());
             EXPECT_EQ(edit(1)->width(), 200);
-            EXPECT_EQ(edit(1)->text(), "10.0.1.1");
+            EXPECT_EQ(edit(1)->text(), "10.90.90.11");
             EXPECT_TRUE(edit(0)->isReadOnly());  // the index cannot change
             auto* set = dialog->findChild<QPushButton*>("Set Checked");
             EXPECT_FALSE(set->isEnabled());
@@ -504,9 +504,9 @@ TEST_F(ConfigFormAgent, EditTakesTheStatusValuesOutAndPutsThemBack)
         EXPECT_EQ(comboItems(kHostStatusRow), itemsBefore);
         EXPECT_FALSE(rows().isRowHidden(kHostStatusRow));
         EXPECT_EQ(agentValue(kHost + "5.1"), "1514");
-        EXPECT_EQ(agentValue(kHost + "5.2"), "0");
+        EXPECT_EQ(agentValue(kHost + "5.2"), "514");  // the other rows keep the syslog port
         EXPECT_EQ(agentValue(kHost + "7.1"), "1");
-        ASSERT_TRUE(sim->set({kHost + "5.1", "i", "0"}).exitCode == 0);
+        ASSERT_TRUE(sim->set({kHost + "5.1", "i", "514"}).exitCode == 0);
         form.reset();
     }
 }

@@ -4,11 +4,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "platform/FilePath.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/Registry.h"
+#include "platform/RuntimeFiles.h"
 #include "tests/common/TestFiles.h"
 
 namespace {
@@ -115,6 +117,31 @@ TEST(FilePath, BackslashesBecomeSlashes)
     for (const auto& [in, out] : cases) {
         EXPECT_EQ(FilePath::toFileSystem(QString::fromUtf8(in)), QString::fromUtf8(out));
         EXPECT_EQ(FilePath::toFileSystem(std::string(in)), out);
+    }
+}
+
+TEST(RuntimeFiles, FoundBesideTheProgramOrUnderShare)
+{
+    // Folders made under a fresh directory: the program lies in "bin".
+    struct Case {
+        const char* name;
+        std::vector<const char*> folders;
+        const char* expected;  // relative to the fresh directory
+    };
+    const Case cases[] = {
+        {"build tree", {"bin/errmsg"}, "bin/"},
+        {"installed", {"bin", "share/hv720/errmsg"}, "share/hv720/"},
+        {"beside wins", {"bin/errmsg", "share/hv720/errmsg"}, "bin/"},
+        {"neither", {"bin", "share/hv720"}, "bin/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        for (const char* folder : c.folders)
+            ASSERT_TRUE(QDir(dir.path()).mkpath(folder));
+        EXPECT_EQ(RuntimeFiles::directoryFor(dir.filePath("bin")), dir.path() + "/" + c.expected);
+        // A path given with "..", as a link or a relative start may give it.
+        EXPECT_EQ(RuntimeFiles::directoryFor(dir.filePath("share/../bin")), dir.path() + "/" + c.expected);
     }
 }
 

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -289,6 +291,68 @@ TEST_F(SimTest, CatalogueObjectsAreServed)
 
     // Objects served by the simulator itself keep their own values and types.
     EXPECT_EQ(entries(sim.get({kUnit + ".10.1"}).out)[kUnit + ".10.1"], "HV-720");
+}
+
+TEST_F(SimTest, CatalogueValuesAreWhatTheStackWouldReport)
+{
+    // Number, opener, list kind, index count, row, oid, label, syntax, access, options, allowed values.
+    const std::string tsv =
+        "20\tDevice\t0\t0\t1\t1.3.6.1.4.1.497.31.1.1\tTotal Number Of Port\t2\t2\t\t\n"
+        "20\tDevice\t0\t0\t2\t1.3.6.1.4.1.497.31.1.2\tMax Age[600-4000]\t2\t6\t\t600..4000\n"
+        "20\tDevice\t0\t0\t3\t1.3.6.1.4.1.497.31.1.3\tTx Hold Count[1-10]\t2\t6\t\t1..10\n"
+        "20\tDevice\t0\t0\t4\t1.3.6.1.4.1.497.31.1.4\tSpare Level\t2\t6\t\t5..9\n"
+        "20\tDevice\t0\t0\t5\t1.3.6.1.4.1.497.31.1.5\tServer1 IPAddr\t76\t6\t\t\n"
+        "20\tDevice\t0\t0\t6\t1.3.6.1.4.1.497.31.1.6\tDefault Gateway\t64\t6\t\t\n"
+        "20\tDevice\t0\t0\t7\t1.3.6.1.4.1.497.31.1.7\tSystem UpTime\t67\t2\t\t\n"
+        "21\tIP Interfaces\t2\t1\t1\t1.3.6.1.4.1.497.31.2.1.1\tIP Address\t64\t1\t\t\n"
+        "21\tIP Interfaces\t2\t1\t2\t1.3.6.1.4.1.497.31.2.1.2\tIf Index\t2\t2\t\t\n"
+        "21\tIP Interfaces\t2\t1\t3\t1.3.6.1.4.1.497.31.2.1.3\tSubnet Mask\t64\t2\t\t\n"
+        "22\tPort Counters\t2\t1\t1\t1.3.6.1.4.1.497.31.3.1.1\tPort\t2\t1\t\t\n"
+        "22\tPort Counters\t2\t1\t2\t1.3.6.1.4.1.497.31.3.1.2\tIn Octets\t65\t2\t\t\n"
+        "22\tPort Counters\t2\t1\t3\t1.3.6.1.4.1.497.31.3.1.3\tIn Multicast Pkts\t65\t2\t\t\n"
+        "22\tPort Counters\t2\t1\t4\t1.3.6.1.4.1.497.31.3.1.4\tIn Errors\t65\t2\t\t\n";
+    startSim({"--catalogue", sim.writeFile("catalogue.tsv", tsv)});
+    const std::string device = "1.3.6.1.4.1.497.31.1.", counters = "1.3.6.1.4.1.497.31.3.1.";
+
+    const std::pair<const char*, const char*> scalars[] = {
+        {"1", "100"},           // the default stack's ports
+        {"2", "2000"},          // STP timers at their defaults
+        {"3", "3"},
+        {"4", "5"},             // no rule: the nearest allowed value
+        {"5", "10.90.90.11"},   // a server of the switch's network, as text
+        {"6", "10.90.90.254"},
+    };
+    auto shown = entries(sim.get({device + "1.0", device + "2.0", device + "3.0", device + "4.0", device + "5.0",
+                                  device + "6.0"}).out);
+    for (const auto& [object, value] : scalars) {
+        SCOPED_TRACE(object);
+        EXPECT_EQ(shown[device + object + ".0"], value);
+    }
+
+    // Each interface in its own /24, numbered like ports.
+    using Rows = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(column(sim, "1.3.6.1.4.1.497.31.2.1.2"),
+              (Rows{{"10.90.90.1", "1"}, {"10.90.91.1", "2"}, {"10.90.92.1", "3"}}));
+    EXPECT_EQ(column(sim, "1.3.6.1.4.1.497.31.2.1.3").front().second, "255.255.255.0");
+
+    // The allowed values bound writes too.
+    EXPECT_NE(sim.set({device + "2.0", "i", "500"}).err.find("wrongValue"), std::string::npos);
+    EXPECT_EQ(sim.set({device + "2.0", "i", "1000"}).exitCode, 0);
+
+    // Uptime and traffic counters grow, each column and port at its own rate; error counters stand.
+    auto read = [&] {
+        return entries(sim.get({device + "7.0", counters + "2.1", counters + "2.2", counters + "3.1",
+                                counters + "4.1"}).out);
+    };
+    auto before = read();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    auto after = read();
+    auto grew = [&](const std::string& oid) { return std::stoll(after[oid]) - std::stoll(before[oid]); };
+    EXPECT_NE(before[device + "7.0"], after[device + "7.0"]);
+    EXPECT_GT(grew(counters + "2.1"), grew(counters + "3.1"));
+    EXPECT_GT(grew(counters + "3.1"), 0);
+    EXPECT_NE(grew(counters + "2.1"), grew(counters + "2.2"));
+    EXPECT_EQ(grew(counters + "4.1"), 0);
 }
 
 TEST_F(SimTest, FaultSwitchesFromOptionsAndControlScalars)
