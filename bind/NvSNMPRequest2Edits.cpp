@@ -325,6 +325,9 @@ void NvSNMPRequest2Edits::setConstraintOwner(QWidget* form)
 void NvSNMPRequest2Edits::showValues(int row)
 {
     NvSNMPVarList& list = request.varList;
+    // A bit list shorter than its controls loads the bits it has; the controls
+    // bound after it still load, and the short list is named at the end.
+    std::string shortList;
     for (const auto& record : m_bindings) {
         if (row != -1 && record->row != row)
             continue;
@@ -348,10 +351,14 @@ void NvSNMPRequest2Edits::showValues(int row)
             if (!record->bitIndices.empty()) {
                 for (size_t i = 0; i < record->controls.size(); ++i) {
                     const int bit = record->bitIndices[i];
-                    if (bit < 0 || static_cast<size_t>(bit / 8) >= octets.size())
+                    if (bit < 0)
                         throw errorOfCode(ErrBitIndexRange);
+                    const bool present = static_cast<size_t>(bit / 8) < octets.size();
+                    if (!present && shortList.empty())
+                        shortList = r.label + ": the list holds " + std::to_string(octets.size())
+                                    + " octets, its controls need " + std::to_string(record->bitIndices.back() / 8 + 1);
                     if (auto* box = qobject_cast<QCheckBox*>(record->controls[i].data()))
-                        box->setChecked(bitOf(octets, bit));
+                        box->setChecked(present && bitOf(octets, bit));
                 }
             } else if (r.options) {
                 int position = r.options->indexOfLabel(text);
@@ -383,6 +390,8 @@ void NvSNMPRequest2Edits::showValues(int row)
             throw errorOfCode(ErrBadControlType);
         }
     }
+    if (!shortList.empty())
+        throw NvSNMPException(shortList, errorOfCode(ErrBitIndexRange).code());
 }
 
 int NvSNMPRequest2Edits::recordsOfRow(int row) const

@@ -97,7 +97,8 @@ struct AccessRedirect {
 };
 
 struct AccessOperationSpec {
-    std::span<const AccessRedirect> redirects{};  // tried first, in order
+    std::span<const AccessCheck> idChecks{};      // tried first, in order
+    std::span<const AccessRedirect> redirects{};  // then these, in order
     std::span<const AccessCheck> checks{};        // then these, in order
     std::span<const AccessCheck> moreChecks{};    // then these (a list shared with other operations)
     std::span<const AccessColumnRule> rules{};

@@ -172,8 +172,11 @@ constexpr AccessCheck kUserModifyIdChecks[] = {
 constexpr AccessCheck kUserOffsetCheck[] = {
     {.when = {checkedCountAbove(columnRange(3, 7), 4)}, .message = "The offset number is too much."},
 };
+// After the id checks: createAndGo runs as Add, destroy as Delete (which sends
+// the Row Status alone, so the offset count does not matter).
 constexpr AccessRedirect kUserModifyRedirects[] = {
     {.when = {checked(15), textIs(15, "createAndGo")}, .runAs = AccessOperation::Add},
+    {.when = {checked(15), textIs(15, "destroy")}, .runAs = AccessOperation::Delete},
 };
 constexpr AccessColumnRule kUserDestroyRule[] = {
     {.leaveOut = AllButRowStatus, .when = {checked(15), textIs(15, "destroy")}},
@@ -271,8 +274,7 @@ const AccessEditorRecord kRuleEditors[] = {
      .designedCaption = "User Defined Rule", .addressTitle = nullptr, .table = UserDefinedRuleVars,
      .indexCount = 2, .cpu = false, .mainWindowOwner = false, .controls = kUserControls, .buttons = kButtons,
      .add = {.checks = kUserIdChecks, .moreChecks = kUserOffsetCheck},
-     .modify = {.redirects = kUserModifyRedirects, .checks = kUserModifyIdChecks, .moreChecks = kUserOffsetCheck,
-                .rules = kUserDestroyRule},
+     .modify = {.idChecks = kUserModifyIdChecks, .redirects = kUserModifyRedirects, .moreChecks = kUserOffsetCheck},
      .portColumn = 14, .permitColumn = 13, .denyColumns = columnRange(8, 12)},
     {.component = "CPUUserDefinedInformationRule1", .className = "TCPUUserDefinedInformationRuleForm",
      .designedCaption = "CPU User Defined Rule Information", .addressTitle = nullptr,

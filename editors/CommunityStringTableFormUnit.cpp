@@ -9,6 +9,7 @@ namespace {
 
 using Form = TForwardingInfoForm;
 
+constexpr int kActiveItem = 0;
 constexpr int kCreateAndGoItem = 1;
 constexpr int kDestroyItem = 2;
 
@@ -52,10 +53,15 @@ void TCommunityStringTableForm::AddClick()
 {
     selectItem("ComboBox2", kCreateAndGoItem);
     guarded([this] { binding()->set(true, true); });
+    // The status chosen for Add or Delete is not carried into a later Set.
+    selectItem("ComboBox2", kActiveItem);
 }
 
 void TCommunityStringTableForm::DeleteClick()
 {
+    if (listView()->selectedItems().isEmpty())
+        return;
     selectItem("ComboBox2", kDestroyItem);
     guarded([this] { binding()->set(true, true); });
+    selectItem("ComboBox2", kActiveItem);
 }

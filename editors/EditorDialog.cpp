@@ -153,6 +153,14 @@ QLabel* EditorDialog::staticText(QWidget* parent, const char* objectName)
     return label;
 }
 
+bool EditorDialog::hasSelectedLine(QTreeWidget* list, const QString& text)
+{
+    if (!list->selectedItems().isEmpty())
+        return true;
+    message(text);
+    return false;
+}
+
 void EditorDialog::followLineCount(QTreeWidget* list, QLabel* count)
 {
     auto show = [list, count] { count->setText(QString::number(list->topLevelItemCount())); };

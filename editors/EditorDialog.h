@@ -74,6 +74,9 @@ protected:
     PortGrid* addPortPage(QTabWidget* pages, const QString& caption);
     // A sunken static text with the object name of the form layouts.
     static QLabel* staticText(QWidget* parent, const char* objectName);
+    // Whether list has a selected line; without one shows text and returns
+    // false, so that a write meant for a chosen row is not sent to another.
+    bool hasSelectedLine(QTreeWidget* list, const QString& text);
     // Keeps count showing the number of lines of list, whenever the list changes.
     static void followLineCount(QTreeWidget* list, QLabel* count);
 

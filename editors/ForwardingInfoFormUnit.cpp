@@ -126,6 +126,8 @@ TForwardingInfoForm::TForwardingInfoForm(const EditorContext& context, QWidget* 
         QAbstractItemModel* model = m_listView->model();
         connect(model, &QAbstractItemModel::rowsInserted, this, &TForwardingInfoForm::updateCount);
         connect(model, &QAbstractItemModel::rowsRemoved, this, &TForwardingInfoForm::updateCount);
+        // A re-read empties the list with a reset before any line comes.
+        connect(model, &QAbstractItemModel::modelReset, this, &TForwardingInfoForm::updateCount);
     }
 }
 

@@ -163,6 +163,8 @@ void TListEditorForm::clearEdits()
 {
     for (QLineEdit* edit : m_clearedEdits)
         edit->clear();
+    for (QComboBox* combo : m_clearedCombos)
+        combo->setCurrentIndex(-1);
 }
 
 void TListEditorForm::updateCount()

@@ -59,9 +59,11 @@ protected:
     QComboBox* newCombo(const char* name);
 
     // The controls that are disabled while a line is selected, and the edits
-    // that every write and refresh clears.
+    // and choices that every write and refresh clears (a choice is left
+    // unmade, so that nothing the user did not pick is written).
     std::vector<QWidget*> m_indexControls;
     std::vector<QLineEdit*> m_clearedEdits;
+    std::vector<QComboBox*> m_clearedCombos;
 
     // The common write: rows in leftOut take no part in this set; a non-empty
     // rowStatus is selected in RowComboBox first. Failures go to the status

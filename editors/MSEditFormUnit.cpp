@@ -7,6 +7,7 @@
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/EditorSupport.h"
 #include "editors/MSInformationFormUnit.h"
+#include "editors/SecretColumns.h"
 
 TMSEditForm::TMSEditForm(TMSInformationForm* listForm)
     : QDialog(listForm)
@@ -20,6 +21,7 @@ TMSEditForm::TMSEditForm(TMSInformationForm* listForm)
     MS_Password->setObjectName(QStringLiteral("MS_Password"));
     Row_Status = new QComboBox(this);
     Row_Status->setObjectName(QStringLiteral("Row_Status"));
+    secret::hideTyping(MS_Password);
     const editor::EditDialogButtons buttons = editor::layoutEditDialog(this, {
         {"Member ID", KeyIDEdit},
         {"Member Candidate Source", ED_MCS},
@@ -50,6 +52,7 @@ void TMSEditForm::showEvent(QShowEvent* event)
         KeyIDEdit->setEnabled(true);
         KeyIDEdit->clear();
         ED_MCS->clear();
+        MS_Password->clear();
     }
 }
 
@@ -66,6 +69,7 @@ void TMSEditForm::SetButtonClick()
     try {
         m_binding->request.varList.instance = KeyIDEdit->text().toStdString();
         m_binding->set(true, true);
+        MS_Password->clear();  // not kept for the next member
         accept();
     } catch (const std::exception& x) {
         editor::appendLine(m_listForm->Memo1, x.what());

@@ -8,6 +8,7 @@
 
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/EditorSupport.h"
+#include "editors/SecretColumns.h"
 #include "editors/MSEditFormUnit.h"
 
 namespace {
@@ -23,6 +24,7 @@ TMSInformationForm::TMSInformationForm(const EditorContext& context, QWidget* ow
 {
     setWindowTitle(QStringLiteral("Member Switch Information Table"));
     ListView1 = editor::newReportListView(this, "ListView1");
+    secret::maskColumns(ListView1, {QStringLiteral("Member Password")});
     Memo1 = editor::newStatusMemo(this);
     RefreshButton = editor::newButton(this, "RefreshButton", "Refresh");
     DeleteButton = editor::newButton(this, "DeleteButton", "Delete");

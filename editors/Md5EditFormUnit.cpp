@@ -8,6 +8,7 @@
 
 #include "editors/EditorSupport.h"
 #include "editors/Md5InformationFormUnit.h"
+#include "editors/SecretColumns.h"
 
 TMd5EditForm::TMd5EditForm(TMd5InformationForm* listForm)
     : QDialog(listForm)
@@ -19,6 +20,7 @@ TMd5EditForm::TMd5EditForm(TMd5InformationForm* listForm)
     KeyIDEdit->setEnabled(false);
     KeyEdit = new QLineEdit(this);
     KeyEdit->setObjectName(QStringLiteral("KeyEdit"));
+    secret::hideTyping(KeyEdit);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     const editor::EditDialogButtons buttons = editor::layoutEditDialog(this, {
@@ -69,6 +71,7 @@ void TMd5EditForm::SetButtonClick()
     }
     try {
         m_listForm->binding()->set(true, true);
+        KeyEdit->clear();  // not kept once written
         accept();
     } catch (const std::exception& x) {
         editor::appendLine(m_listForm->Memo1, x.what());

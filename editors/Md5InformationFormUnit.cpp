@@ -9,6 +9,7 @@
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/EditorSupport.h"
 #include "editors/Md5EditFormUnit.h"
+#include "editors/SecretColumns.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ TMd5InformationForm::TMd5InformationForm(const EditorContext& context, QWidget* 
 {
     setWindowTitle(QStringLiteral("MD5 Information Table"));
     ListView1 = editor::newReportListView(this, "ListView1");
+    secret::maskColumns(ListView1, {QStringLiteral("Key")});
     Memo1 = editor::newStatusMemo(this);
     RefreshButton = editor::newButton(this, "RefreshButton", "Refresh");
     EditButton = editor::newButton(this, "EditButton", "Edit");
@@ -98,8 +100,16 @@ void TMd5InformationForm::showDialog(int mode, int statusItem)
 
 void TMd5InformationForm::EditButtonClick()
 {
-    if (!ListView1->selectedItems().isEmpty())
-        showDialog(TMd5EditForm::EditMode, kActiveItem);
+    if (ListView1->selectedItems().isEmpty())
+        return;
+    try {
+        m_binding->selectedLineToRows();
+        m_binding->showValues(-1);
+    } catch (const std::exception& x) {
+        editor::appendLine(Memo1, x.what());
+        return;
+    }
+    showDialog(TMd5EditForm::EditMode, kActiveItem);
 }
 
 void TMd5InformationForm::AddButtonClick()
@@ -115,6 +125,10 @@ void TMd5InformationForm::DeleteButtonClick()
         return;
     }
     try {
+        // The Add dialog shares these controls: what it left typed is not the
+        // highlighted key, which is loaded again before it is destroyed.
+        m_binding->selectedLineToRows();
+        m_binding->showValues(-1);
         Md5EditForm->ComboBox1->setCurrentIndex(kDestroyItem);
         m_binding->set(true, true);
     } catch (const std::exception& x) {

@@ -35,6 +35,7 @@ TMethodListForm::TMethodListForm(const EditorContext& context, QWidget* owner, c
     }
     m_indexControls = {nameEdit};
     m_clearedEdits = {nameEdit, serverEdits[0], serverEdits[1], serverEdits[2], serverEdits[3]};
+    m_clearedCombos = {typeCombos[0], typeCombos[1], typeCombos[2], typeCombos[3]};
     start(texts.table, 1);
 }
 

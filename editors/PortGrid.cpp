@@ -58,6 +58,12 @@ bool PortGrid::anyChecked() const
     return false;
 }
 
+bool PortGrid::hasPort(int portNumber) const
+{
+    const QCheckBox* b = box(portNumber);
+    return b && !b->isHidden();
+}
+
 void PortGrid::clear()
 {
     for (QCheckBox* b : boxes())

@@ -40,6 +40,8 @@ public:
     QCheckBox* box(int portNumber) const;
     bool isChecked(int portNumber) const;
     bool anyChecked() const;
+    // Whether the stack has port n: its unit is present and has that many ports.
+    bool hasPort(int portNumber) const;
     // Unchecks every box.
     void clear();
 

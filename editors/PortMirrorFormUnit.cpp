@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <cstdint>
 
 #include "bind/NvSNMPRequest2Edits.h"
 #include "catalogue/NvCatalogueTables.h"
@@ -16,21 +17,18 @@
 #include "editors/PortGrid.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPVarList.h"
+#include "snmp/NvStrictValue.h"
 
 namespace {
 
 enum MirrorRow { TargetPort, SourceIngress, SourceEgress, PortState };
 constexpr int kMaxUnit = 12;
-constexpr int kMaxTargetPort = 26;
 
-// The number in an edit; an edit without one fails as a conversion does.
-int numberIn(const QLineEdit* edit)
+// The number in an edit, read strictly; an edit without one is refused with
+// the field named.
+int numberIn(const char* field, const QLineEdit* edit)
 {
-    bool ok = false;
-    const int n = edit->text().toInt(&ok);
-    if (!ok)
-        throw NvSNMPException("'" + edit->text().toStdString() + "' is not a valid integer value", -1);
-    return n;
+    return static_cast<int>(strictWholeNumber(field, edit->text().toStdString(), INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
@@ -116,14 +114,15 @@ void TPortMirrorForm::BT_SetClick()
     }
     m_binding->lastOperation = NvSNMPRequest2Controls::SetOperation;
     report(*m_binding, [&] {
-        const int unit = numberIn(UnitEdit);
+        const int unit = numberIn("Unit", UnitEdit);
         if (unit < 1 || unit > kMaxUnit) {
             message(QStringLiteral("Set valid target port"));
             UnitEdit->setFocus();
             return;
         }
-        const int port = numberIn(PortEdit);
-        if (port < 1 || port > kMaxTargetPort) {
+        // Any port the unit has can be the target (50 on an HV-710).
+        const int port = numberIn("Port", PortEdit);
+        if (port < 1 || port > PortGrid::PortsPerUnit || !IngressPorts->hasPort(PortGrid::portNumber(unit, port))) {
             message(QStringLiteral("Set valid target port"));
             PortEdit->setFocus();
             return;

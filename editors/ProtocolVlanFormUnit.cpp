@@ -66,13 +66,15 @@ TProtocolVlanForm::TProtocolVlanForm(const EditorContext& context)
     StatusBar1 = makeStatusBar(this, &m_statusPanel);
     top->addWidget(StatusBar1);
 
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TProtocolVlanForm::ListView1Click);
     connect(ProtocolType, &QComboBox::currentIndexChanged, this, &TProtocolVlanForm::ProtocolTypeChange);
     followLineCount(ListView1, StaticText1);
 
     m_binding->setStatusTarget(m_statusPanel);
     report(*m_binding, [&] {
         m_binding->attachListView(ListView1, true);
+        // After the binding's own handler, which enables every bound control:
+        // the index of a selected line stays fixed.
+        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TProtocolVlanForm::ListView1Click);
         m_binding->bindEdit(PvIndex, "%i{n1x4094l4}", Index);
         m_binding->bindEdit(PvName, "%s{l15}", Name);
         m_binding->bindComboBox(PvType, ProtocolType);
@@ -194,6 +196,11 @@ void TProtocolVlanForm::EditClick()
 
 void TProtocolVlanForm::DeleteClick()
 {
+    // Deletes the highlighted line, whatever the index edit holds.
+    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    Index->setText(selected.first()->text(0));
     sendAndReread([&](ExcludedRows& rows) {
         rows.exclude(PvName, PvEncap);
         RowStatus->setCurrentIndex(ItemDestroy);

@@ -13,6 +13,7 @@
 
 #include "catalogue/NvCatalogueTables.h"
 #include "editors/EditorSupport.h"
+#include "snmp/NvStrictValue.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ const char* const kRadioCaptions[10] = {"other",    "all",      "type-1",   "typ
 const char* const kTypeTexts[10] = {"other",    "all",      "type-1",   "type-2",   "internal",
                                     "external", "inter+E1", "inter+E2", "extType1", "extType2"};
 constexpr int kOther = 1;          // radio button "other": no type value of its own
+constexpr int kActiveItem = 0;
 constexpr int kCreateAndGoItem = 3;
 constexpr int kDestroyItem = 5;
 
@@ -171,7 +173,8 @@ bool TRouteRedistributForm::metricAccepted()
         Edit1->setFocus();
         return false;
     }
-    const long long metric = Edit1->text().toLongLong();
+    // A text that is no whole number lies outside every bound.
+    const int64_t metric = readWholeNumber(Edit1->text().toStdString()).value_or(-1);
     const QString destination = ComboBox2->currentText();
     const char* refusal = nullptr;
     if (destination == QStringLiteral("rip") && (metric < 0 || metric > 16))
@@ -197,10 +200,16 @@ void TRouteRedistributForm::write()
         m_binding->showStatus(x.what());
     }
     type.access = saved;
+    // The status chosen for Add or Delete is not carried into a later Set.
+    StComboBox->setCurrentIndex(kActiveItem);
 }
 
 void TRouteRedistributForm::SetButtonClick()
 {
+    if (ListView1->selectedItems().isEmpty()) {
+        editor::showMessage(this, QStringLiteral("Please select an entry."));
+        return;
+    }
     if (metricAccepted())
         write();
 }
@@ -215,6 +224,8 @@ void TRouteRedistributForm::AddButtonClick()
 
 void TRouteRedistributForm::DeleteButtonClick()
 {
+    if (ListView1->selectedItems().isEmpty())
+        return;
     StComboBox->setCurrentIndex(kDestroyItem);
     write();
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "catalogue/NvCatalogueTables.h"
+#include "editors/SecretColumns.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ TServerInformationForm::TServerInformationForm(const EditorContext& context, QWi
     addField("Server Row Status", RowComboBox);
     m_indexControls = {IPEdit, ProtocolComboBox};
     m_clearedEdits = {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit};
+    secret::hideTyping(KeyEdit);
+    secret::maskColumns(ListView1, {QStringLiteral("Server AuthKey")});
     start(ServerInfoVars, 2);
 }
 

@@ -97,15 +97,6 @@ std::string hexOfText(const QComboBox* box)
     return hexOctet(box->currentText().toInt());
 }
 
-bool anyEmpty(std::initializer_list<const QComboBox*> boxes)
-{
-    for (const QComboBox* box : boxes) {
-        if (box->currentText().isEmpty())
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 TSummerTimeConfigForm::TSummerTimeConfigForm(const EditorContext& context, QWidget* owner)
@@ -275,52 +266,80 @@ void TSummerTimeConfigForm::readPeriod(NvSNMPRequest2Edits& binding, Kind kind)
     binding.get();
     waitUntilIdle(binding.busy);
     showKind(kind);
+    // Each period is decoded on its own: one value that cannot be shown leaves
+    // its boxes unchosen (so a Set cannot write them) and the other period shown.
     for (PeriodBoxes* boxes : {&From, &To}) {
-        if (kind == Kind::Annual)
-            decodeAnnual(boxes->annualEdit->text().toStdString(), *boxes);
-        else
-            decodeRepeat(boxes->repeatEdit->text().toStdString(), *boxes);
+        try {
+            if (kind == Kind::Annual)
+                decodeAnnual(boxes->annualEdit->text().toStdString(), *boxes);
+            else
+                decodeRepeat(boxes->repeatEdit->text().toStdString(), *boxes);
+        } catch (const std::runtime_error&) {
+            for (QComboBox* box : periodBoxes(*boxes, kind))
+                box->setCurrentIndex(-1);
+            report(std::string(boxes->isEnd ? "To" : "From") + ": the value read is no valid period");
+        }
     }
+}
+
+std::vector<QComboBox*> TSummerTimeConfigForm::periodBoxes(const PeriodBoxes& boxes, Kind kind)
+{
+    if (kind == Kind::Annual)
+        return {boxes.day, boxes.month, boxes.hour, boxes.minute};
+    return {boxes.week, boxes.dayOfWeek, boxes.monthR, boxes.hourR, boxes.minuteR};
+}
+
+void TSummerTimeConfigForm::readShownKind()
+{
+    if (statusText() == "annual")
+        readPeriod(*m_annual, Kind::Annual);
+    else if (statusText() == "repeating")
+        readPeriod(*m_repeat, Kind::Repeating);
+    else if (statusText() == "disable")
+        showKind(Kind::Disable);
 }
 
 void TSummerTimeConfigForm::openingSequence()
 {
+    // Every binding exists before anything is read, so that a failed read
+    // leaves a form whose buttons still work.
     try {
         m_status = std::make_unique<NvSNMPRequest2Edits>(this);
         m_status->request.varList = NvSNMPVarList(SummerTimeStatusVars, NvSNMPVarList::ScalarGroup, 0);
         m_status->bindComboBox(0, ComboBox1);
         m_status->bindEdit(1, "%s", Edit1);
         m_status->setStatusTarget(Memo1);
-        m_status->get();
-        waitUntilIdle(m_status->busy);
 
         for (PeriodBoxes* boxes : {&From, &To}) {
             fillNumbers(boxes->day, 1, 31);
             fillNumbers(boxes->month, 1, 12);
             fillNumbers(boxes->hour, 0, 23);
             fillNumbers(boxes->minute, 0, 59);
+            fillNumbers(boxes->monthR, 1, 12);
+            fillNumbers(boxes->hourR, 0, 23);
+            fillNumbers(boxes->minuteR, 0, 59);
+            // Nothing is chosen until a period is read or picked: a box the
+            // user never saw is never written.
+            for (Kind kind : {Kind::Annual, Kind::Repeating})
+                for (QComboBox* box : periodBoxes(*boxes, kind))
+                    box->setCurrentIndex(-1);
         }
         m_annual = std::make_unique<NvSNMPRequest2Edits>(this);
         m_annual->request.varList = NvSNMPVarList(SummerTimeAnnualVars, NvSNMPVarList::ScalarGroup, 0);
         m_annual->bindEdit(0, "%h", From.annualEdit);
         m_annual->bindEdit(1, "%h", To.annualEdit);
-        if (statusText() == "annual")
-            readPeriod(*m_annual, Kind::Annual);
-
-        for (PeriodBoxes* boxes : {&From, &To}) {
-            fillNumbers(boxes->monthR, 1, 12);
-            fillNumbers(boxes->hourR, 0, 23);
-            fillNumbers(boxes->minuteR, 0, 59);
-        }
         m_repeat = std::make_unique<NvSNMPRequest2Edits>(this);
         m_repeat->request.varList = NvSNMPVarList(SummerTimeRepeatVars, NvSNMPVarList::ScalarGroup, 0);
         m_repeat->bindEdit(0, "%h", From.repeatEdit);
         m_repeat->bindEdit(1, "%h", To.repeatEdit);
-        if (statusText() == "repeating")
-            readPeriod(*m_repeat, Kind::Repeating);
-
-        if (statusText() == "disable")
-            showKind(Kind::Disable);
+    } catch (const std::exception& x) {
+        report(x.what());
+        return;
+    }
+    try {
+        m_status->get();
+        waitUntilIdle(m_status->busy);
+        readShownKind();
     } catch (const std::exception& x) {
         report(x.what());
     }
@@ -328,33 +347,12 @@ void TSummerTimeConfigForm::openingSequence()
 
 void TSummerTimeConfigForm::GetBtnClick()
 {
+    if (!m_repeat)
+        return;  // the form could not be built; the memo says why
     try {
         m_status->get();
         waitUntilIdle(m_status->busy);
-        NvSNMPRequest2Edits* binding = nullptr;
-        Kind kind = Kind::Disable;
-        if (statusText() == "annual") {
-            binding = m_annual.get();
-            kind = Kind::Annual;
-        } else if (statusText() == "repeating") {
-            binding = m_repeat.get();
-            kind = Kind::Repeating;
-        }
-        if (!binding)
-            return;
-        binding->get();
-        waitUntilIdle(binding->busy);
-        showKind(kind);
-        try {
-            for (PeriodBoxes* boxes : {&From, &To}) {
-                if (kind == Kind::Annual)
-                    decodeAnnual(boxes->annualEdit->text().toStdString(), *boxes);
-                else
-                    decodeRepeat(boxes->repeatEdit->text().toStdString(), *boxes);
-            }
-        } catch (const std::runtime_error&) {
-            // An undecodable value leaves the remaining boxes as they were.
-        }
+        readShownKind();
     } catch (const std::exception& x) {
         report(x.what());
     }
@@ -362,26 +360,35 @@ void TSummerTimeConfigForm::GetBtnClick()
 
 void TSummerTimeConfigForm::SetBtnClick()
 {
+    if (!m_repeat)
+        return;  // the form could not be built; the memo says why
+    // Every box of the chosen kind is checked before anything is written: the
+    // status is not changed when its periods cannot follow it.
+    const bool annual = statusText() == "annual";
+    const bool repeating = statusText() == "repeating";
+    bool complete = true;
+    for (const PeriodBoxes* boxes : {&From, &To}) {
+        if (annual || repeating)
+            for (const QComboBox* box : periodBoxes(*boxes, annual ? Kind::Annual : Kind::Repeating))
+                complete = complete && !box->currentText().isEmpty();
+    }
+    if (!complete) {
+        report("Set: choose every box of From and To first");
+        return;
+    }
     try {
         // Status and offset go first: the agent checks the periods against the kind.
         Edit1->setText(OffSetTimeComboBox->currentText());
         m_status->set(true, true);
         waitUntilIdle(m_status->busy);
 
-        if (statusText() == "annual") {
-            if (anyEmpty({From.day, From.month, From.hour, From.minute, To.day, To.month, To.hour, To.minute})) {
-                m_annual->get();
-                return;
-            }
+        if (annual) {
             From.annualEdit->setText(QString::fromStdString(annualText(From)));
             To.annualEdit->setText(QString::fromStdString(annualText(To)));
             m_annual->set(true, true);
-        } else if (statusText() == "repeating") {
-            if (!anyEmpty({From.week, From.dayOfWeek, From.monthR, From.hourR, From.minuteR, To.week,
-                           To.dayOfWeek, To.monthR, To.hourR, To.minuteR})) {
-                From.repeatEdit->setText(QString::fromStdString(repeatText(From)));
-                To.repeatEdit->setText(QString::fromStdString(repeatText(To)));
-            }
+        } else if (repeating) {
+            From.repeatEdit->setText(QString::fromStdString(repeatText(From)));
+            To.repeatEdit->setText(QString::fromStdString(repeatText(To)));
             m_repeat->set(true, true);
         }
     } catch (const std::exception& x) {

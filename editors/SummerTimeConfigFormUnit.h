@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bind/NvSNMPRequest2Edits.h"
 
@@ -80,6 +81,10 @@ private:
     void openingSequence();
     // Reads the binding, waits, shows the kind and decodes both groups.
     void readPeriod(NvSNMPRequest2Edits& binding, Kind kind);
+    // Reads the period of the kind the status shows (or shows disable).
+    void readShownKind();
+    // The boxes of one period for the kind.
+    static std::vector<QComboBox*> periodBoxes(const PeriodBoxes& boxes, Kind kind);
     std::string statusText() const;
     void report(const std::string& message);
     void closeBindings();

@@ -443,12 +443,21 @@ void TAccessEditorForm::refresh()
         showFailure(failure.what());
     }
     enterNoSelection();
+    // The ports of the rule shown before are not carried into the next Add.
+    if (m_portGrid)
+        m_portGrid->clear();
     applyPermitRule();
 }
 
 void TAccessEditorForm::runOperation(AccessOperation operation)
 {
     const AccessOperationSpec& spec = operationSpec(operation);
+    for (const AccessCheck& check : spec.idChecks) {
+        if (holdsAll(check.when)) {
+            refuse(check);
+            return;
+        }
+    }
     for (const AccessRedirect& redirect : spec.redirects) {
         if (holdsAll(redirect.when)) {
             runOperation(redirect.runAs);
@@ -477,10 +486,16 @@ void TAccessEditorForm::runOperation(AccessOperation operation)
         if (spec.rowStatus)
             selectRowStatus(spec.rowStatus);
         m_binding->set(false, true);
+    } catch (const std::exception& failure) {
+        // Nothing was written: the typed fields and the selection stay for a correction.
         restore();
+        showFailure(failure.what());
+        return;
+    }
+    restore();
+    try {
         m_binding->get();
     } catch (const std::exception& failure) {
-        restore();
         showFailure(failure.what());
     }
     enterNoSelection();
@@ -524,6 +539,10 @@ void TAccessEditorForm::clearAfterWrite()
     }
     if (m_portGrid)
         m_portGrid->clear();
+    // The status of this write is not carried into the next: the rule editors
+    // are ready to create a row again.
+    if (m_spec.isRuleEditor())
+        selectRowStatus("createAndGo");
     updateRowCount();
     applyPermitRule();
 }

@@ -99,6 +99,8 @@ void TTrafficSegmentationForm::BT_SetClick()
         message(QStringLiteral("Refresh not complete"));
         return;
     }
+    if (!hasSelectedLine(LV_TrafficForward, QStringLiteral("Please select a port.")))
+        return;
     switchOn();
     report(*m_binding, [&] { m_binding->set(true, true); });
 }

@@ -94,6 +94,9 @@ TVlanStaticForm::TVlanStaticForm(const EditorContext& context)
     }
 
     report(*m_table, [&] {
+        // The index is a number (0 or 4096 and above): shown as read, not
+        // through the option list that the catalogue gives the object.
+        m_scalar->request.varList.row(0).options = nullptr;
         m_scalar->bindControl(0, NextFreeLocalVlanIndex);
         m_table->attachListView(LV_dot1qVlanStaticEntry, true);
         m_table->bindEdit(VlanId, "%s", ED_VLANID);
@@ -118,8 +121,9 @@ void TVlanStaticForm::RefreshClick()
 
 void TVlanStaticForm::SetClick()
 {
-    report(*m_table, [&] { m_table->set(true, true); });
-    cleanUp();
+    // A refused entry (a VLAN ID that is no number) keeps what was typed.
+    if (report(*m_table, [&] { m_table->set(true, true); }))
+        cleanUp();
 }
 
 void TVlanStaticForm::AddClick()
@@ -136,9 +140,9 @@ void TVlanStaticForm::send(int statusItem)
 {
     Status->setCurrentIndex(statusItem);
     // The set collects the controls before it returns, so the clean-up after
-    // it does not change what is sent.
-    report(*m_table, [&] { m_table->set(true, true); });
-    cleanUp();
+    // it does not change what is sent. A refused entry keeps what was typed.
+    if (report(*m_table, [&] { m_table->set(true, true); }))
+        cleanUp();
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryClick()

@@ -67,6 +67,11 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(const EditorContext& context, QWidget* owne
         StatusBar1->showMessage(QString::fromLocal8Bit(x.what()));
     }
     // The dialog opens empty whatever the walk showed.
+    clearFields();
+}
+
+void TfrmACCServerCtrl::clearFields()
+{
     edtGroupName->clear();
     edtIPAddr->clear();
     cbAuthProtocol->setCurrentIndex(-1);
@@ -93,6 +98,9 @@ void TfrmACCServerCtrl::Button1Click()
     }
     try {
         m_binding->set(true, true);
+        // The re-read loaded a table row into the fields; a second Set must
+        // not write that row.
+        clearFields();
         StatusBar1->showMessage(QStringLiteral("Set: Ok!. Receive at ")
                                 + QLocale().toString(QTime::currentTime(), QLocale::LongFormat)
                                 + QStringLiteral("."));

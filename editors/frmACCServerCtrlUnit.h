@@ -34,5 +34,7 @@ protected:
     void done(int result) override;
 
 private:
+    // Empties the fields: the dialog writes only what the user entered.
+    void clearFields();
     std::unique_ptr<NvSNMPRequest2Edits> m_binding;
 };

@@ -379,7 +379,7 @@ TEST_F(AccessEditors, EthernetMaskAddSendsTheMasksOfItsState)
         EXPECT_EQ(lastSetColumns(spec), c.columns) << form->statusText().toStdString();
         select(*form, "9");
         form->runOperation(AccessOperation::Delete);
-        EXPECT_EQ(lastSetColumns(spec), std::set<int>{8});
+        EXPECT_EQ(lastSetColumns(spec), std::set<int>{8}) << form->statusText().toStdString();
     }
 }
 
@@ -478,6 +478,31 @@ TEST_F(AccessEditors, RuleAddWithNoBoxCheckedSendsOnlyTheRowStatus)
     form->runOperation(AccessOperation::Delete);
 }
 
+TEST_F(AccessEditors, RuleAddAfterAnEditOrARefreshStartsAfresh)
+{
+    const AccessEditorRecord& spec = editorNamed("TEthernetInformationRuleForm");
+    auto form = open(spec.className);
+    // A refresh drops the ports of the rule shown before.
+    select(*form, "1", "1");
+    form->portGrid()->box(3)->setChecked(true);
+    button(*form, spec.buttons.refresh)->click();
+    EXPECT_FALSE(form->portGrid()->anyChecked());
+
+    // An Edit loads the row's "active"; the Add after it still creates.
+    select(*form, "1", "1");
+    form->runOperation(AccessOperation::Modify);
+    setText(*form, 1, "9");
+    setText(*form, 2, "9");
+    form->runOperation(AccessOperation::Add);
+    std::map<int, std::string> values;
+    std::string instance;
+    EXPECT_EQ(lastSetColumns(spec, &instance, &values), std::set<int>{15}) << form->statusText().toStdString();
+    EXPECT_EQ(instance, "9.9");
+    EXPECT_EQ(values[15], "4");
+    select(*form, "9", "9");
+    form->runOperation(AccessOperation::Delete);
+}
+
 TEST_F(AccessEditors, DenyDisablesAndLeavesOutThePriorityColumns)
 {
     const AccessEditorRecord& spec = editorNamed("TIPRuleForm");
@@ -551,8 +576,19 @@ TEST_F(AccessEditors, AtMostFourOffsetsGoIntoOneRequest)
     check(*form, 5, false);
     form->runOperation(AccessOperation::Add);
     EXPECT_EQ(lastSetColumns(spec), (std::set<int>{3, 4, 6, 7, 15})) << form->statusText().toStdString();
+
+    // An Edit at destroy deletes whatever offsets are checked.
     select(*form, "9", "9");
-    form->runOperation(AccessOperation::Delete);
+    for (int column = 3; column <= 7; ++column)
+        check(*form, column);
+    check(*form, 15);
+    setText(*form, 15, "destroy");
+    MessageBoxCloser boxes;
+    form->runOperation(AccessOperation::Modify);
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    std::map<int, std::string> values;
+    EXPECT_EQ(lastSetColumns(spec, nullptr, &values), std::set<int>{15});
+    EXPECT_EQ(values[15], "6");
 }
 
 // A failed write of the IPv4 mask editor is reported on the status line like
@@ -574,6 +610,41 @@ TEST_F(AccessEditors, Ipv4MaskWriteFailureIsReported)
     for (int row = 0; spec.table[row].oid; ++row)
         EXPECT_EQ(form->binding().request.varList.row(row).access, spec.table[row].access) << row;
     EXPECT_TRUE(button(*form, spec.buttons.add)->isEnabled());
+}
+
+TEST_F(AccessEditors, TypedValuesThatDoNotConvertAreRefusedWithTheFieldNamedAndKept)
+{
+    struct Case {
+        const char* editor;
+        int column;  // the field typed wrong
+        const char* typed;
+    } cases[] = {
+        {"TIPMaskInformationForm", 1, ""},                  // no profile id
+        {"TEthernetMaskInformationForm", 4, "FFFFFF"},      // a MAC of three octets
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.editor) + " column " + std::to_string(c.column) + " '" + c.typed + "'");
+        const AccessEditorRecord& spec = editorNamed(c.editor);
+        auto form = open(spec.className);
+        setText(*form, 1, "9");
+        if (spec.className == std::string("TEthernetMaskInformationForm")) {
+            setText(*form, 3, "dst-src-mac-addr");
+            setText(*form, 4, "FFFFFFFFFFFF");
+            setText(*form, 5, "FFFFFF000000");
+            setText(*form, 8, "createAndGo");
+        }
+        setText(*form, c.column, c.typed);
+        const size_t before = sets().size();
+        MessageBoxCloser boxes;
+        form->runOperation(AccessOperation::Add);
+        EXPECT_EQ(sets().size(), before);
+        EXPECT_EQ(lineWithCaption(form->ListView1, "0"), nullptr);
+        const QString said = boxes.texts.join('|') + form->statusText();
+        EXPECT_TRUE(said.contains(QString::fromLatin1(spec.table[c.column - 1].label))) << said.toStdString();
+        EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(c.column))->text(), QString::fromLatin1(c.typed));
+        if (c.column != 1)
+            EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(1))->text(), "9");
+    }
 }
 
 TEST_F(AccessEditors, TheMenuFindsEverySixteenEditors)

@@ -68,6 +68,8 @@ TEST_F(AuthForms, MethodOrderQuestionDecidesWhatAnAddSends)
          {"server-group", "other", "none", "other"}, QMessageBox::No, false,
          kLogin + "2" + kOps + "=5 " + kLogin + "3" + kOps + "=0x " + kLogin + "6" + kOps + "=8 " + kLogin + "10"
              + kOps + "=4"},
+        {"the methods not chosen are not written", {"radius"}, QMessageBox::No, false,
+         kLogin + "2" + kOps + "=4 " + kLogin + "10" + kOps + "=4"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -187,6 +189,11 @@ TEST_F(AuthForms, ServerControlSendsOnlyTheRowStateForTheEncodedInstance)
     EXPECT_EQ(sets[0], kMember + "4.6.114.97.100.105.117.115.10.90.90.5.4=2");
     EXPECT_TRUE(dialog.StatusBar1->currentMessage().startsWith("Set: Ok!. Receive at "));
     EXPECT_NE(agentValue(kMember + "4.6.114.97.100.105.117.115.10.90.90.5.4").find("No Such"), std::string::npos);
+    // The re-read does not leave a table row in the fields for the next Set.
+    EXPECT_TRUE(dialog.edtGroupName->text().isEmpty());
+    dialog.Button1Click();
+    EXPECT_EQ(dialog.StatusBar1->currentMessage(), "Don't Leave Empty Fileds !");
+    EXPECT_TRUE(takeSets().empty());
 
     // A write that cannot be made (here: an address that is none) is reported in a box.
     MessageBoxCloser answerer;

@@ -111,6 +111,7 @@ TEST_F(ForwardingForms, UnicastDeleteSendsOnlyTheStatusAndMakesThePortListWritab
             EXPECT_EQ(sets, std::vector<std::string>({kUnicast + "4" + kUnicastEntry + "=2"}));
             ASSERT_TRUE(idle(form.binding()));
             EXPECT_EQ(form.listView()->topLevelItemCount(), 0);
+            EXPECT_EQ(form.countText->text(), "0");  // "Samples" follows the emptied list
         }
     }
 }
@@ -171,6 +172,16 @@ TEST_F(ForwardingForms, CommunityAddUsesTheImpliedIndexAndDeleteNeedsALine)
     ASSERT_TRUE(idle(form.binding()));
     EXPECT_EQ(form.listView()->topLevelItemCount(), 2);
     EXPECT_NE(form.listView()->topLevelItem(0)->text(0).toStdString(), first);
+
+    // A Set with a retyped index after Delete keeps that community.
+    const QString kept = form.listView()->topLevelItem(0)->text(0);
+    static_cast<QLineEdit*>(form.control("Edit1"))->setText(kept);
+    form.SetClick();
+    ASSERT_TRUE(idle(form.binding()));
+    for (const std::string& set : takeSets())
+        EXPECT_EQ(set.find("=6"), std::string::npos) << set;
+    ASSERT_TRUE(idle(form.binding()));
+    EXPECT_TRUE(lineWithCaption(form.listView(), kept));
 }
 
 TEST_F(ForwardingForms, ReadOnlyViewsShowWhatTheAgentHolds)

@@ -128,6 +128,14 @@ TEST_F(PortEditors, UnitAndPortEditsTakeDigitsOnly)
     EXPECT_EQ(form.UnitEdit->text(), "12");
     QTest::keyClick(form.UnitEdit, Qt::Key_Backspace);
     EXPECT_EQ(form.UnitEdit->text(), "12");
+    // Select-all and Delete still edit; Escape still closes the form.
+    QTest::keyClick(form.UnitEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(form.UnitEdit, Qt::Key_Delete);
+    EXPECT_EQ(form.UnitEdit->text(), "");
+    form.show();
+    form.UnitEdit->setFocus();
+    QTest::keyClick(form.UnitEdit, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
     form.done(0);
 }
 
@@ -142,7 +150,8 @@ TEST_F(PortEditors, MirrorTargetIsCheckedAndWrittenAsAPortNumber)
         const char* message;
     };
     const Case refused[] = {
-        {"2", "27", 0, "Set valid target port"},
+        {"1", "27", 0, "Set valid target port"},  // the HV-720 has 26 ports
+        {"2", "51", 0, "Set valid target port"},  // the HV-710 has 50
         {"13", "1", 0, "Set valid target port"},
         {"2", "3", 67, "Mirror port can not be member port!"},
     };
@@ -162,16 +171,16 @@ TEST_F(PortEditors, MirrorTargetIsCheckedAndWrittenAsAPortNumber)
 
     form.EgressPorts->clear();
     form.UnitEdit->setText("2");
-    form.PortEdit->setText("3");
+    form.PortEdit->setText("50");
     const size_t before = sets().size();
     form.BT_Set->click();
     const auto sent = waitForSet(before + 1);
-    EXPECT_EQ(sent.at(kMirror + ".1.0"), "67");
+    EXPECT_EQ(sent.at(kMirror + ".1.0"), "114");
     EXPECT_EQ(portsIn(sent.at(kMirror + ".2.0")), std::vector<int>{5});
     form.BT_RefreshClick();
-    EXPECT_EQ(form.ET_TargetPort->text(), "67");
+    EXPECT_EQ(form.ET_TargetPort->text(), "114");
     EXPECT_EQ(form.UnitEdit->text(), "2");
-    EXPECT_EQ(form.PortEdit->text(), "3");
+    EXPECT_EQ(form.PortEdit->text(), "50");
 
     // Without any source port nothing is sent.
     form.IngressPorts->clear();
@@ -210,6 +219,16 @@ TEST_F(PortEditors, SegmentationRefreshWaitsForTheWalkOrStop)
     lineWithCaption(form.LV_TrafficForward, "66")->setSelected(true);
     EXPECT_EQ(form.Combo_Unit->text(), "2");
     EXPECT_EQ(form.Combo_Port->text(), "2");
+
+    // After Refresh no line is selected: Set writes nothing, not even to the
+    // port selected before.
+    form.BT_Get->click();
+    ASSERT_TRUE(waitFor([&] { return form.ready(); }));
+    const size_t before = sets().size();
+    MessageBoxCloser boxes;
+    form.BT_Set->click();
+    EXPECT_EQ(boxes.texts, QStringList{"Please select a port."});
+    EXPECT_EQ(sets().size(), before);
     form.done(0);
 }
 

@@ -2,6 +2,7 @@
 // bound bit by bit to a port-list row; port numbers split for display.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -12,12 +13,14 @@
 #include "bind/NvSNMPRequest2Edits.h"
 #include "editors/PortGrid.h"
 #include "panels/StackingPortUitFormUnit.h"
+#include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPVarList.h"
 
 namespace {
 
 const NvSNMPVarDescriptor kPortList[] = {
     {"1.3.6.1.4.1.497.999.3.1", "Ports", SyntaxBits, AccessReadable | AccessWritable},
+    {"1.3.6.1.4.1.497.999.3.2", "Name", SyntaxDisplayString, AccessReadable | AccessWritable},
     {nullptr},
 };
 
@@ -80,6 +83,23 @@ TEST(PortGrid, FilledFromTheStackAndBoundBitByBit)
 
     grid->clear();
     EXPECT_FALSE(grid->anyChecked());
+
+    // A list shorter than the grid loads its bits, the control bound after the
+    // grid still loads, and the error names the short list.
+    QLabel name(&form);
+    binding.bindControl(1, &name);
+    grid->box(700)->setChecked(true);
+    value = "40";
+    binding.request.varList.row(1).value = "uplink";
+    try {
+        binding.showValues(-1);
+        ADD_FAILURE() << "a short list passed unnoticed";
+    } catch (const NvSNMPException& x) {
+        EXPECT_NE(std::string(x.what()).find("Ports"), std::string::npos) << x.what();
+    }
+    EXPECT_TRUE(grid->isChecked(2));
+    EXPECT_FALSE(grid->isChecked(700));
+    EXPECT_EQ(name.text(), QStringLiteral("uplink"));
 }
 
 TEST(PortGrid, PortNumbersSplitIntoUnitAndPort)

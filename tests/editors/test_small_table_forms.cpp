@@ -19,6 +19,7 @@
 #include "editors/Md5InformationFormUnit.h"
 #include "editors/NewBootpCtrlFormUnit.h"
 #include "editors/RouteRedistributFormUnit.h"
+#include "editors/SecretColumns.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/ServiceEditorTest.h"
 
@@ -137,6 +138,31 @@ TEST_F(SmallTables, RouteTypeOtherLeavesTheTypeOutOfTheWrite)
     EXPECT_EQ(form.binding()->request.varList.row(2).access & AccessExcluded, 0);
 }
 
+TEST_F(SmallTables, RouteDeleteWritesTheSelectedEntryOnlyAndSetNeedsALine)
+{
+    TRouteRedistributForm form(context);
+    ASSERT_TRUE(idle(form.binding()));
+    selectLine(form.ListView1, {"static", "rip"});
+    takeSets();
+    form.DeleteButtonClick();
+    ASSERT_TRUE(idle(form.binding()));
+    const std::vector<std::string> deleted = takeSets();
+    ASSERT_EQ(deleted.size(), 1u);
+    EXPECT_NE(deleted[0].find(kRoute + "5.4.2=6"), std::string::npos) << deleted[0];
+    EXPECT_EQ(form.StComboBox->currentText(), "active");
+
+    // The re-read leaves no line selected: Set writes nothing to any entry.
+    ASSERT_TRUE(form.ListView1->selectedItems().isEmpty());
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("local"));
+    form.ComboBox2->setCurrentIndex(form.ComboBox2->findText("ospf"));
+    form.Edit1->setText("5");
+    MessageBoxCloser answerer;
+    form.SetButtonClick();
+    ASSERT_TRUE(idle(form.binding()));
+    EXPECT_EQ(answerer.texts, QStringList{"Please select an entry."});
+    EXPECT_TRUE(takeSets().empty());
+}
+
 TEST_F(SmallTables, Md5AddChecksTheKeyIdBeforeTheKey)
 {
     TMd5InformationForm form(context);
@@ -173,6 +199,21 @@ TEST_F(SmallTables, Md5AddChecksTheKeyIdBeforeTheKey)
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0], kMd5 + "2.3=0x73656372657433 " + kMd5 + "3.3=4");
     ASSERT_TRUE(waitFor([&] { return form.ListView1->topLevelItemCount() == 3; }));
+
+    // An Add abandoned after a key was selected: Delete destroys the selected key.
+    selectLine(form.ListView1, {"1"});
+    whenShown(dialog, [dialog] {
+        dialog->KeyIDEdit->setText("2");
+        dialog->reject();
+    });
+    form.AddButtonClick();
+    ASSERT_EQ(form.ListView1->selectedItems().size(), 1);
+    form.DeleteButtonClick();
+    ASSERT_TRUE(idle(form.binding()));
+    const std::vector<std::string> deleted = takeSets();
+    ASSERT_EQ(deleted.size(), 1u);
+    EXPECT_NE(deleted[0].find(kMd5 + "3.1=6"), std::string::npos) << deleted[0];
+    EXPECT_EQ(deleted[0].find(".2="), std::string::npos) << deleted[0];
 }
 
 TEST_F(SmallTables, BootpTakesAFourthServerButNotAFifth)
@@ -242,6 +283,42 @@ TEST_F(SmallTables, MemberSwitchAddWritesThreeColumnsAndDeleteOnlyTheRowStatus)
     form.ListView1->clearSelection();
     form.DeleteButtonClick();
     EXPECT_EQ(answerer.texts, QStringList({"Choose the item first."}));
+}
+
+TEST_F(SmallTables, SecretsAreTypedHiddenListedMaskedAndNotKept)
+{
+    TMSInformationForm members(context);
+    ASSERT_TRUE(idle(members.binding()));
+    TMd5InformationForm keys(context);
+    ASSERT_TRUE(idle(keys.binding()));
+    EXPECT_EQ(members.MSEditForm->MS_Password->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(keys.Md5EditForm->KeyEdit->echoMode(), QLineEdit::Password);
+
+    // The key column is masked line by line; a double click shows one key.
+    QTreeWidget* list = keys.ListView1;
+    int column = -1;
+    for (int c = 0; c < list->columnCount(); ++c)
+        if (list->headerItem()->text(c) == "Key")
+            column = c;
+    ASSERT_GE(column, 0);
+    ASSERT_GT(list->topLevelItemCount(), 1);
+    const QString key = list->topLevelItem(0)->text(column);
+    ASSERT_FALSE(key.isEmpty());
+    EXPECT_NE(secret::shownText(list, list->model()->index(0, column)), key);
+    emit list->itemDoubleClicked(list->topLevelItem(0), column);
+    EXPECT_EQ(secret::shownText(list, list->model()->index(0, column)), key);
+    EXPECT_NE(secret::shownText(list, list->model()->index(1, column)), list->topLevelItem(1)->text(column));
+
+    // A password typed for one member is not offered for the next.
+    TMSEditForm* dialog = members.MSEditForm;
+    dialog->MS_Password->setText("old");
+    QString offered = "unseen";
+    whenShown(dialog, [dialog, &offered] {
+        offered = dialog->MS_Password->text();
+        dialog->reject();
+    });
+    members.AddButtonClick();
+    EXPECT_EQ(offered, "");
 }
 
 TEST_F(SmallTables, StatisticsViewsListOneLinePerPortAccessEntity)

@@ -2,6 +2,7 @@
 // boxes and built back from them, the kinds shown, and the order of the writes.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 #include "editors/SummerTimeConfigFormUnit.h"
@@ -15,6 +16,9 @@ const std::string kRepeatStart = "1.3.6.1.4.1.497.12.10.12.3.0";
 const std::string kRepeatEnd = "1.3.6.1.4.1.497.12.10.12.4.0";
 const std::string kAnnualStart = "1.3.6.1.4.1.497.12.10.12.5.0";
 const std::string kAnnualEnd = "1.3.6.1.4.1.497.12.10.12.6.0";
+// The simulator's switch that serves octet strings under an OID cut to a length.
+const std::string kLongStringsOid = "1.3.6.1.4.1.497.999.1.24.0";
+const std::string kLongStringsLength = "1.3.6.1.4.1.497.999.1.25.0";
 
 QStringList shown(std::initializer_list<const QComboBox*> boxes)
 {
@@ -38,6 +42,40 @@ TEST_F(SummerTimeForm, AnnualValuesAreDecodedIntoTheAnnualBoxes)
     EXPECT_FALSE(form.From.day->isHidden());
     EXPECT_TRUE(form.From.week->isHidden());
     EXPECT_FALSE(form.From.week->isEnabled());
+}
+
+TEST_F(SummerTimeForm, AnUndecodablePeriodIsLeftUnchosenAndNothingUnreadIsWritten)
+{
+    // A start of two octets: the end is still shown, and no kind writes boxes
+    // that were never read or picked.
+    ASSERT_EQ(sim->set({kStatus, "i", "2", kAnnualStart, "x", "1D030200", kAnnualEnd, "x", "1A0A0300"}).exitCode, 0);
+    ASSERT_EQ(sim->set({kLongStringsOid, "o", kAnnualStart, kLongStringsLength, "i", "2"}).exitCode, 0);
+    TSummerTimeConfigForm form(context);
+    ASSERT_EQ(sim->set({kLongStringsLength, "i", "0"}).exitCode, 0);
+    EXPECT_EQ(shown({form.From.day, form.From.month, form.From.hour, form.From.minute}),
+              QStringList({"", "", "", ""}));
+    EXPECT_EQ(shown({form.To.day, form.To.month, form.To.hour, form.To.minute}),
+              QStringList({"26", "10", "3", "0"}));
+    EXPECT_TRUE(form.Memo1->toPlainText().contains("From"));
+    takeSets();
+    form.SetBtnClick();
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("repeating"));
+    form.SetBtnClick();
+    EXPECT_TRUE(takeSets().empty());
+
+    // Once the start is picked the end read from the agent is written back as it was.
+    form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("annual"));
+    auto pick = [](QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); };
+    pick(form.From.day, "29");
+    pick(form.From.month, "3");
+    pick(form.From.hour, "2");
+    pick(form.From.minute, "0");
+    form.SetBtnClick();
+    idle(form.annualBinding());
+    const std::vector<std::string> sets = takeSets();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[1], kAnnualStart + "=0x1D030200 " + kAnnualEnd + "=0x1A0A0300");
+    ASSERT_EQ(sim->set({kStatus, "i", "1"}).exitCode, 0);  // the repeating rule the other cases start from
 }
 
 TEST_F(SummerTimeForm, RepeatingValuesAreDecodedWithTheLastWeekRules)

@@ -41,6 +41,9 @@ TEST_F(VlanEditors, StaticVlanDeleteAndAddSendStatusAndPortLists)
     TVlanStaticForm form(context);
     ASSERT_TRUE(waitFor([&] { return lineWithCaption(form.LV_dot1qVlanStaticEntry, "10"); }));
     EXPECT_EQ(form.ST_Count2->text(), QString::number(form.LV_dot1qVlanStaticEntry->topLevelItemCount()));
+    // The next free index shows as the number the agent holds.
+    ASSERT_TRUE(waitFor([&] { return !form.NextFreeLocalVlanIndex->text().isEmpty(); }));
+    EXPECT_EQ(form.NextFreeLocalVlanIndex->text().toStdString(), agentValue("1.3.6.1.2.1.17.7.1.4.4.0"));
 
     // Delete of the selected line: destroy for its instance.
     lineWithCaption(form.LV_dot1qVlanStaticEntry, "10")->setSelected(true);
@@ -52,6 +55,12 @@ TEST_F(VlanEditors, StaticVlanDeleteAndAddSendStatusAndPortLists)
     EXPECT_EQ(sent[kStatic + ".5.10"], "6");
     ASSERT_TRUE(waitFor([&] { return !lineWithCaption(form.LV_dot1qVlanStaticEntry, "10"); }));
     EXPECT_FALSE(form.DeleteBtn->isEnabled());
+
+    // A VLAN ID that is no number is refused: nothing is written (the next
+    // write below is the one of VLAN 10) and the typed text stays.
+    form.ED_VLANID->setText("30x");
+    form.AddBtn->click();
+    EXPECT_EQ(form.ED_VLANID->text(), "30x");
 
     // Add of VLAN 10 with port 1 of unit 1 egress and untagged.
     form.ED_VLANID->setText("10");
@@ -139,6 +148,30 @@ TEST_F(VlanEditors, ProtocolVlanAddAndEditSendOnlyFilledColumns)
     const std::map<std::string, std::string> destroyed{{kProtocol + ".2.5", "0x697076"}, {kProtocol + ".7.5", "6"}};
     EXPECT_EQ(sent, destroyed);
     EXPECT_EQ(lineWithCaption(form.ListView1, "5"), nullptr);
+    form.done(0);
+}
+
+TEST_F(VlanEditors, ProtocolVlanDeleteDestroysTheHighlightedLineOnly)
+{
+    TProtocolVlanForm form(context);
+    form.Index->setText("6");
+    form.ProtocolType->setCurrentText("protocol-ip");
+    form.RowStatus->setCurrentIndex(1);
+    size_t before = sets().size();
+    form.AddBtn->click();
+    waitForSet(before + 1);
+    ASSERT_NE(lineWithCaption(form.ListView1, "6"), nullptr);
+    ASSERT_NE(lineWithCaption(form.ListView1, "1"), nullptr);
+
+    lineWithCaption(form.ListView1, "6")->setSelected(true);
+    EXPECT_FALSE(form.Index->isEnabled());  // the selected line's index stays fixed
+    form.Index->setText("1");               // even when changed behind the form's back
+    before = sets().size();
+    form.DeleteBtn->click();
+    const auto sent = waitForSet(before + 1);
+    EXPECT_EQ(sent.at(kProtocol + ".7.6"), "6");
+    EXPECT_EQ(sent.count(kProtocol + ".7.1"), 0u);
+    EXPECT_NE(lineWithCaption(form.ListView1, "1"), nullptr);
     form.done(0);
 }
 
