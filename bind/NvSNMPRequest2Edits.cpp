@@ -72,6 +72,7 @@ NvSNMPRequest2Edits::NvSNMPRequest2Edits(QWidget* ownerForm)
 
 NvSNMPRequest2Edits::~NvSNMPRequest2Edits()
 {
+    m_batchLife.reset();
     dropNewLines();
     if (m_listView)
         QObject::disconnect(m_listView, nullptr, m_constraints.get(), nullptr);
@@ -165,14 +166,10 @@ void NvSNMPRequest2Edits::appendLine()
     for (int r : m_lineRows)
         cells << QString::fromStdString(request.varList.row(r).value);
     m_columnFit->note(cells);
-    // The list grows visibly during a long walk, in batches: the first lines
-    // as soon as the event loop runs, then at most every kLineBatchMs.
-    // Every batch lays out and repaints the whole list, which costs far more
-    // than the lines themselves.
-    if (m_newLines.isEmpty())
-        QTimer::singleShot(m_listView->topLevelItemCount() == 0 ? 0 : kLineBatchMs, m_constraints.get(),
-                           [this] { showNewLines(); });
+    // Lines go into the list as they come, without running the event loop per
+    // line: the view lays out and repaints once when control returns to it.
     m_newLines << new QTreeWidgetItem(cells);
+    showNewLines();
 }
 
 void NvSNMPRequest2Edits::showNewLines()

@@ -104,4 +104,5 @@ private:
     std::vector<int> m_lineRows;
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;
     std::unique_ptr<NvEditConstraint> m_constraints;
+    std::shared_ptr<int> m_batchLife = std::make_shared<int>(0);  // expires when the binding goes
 };

@@ -134,6 +134,10 @@ TForwardingInfoForm::TForwardingInfoForm(const EditorContext& context, QWidget* 
 TForwardingInfoForm::~TForwardingInfoForm()
 {
     closeBindings();
+    // The list resets its model while QWidget deletes the children, after this
+    // form's part is gone: the count must not hear it.
+    if (m_listView)
+        m_listView->model()->disconnect(this);
 }
 
 void TForwardingInfoForm::done(int result)
