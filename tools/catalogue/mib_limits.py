@@ -28,9 +28,9 @@ def dump(mib_dir, path):
     return scope.get("MIB", {})
 
 
-def ranges_text(spec):
+def ranges_text(type_node):
     parts = []
-    for r in spec.get("ranges", []):
+    for r in type_node.get("ranges", []):
         lo, hi = r["min"], r["max"]
         parts.append(lo if lo == hi else f"{lo}..{hi}")
     return "|".join(parts)
@@ -49,26 +49,26 @@ def main():
     def typedef(module, name):
         return modules.get(module, {}).get("typedefs", {}).get(name)
 
-    def resolve(spec, module):
+    def resolve(type_node, module):
         """(basetype, ranges) of a syntax type, following references and parents."""
         seen = 0
-        while spec is not None and seen < 20:
+        while type_node is not None and seen < 20:
             seen += 1
-            if "basetype" not in spec and "name" in spec:
-                module = spec.get("module", module)
-                spec = typedef(module, spec["name"])
+            if "basetype" not in type_node and "name" in type_node:
+                module = type_node.get("module", module)
+                type_node = typedef(module, type_node["name"])
                 continue
-            text = ranges_text(spec)
-            base = spec.get("basetype", "")
+            text = ranges_text(type_node)
+            base = type_node.get("basetype", "")
             if text:
                 return base, text
-            parent = spec.get("parent module")
+            parent = type_node.get("parent module")
             if parent:
                 module = parent["name"]
                 nxt = typedef(module, parent["type"])
                 if nxt is None:
                     return base, ""
-                spec = nxt
+                type_node = nxt
                 continue
             return base, ""
         return "", ""
