@@ -41,24 +41,14 @@ uint32_t readLe32(const std::string& o, size_t at = 0)
     return v;
 }
 
-// Dotted decimal parts ("10.0", "1.3.6"), each read strictly and at most
-// limit; a leading dot is dropped. A part that does not read fails the value.
-std::vector<uint32_t> dottedParts(const std::string& text, uint64_t limit)
+// Dotted decimal parts ("10.0", ".1.3.6"), each at most limit; a part that
+// does not read fails the value.
+std::vector<uint32_t> dottedParts(const std::string& text, uint32_t limit)
 {
-    std::vector<uint32_t> parts;
-    const size_t first = !text.empty() && text[0] == '.' ? 1 : 0;
-    size_t start = first;
-    while (true) {
-        const size_t dot = text.find('.', start);
-        const std::optional<uint64_t> part =
-            readUnsignedNumber(std::string_view(text).substr(start, dot == std::string::npos ? std::string::npos : dot - start));
-        if (!part || *part > limit)
-            throw errorOfCode(ErrBadPartialValue);
-        parts.push_back(static_cast<uint32_t>(*part));
-        if (dot == std::string::npos)
-            return parts;
-        start = dot + 1;
-    }
+    const auto parts = readDottedNumbers(text[0] == '.' ? std::string_view(text).substr(1) : text, limit);
+    if (!parts)
+        throw errorOfCode(ErrBadPartialValue);
+    return *parts;
 }
 
 [[noreturn]] void raise(int code)

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
@@ -72,8 +71,6 @@ NvSNMPRequest2Edits::NvSNMPRequest2Edits(QWidget* ownerForm)
 
 NvSNMPRequest2Edits::~NvSNMPRequest2Edits()
 {
-    m_batchLife.reset();
-    dropNewLines();
     if (m_listView)
         QObject::disconnect(m_listView, nullptr, m_constraints.get(), nullptr);
 }
@@ -168,22 +165,7 @@ void NvSNMPRequest2Edits::appendLine()
     m_columnFit->note(cells);
     // Lines go into the list as they come, without running the event loop per
     // line: the view lays out and repaints once when control returns to it.
-    m_newLines << new QTreeWidgetItem(cells);
-    showNewLines();
-}
-
-void NvSNMPRequest2Edits::showNewLines()
-{
-    if (!m_listView || m_newLines.isEmpty())
-        return;
-    m_listView->addTopLevelItems(m_newLines);
-    m_newLines.clear();
-}
-
-void NvSNMPRequest2Edits::dropNewLines()
-{
-    qDeleteAll(m_newLines);
-    m_newLines.clear();
+    m_listView->addTopLevelItem(new QTreeWidgetItem(cells));
 }
 
 void NvSNMPRequest2Edits::selectedLineToRows()
@@ -492,7 +474,6 @@ void NvSNMPRequest2Edits::takeValues(int row)
 
 void NvSNMPRequest2Edits::beforeGet()
 {
-    dropNewLines();
     if (!m_listView)
         return;
     buildColumns();
@@ -530,7 +511,6 @@ void NvSNMPRequest2Edits::finishLines()
 {
     if (!m_listView)
         return;
-    showNewLines();
     m_columnFit->fit();
     if (onColumnsFitted)
         onColumnsFitted();

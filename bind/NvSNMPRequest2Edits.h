@@ -83,19 +83,13 @@ protected:
 private:
     void buildColumns();
     void appendLine();
-    // Adds the lines built since the last call to the list view.
-    void showNewLines();
-    void dropNewLines();
-    // End of a fill: every line shown, columns sized to them.
+    // End of a fill: columns sized to the lines.
     void finishLines();
     // Rows in the order of a line's cells: hidden-column rows, then listed rows.
     std::vector<int> lineLayout() const;
     void onSelectionChanged();
 
     QPointer<QTreeWidget> m_listView;
-    // Lines built and not yet in the list view.
-    static constexpr int kLineBatchMs = 250;
-    QList<QTreeWidgetItem*> m_newLines;
     QPointer<ListColumnFit> m_columnFit;  // owned by the list view
     QTreeWidgetItem* m_lastSelected = nullptr;
     // The rows of the current lines' cells, fixed when the lines were cleared:
@@ -104,5 +98,4 @@ private:
     std::vector<int> m_lineRows;
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;
     std::unique_ptr<NvEditConstraint> m_constraints;
-    std::shared_ptr<int> m_batchLife = std::make_shared<int>(0);  // expires when the binding goes
 };

@@ -17,6 +17,7 @@
 #include "editors/EditorRegistry.h"
 #include "editors/EditorSupport.h"
 #include "snmp/NvEventWait.h"
+#include "snmp/NvValueText.h"
 
 namespace {
 
@@ -67,13 +68,10 @@ void fillNumbers(QComboBox* box, int first, int last)
 
 int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    throw std::runtime_error("not a hexadecimal digit");
+    const int value = hexDigitValue(c);
+    if (value < 0)
+        throw std::runtime_error("not a hexadecimal digit");
+    return value;
 }
 
 // Octet k of a hexadecimal text: the characters 2k and 2k + 1.

@@ -750,9 +750,9 @@ std::string NvSNMPRequest::encodeIndex(int r)
 {
     const NvSNMPVarRow& row = varList.row(r);
     // An index that does not read as its syntax is refused, never sent as 0 or 0.0.0.0.
-    if (row.syntax != SyntaxNull && (row.options ? row.options->valueOfLabel(row.value) : row.value) == kNull)
-        throw NvSNMPException(row.label + ": the index has no value", ErrBadPartialValue);
     const std::string text = wireText(row);
+    if (row.syntax != SyntaxNull && text == kNull)
+        throw NvSNMPException(row.label + ": the index has no value", ErrBadPartialValue);
     const bool lastImplied = varList.indexCount == r + 1 && varList.isImplied(r);
     auto counted = [&](const std::string& arcs, size_t n) {
         if (lastImplied)
@@ -875,13 +875,12 @@ void NvSNMPRequest::loadValue(int r, NvSnmpVb& vb)
     const NvSyntax syntax = row.syntax;
     if (!isKnownSyntax(syntax))
         raise(ErrBadSyntax);
-    const std::string raw = row.options ? row.options->valueOfLabel(row.value) : row.value;
-    if (raw == kNull) {
+    // A value that does not read as its syntax is refused, never sent as 0.
+    const std::string text = wireText(row);
+    if (text == kNull) {
         vb.type = AsnNull;
         return;
     }
-    // A value that does not read as its syntax is refused, never sent as 0.
-    const std::string text = wireText(row);
     switch (syntax) {
     case SyntaxBoolean:
         vb.type = AsnInteger;

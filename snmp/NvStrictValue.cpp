@@ -243,25 +243,30 @@ std::optional<uint64_t> readUnsignedNumber(std::string_view text)
     return value;
 }
 
-std::optional<std::string> readIpv4Octets(std::string_view text)
+std::optional<std::vector<uint32_t>> readDottedNumbers(std::string_view text, uint32_t limit)
 {
     text = trimmed(text);
-    std::string octets;
+    std::vector<uint32_t> parts;
     size_t start = 0;
-    for (int part = 0; part < 4; ++part) {
+    while (true) {
         const size_t dot = text.find('.', start);
-        if ((part < 3) != (dot != std::string_view::npos))
+        const std::optional<uint64_t> part =
+            readUnsignedNumber(text.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start));
+        if (!part || *part > limit)
             return std::nullopt;
-        const std::string_view digits = text.substr(start, part < 3 ? dot - start : std::string_view::npos);
-        if (!allDigits(digits) || digits.size() > 3)
-            return std::nullopt;
-        const int value = std::stoi(std::string(digits));
-        if (value > 255)
-            return std::nullopt;
-        octets.push_back(static_cast<char>(value));
+        parts.push_back(static_cast<uint32_t>(*part));
+        if (dot == std::string_view::npos)
+            return parts;
         start = dot + 1;
     }
-    return octets;
+}
+
+std::optional<std::string> readIpv4Octets(std::string_view text)
+{
+    const auto parts = readDottedNumbers(text, 255);
+    if (!parts || parts->size() != 4)
+        return std::nullopt;
+    return std::string(parts->begin(), parts->end());
 }
 
 std::optional<std::string> readHexOctets(std::string_view text)
@@ -317,25 +322,12 @@ std::optional<std::string> readObjectIdentifier(std::string_view text)
     text = trimmed(text);
     if (!text.empty() && text.front() == '.')
         text.remove_prefix(1);
-    std::string out;
-    size_t count = 0;
-    size_t start = 0;
-    while (true) {
-        const size_t dot = text.find('.', start);
-        const std::string_view arc = text.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
-        const std::optional<uint64_t> value = allDigits(arc) ? readUnsignedNumber(arc) : std::nullopt;
-        if (!value || *value > 0xFFFFFFFFull)
-            return std::nullopt;
-        if (!out.empty())
-            out += '.';
-        out += std::to_string(*value);
-        ++count;
-        if (dot == std::string_view::npos)
-            break;
-        start = dot + 1;
-    }
-    if (count < 2 || count > 128)
+    const auto arcs = readDottedNumbers(text, UINT32_MAX);
+    if (!arcs || arcs->size() < 2 || arcs->size() > 128)
         return std::nullopt;
+    std::string out;
+    for (uint32_t arc : *arcs)
+        out += (out.empty() ? "" : ".") + std::to_string(arc);
     return out;
 }
 
@@ -430,20 +422,13 @@ std::string strictPartText(const std::string& field, const std::string& typed, N
     case SyntaxIpAddress:
     case SyntaxNsapAddress: {
         // One to four dotted octets.
-        const std::string_view t = trimmed(typed);
+        const auto parts = readDottedNumbers(typed, 255);
+        if (!parts || parts->size() > 4)
+            refuse(field, quoted(typed) + " is not part of an IP address (numbers 0 to 255 separated by dots)");
         std::string out;
-        size_t start = 0;
-        int parts = 0;
-        while (true) {
-            const size_t dot = t.find('.', start);
-            const std::string_view digits = t.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
-            if (!allDigits(digits) || digits.size() > 3 || std::stoi(std::string(digits)) > 255 || ++parts > 4)
-                refuse(field, quoted(typed) + " is not part of an IP address (numbers 0 to 255 separated by dots)");
-            out += (out.empty() ? "" : ".") + std::to_string(std::stoi(std::string(digits)));
-            if (dot == std::string_view::npos)
-                return out;
-            start = dot + 1;
-        }
+        for (uint32_t part : *parts)
+            out += (out.empty() ? "" : ".") + std::to_string(part);
+        return out;
     }
     case SyntaxOid: {
         if (const auto oid = readObjectIdentifier(typed))

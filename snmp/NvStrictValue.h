@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "snmp/NvSNMPVarDescriptor.h"
 
@@ -31,6 +32,9 @@ std::string rangeListText(std::string_view ranges);
 std::optional<int64_t> readWholeNumber(std::string_view text);
 // Decimal digits only (an optional "+"), up to 2^64 - 1.
 std::optional<uint64_t> readUnsignedNumber(std::string_view text);
+// Decimal numbers separated by dots, each at most limit ("10.0", "1.3.6"); no
+// empty part, nothing else.
+std::optional<std::vector<uint32_t>> readDottedNumbers(std::string_view text, uint32_t limit);
 // Exactly four dotted decimal parts, each 0..255: the four octets.
 std::optional<std::string> readIpv4Octets(std::string_view text);
 // Hexadecimal octets: digits of either case, optionally grouped by blanks, ":" or
