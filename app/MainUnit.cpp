@@ -69,7 +69,12 @@ TMainForm::TMainForm(const std::vector<std::string>& arguments, const Registry& 
     RequestWait::install();
     buildWindow();
     m_menu->setRegistry(registry);
+    // Building the window and reading the start-up files each take tens of
+    // milliseconds; the event loop runs between them so that nothing already
+    // on the screen waits for both.
+    QCoreApplication::processEvents();
     TStartup::run(settings, arguments, screenDpi(), registry, startSession);
+    QCoreApplication::processEvents();
     identify();
 }
 
@@ -254,13 +259,16 @@ void TMainForm::identify()
             return;
         }
 
+        // Each placed panel grows the window, and a grown window repaints every
+        // panel placed before: the window is painted once, when all are placed.
+        // The event loop runs between panels, so timers and input go on.
+        m_content->setUpdatesEnabled(false);
         try {
             for (int r = 0; r < UnitListView->topLevelItemCount() && !m_closeRequested; ++r) {
                 const QTreeWidgetItem* item = UnitListView->topLevelItem(r);
                 if (item->text(kUnitStatusColumn) == kNotExist)
                     continue;
                 placePanel(item->text(0), item->text(kUnitModuleNameColumn), r);
-                // Each panel shows as it is placed, and the window stays live.
                 QCoreApplication::processEvents();
             }
             m_portButtons->setPopupMenu(PortInfoPopupMenu);
@@ -268,6 +276,7 @@ void TMainForm::identify()
             setStatusText(e.what());
             noteIdentificationError(e.what());
         }
+        m_content->setUpdatesEnabled(true);
 
         m_portButtons->makeGroup();
 

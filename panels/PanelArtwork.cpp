@@ -1,6 +1,7 @@
 #include "panels/PanelArtwork.h"
 
 #include <QFont>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -45,21 +46,26 @@ std::vector<QRect> portBays(const TPanelLayout& layout)
 
 void paintBody(QPainter& p, const QRect& r)
 {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(112, 118, 127));
-    g.setColorAt(0.08, QColor(92, 98, 107));
-    g.setColorAt(0.9, QColor(70, 75, 83));
-    g.setColorAt(1.0, QColor(52, 56, 62));
-    p.fillRect(r, g);
-
-    // Faint horizontal grain of brushed metal, the same on every run.
-    quint32 seed = 0x2545F491u;
-    for (int y = r.top() + 2; y < r.bottom() - 1; ++y) {
-        seed = seed * 1664525u + 1013904223u;
-        const int a = static_cast<int>((seed >> 24) % 14);
-        p.setPen(QColor(255, 255, 255, a));
-        p.drawLine(r.left() + 1, y, r.right() - 1, y);
+    // The body changes only from top to bottom: one column of it is painted
+    // (gradient, then the faint horizontal grain of brushed metal, the same on
+    // every run) and laid across the width, instead of a line per pixel row.
+    QImage column(1, r.height(), QImage::Format_RGB32);
+    {
+        QPainter c(&column);
+        QLinearGradient g(QPointF(0, 0), QPointF(0, r.height() - 1));
+        g.setColorAt(0.0, QColor(112, 118, 127));
+        g.setColorAt(0.08, QColor(92, 98, 107));
+        g.setColorAt(0.9, QColor(70, 75, 83));
+        g.setColorAt(1.0, QColor(52, 56, 62));
+        c.fillRect(column.rect(), g);
+        quint32 seed = 0x2545F491u;
+        for (int y = 2; y < r.height() - 2; ++y) {
+            seed = seed * 1664525u + 1013904223u;
+            const int a = static_cast<int>((seed >> 24) % 14);
+            c.fillRect(0, y, 1, 1, QColor(255, 255, 255, a));
+        }
     }
+    p.drawTiledPixmap(r, QPixmap::fromImage(column));
 
     p.setPen(QColor(150, 156, 165));
     p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
