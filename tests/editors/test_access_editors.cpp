@@ -642,8 +642,9 @@ TEST_F(AccessEditors, TypedValuesThatDoNotConvertAreRefusedWithTheFieldNamedAndK
         const QString said = boxes.texts.join('|') + form->statusText();
         EXPECT_TRUE(said.contains(QString::fromLatin1(spec.table[c.column - 1].label))) << said.toStdString();
         EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(c.column))->text(), QString::fromLatin1(c.typed));
-        if (c.column != 1)
+        if (c.column != 1) {
             EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(1))->text(), "9");
+        }
     }
 }
 

@@ -80,8 +80,9 @@ TEST_F(AuthForms, MethodOrderQuestionDecidesWhatAnAddSends)
         MessageBoxCloser answerer(c.answer);
         form.AddButtonClick();
         EXPECT_EQ(answerer.texts.size(), c.asked ? 1 : 0);
-        if (c.asked && !answerer.texts.isEmpty())
+        if (c.asked && !answerer.texts.isEmpty()) {
             EXPECT_EQ(answerer.texts[0].toStdString(), TMethodListForm::kOrderQuestion);
+        }
         const std::vector<std::string> sets = takeSets();
         if (c.sent.empty()) {
             EXPECT_TRUE(sets.empty());

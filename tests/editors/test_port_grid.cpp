@@ -113,8 +113,9 @@ TEST(PortGrid, PortNumbersSplitIntoUnitAndPort)
         const PortGrid::UnitPort up = PortGrid::splitPortNumber(c.number);
         EXPECT_EQ(up.unit, c.unit);
         EXPECT_EQ(up.port, c.port);
-        if (c.number > 0)
+        if (c.number > 0) {
             EXPECT_EQ(PortGrid::portNumber(c.unit, c.port), c.number);
+        }
     }
 }
 
