@@ -37,7 +37,7 @@
 #include "bind/SNMPEditorPanel.h"
 #include "bind/SNMPListViewPanel.h"
 #include "catalogue/NvViewCatalogue.h"
-#include "editors/EditorRegistry.h"
+#include "editors/common/EditorRegistry.h"
 #include "panels/PortButton.h"
 #include "panels/PortButtonList.h"
 #include "platform/HelpViewer.h"

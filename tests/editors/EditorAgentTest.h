@@ -13,7 +13,7 @@
 
 #include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Controls.h"
-#include "editors/EditorRegistry.h"
+#include "editors/common/EditorRegistry.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SimulatorSuite.h"
 

@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "editors/EnableMethodFormUnit.h"
-#include "editors/LoginMethodListFormUnit.h"
-#include "editors/ServerInformationFormUnit.h"
-#include "editors/frmACCServerCtrlUnit.h"
+#include "editors/auth/EnableMethodFormUnit.h"
+#include "editors/auth/frmACCServerCtrlUnit.h"
+#include "editors/auth/LoginMethodListFormUnit.h"
+#include "editors/auth/ServerInformationFormUnit.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/ServiceEditorTest.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
-#include "editors/PortGrid.h"
+#include "editors/common/PortGrid.h"
 #include "panels/StackingPortUitFormUnit.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPVarList.h"

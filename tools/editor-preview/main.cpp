@@ -15,7 +15,7 @@
 #include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "catalogue/NvCatalogueTables.h"
-#include "editors/EditorRegistry.h"
+#include "editors/common/EditorRegistry.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
 
