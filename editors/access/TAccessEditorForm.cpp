@@ -18,11 +18,11 @@
 #include <exception>
 #include <vector>
 
-#include "app/MainSettings.h"
 #include "bind/NvOptionControls.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "editors/common/EditorRegistry.h"
 #include "editors/common/PortGrid.h"
+#include "platform/MainSettings.h"
 #include "snmp/NvSNMPVarList.h"
 
 namespace {

@@ -15,9 +15,9 @@
 #include <QTreeWidget>
 #include <exception>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "editors/common/PortGrid.h"
+#include "platform/MainSettings.h"
 #include "snmp/NvSNMPVarList.h"
 
 EditorDialog::EditorDialog(const EditorContext& context, const QString& caption, QSize designed, bool scalePosition)

@@ -13,9 +13,9 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Controls.h"
 #include "editors/common/EditorRegistry.h"
+#include "platform/MainSettings.h"
 
 namespace editor {
 

@@ -3,7 +3,6 @@
 #include <QString>
 #include <memory>
 
-#include "app/MainSettings.h"
 #include "editors/auth/EnableMethodFormUnit.h"
 #include "editors/auth/frmACCServerCtrlUnit.h"
 #include "editors/auth/LoginMethodListFormUnit.h"
@@ -25,6 +24,7 @@
 #include "editors/tables/MSInformationFormUnit.h"
 #include "editors/tables/RouteRedistributFormUnit.h"
 #include "editors/time/SummerTimeConfigFormUnit.h"
+#include "platform/MainSettings.h"
 
 namespace {
 

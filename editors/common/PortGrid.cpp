@@ -4,9 +4,9 @@
 #include <QLayout>
 #include <QVBoxLayout>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "panels/StackingPortUitFormUnit.h"
+#include "platform/MainSettings.h"
 
 PortGrid::PortGrid(QWidget* host, const EditorContext& context) : QObject(host), m_context(context)
 {

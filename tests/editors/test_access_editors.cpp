@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "editors/access/AccessEditorRecord.h"
 #include "editors/access/TAccessEditorForm.h"
 #include "editors/common/EditorRegistry.h"
 #include "editors/common/PortGrid.h"
+#include "platform/MainSettings.h"
 #include "snmp/NvSNMPVarDescriptor.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/EditorAgentTest.h"

@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "editors/common/PortGrid.h"
 #include "panels/StackingPortUitFormUnit.h"
+#include "platform/MainSettings.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPVarList.h"
 

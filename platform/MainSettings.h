@@ -1,6 +1,7 @@
 #pragma once
-// The main window's own start-up values that other windows and the companion
-// launch read.
+// The start-up values of one run: the address and communities of the command
+// line, what the device file said, and the screen density. Filled at start-up;
+// the main window, the editors and the companions read them.
 #include <string>
 
 struct TMainSettings {
