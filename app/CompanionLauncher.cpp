@@ -1,6 +1,6 @@
 #include "app/CompanionLauncher.h"
 
-#include "app/MainSettings.h"
+#include "platform/MainSettings.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/Registry.h"
 #include "snmp/NvSNMPSession.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainSettings.h"
+#include "platform/MainSettings.h"
 #include "panels/StackImageList.h"
 #include "app/Startup.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "app/MenuCatalogue.h"
-#include "editors/EditorRegistry.h"
+#include "editors/common/EditorRegistry.h"
 #include "platform/Registry.h"
 
 class QAction;

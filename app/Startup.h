@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainSettings.h"
+#include "platform/MainSettings.h"
 
 class Registry;
 

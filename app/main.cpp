@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/CommandLineHelp.h"
-#include "editors/Form1Unit.h"
+#include "editors/forwarding/Form1Unit.h"
 
 int main(int argc, char** argv)
 {

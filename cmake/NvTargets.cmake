@@ -1,10 +1,17 @@
-# nv_folder_library(<target> <folder-dir> LIBS <deps...>)
-# A library made of every .cpp/.h in one folder (not its subfolders). A folder
-# that has no sources yet becomes an interface library so that dependents link.
+# nv_folder_library(<target> [SUBFOLDERS <names...>] LIBS <deps...>)
+# A library made of every .cpp/.h in one folder and in the subfolders it names
+# (no others). A folder that has no sources yet becomes an interface library so
+# that dependents link.
 function(nv_folder_library target)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
-  file(GLOB _hdr CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "" "" "SUBFOLDERS;LIBS" ${ARGN})
+  set(_src)
+  set(_hdr)
+  foreach(_dir "." ${ARG_SUBFOLDERS})
+    file(GLOB _dir_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/*.c)
+    file(GLOB _dir_hdr CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/*.h)
+    list(APPEND _src ${_dir_src})
+    list(APPEND _hdr ${_dir_hdr})
+  endforeach()
   if(_src)
     add_library(${target} STATIC ${_src} ${_hdr})
     target_link_libraries(${target} PUBLIC ${ARG_LIBS})

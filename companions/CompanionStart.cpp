@@ -10,10 +10,10 @@
 
 #include "app/Application.h"
 #include "app/CommandLineHelp.h"
-#include "app/MainSettings.h"
 #include "app/Startup.h"
 #include "companions/CompanionViews.h"
 #include "companions/CompanionWindowUnit.h"
+#include "platform/MainSettings.h"
 #include "platform/Registry.h"
 #include "snmp/NvSNMPSession.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainSettings.h"
+#include "platform/MainSettings.h"
 #include "app/Startup.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"

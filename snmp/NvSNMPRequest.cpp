@@ -379,7 +379,7 @@ bool NvSNMPRequest::walkSync(bool first)
         const NvSnmpPdu asked = buildPdu(first ? Purpose::FirstGet : Purpose::NextGet);
         NvSnmpAdapter* session = NvSnmpAdapter::instance();
         if (!session)
-            raise(-506);
+            raise(ErrNoGlobalSession);
         bool fallBack = false;
         for (bool sent = false; !sent;) {
             reply = asked;
@@ -441,7 +441,7 @@ void NvSNMPRequest::sendWalkStep(const NvSnmpPdu& pdu, const NvSnmpTarget& targe
 {
     NvSnmpAdapter* session = NvSnmpAdapter::instance();
     if (!session)
-        raise(-506);
+        raise(ErrNoGlobalSession);
     NvSnmpPdu asked = pdu;
     asked.maxRepetitions = bulk ? m_bulk.repetitions() : 0;
     std::weak_ptr<int> life = m_life;

@@ -385,8 +385,9 @@ TEST_P(MainWindowFaultTest, WindowSurvivesTheAgent)
     EXPECT_LE(form->UnitListView->topLevelItemCount(), 12);
     EXPECT_LE(form->lvSubUnit->topLevelItemCount(), 12);
     EXPECT_LE(form->lvPortIndex->topLevelItemCount(), 12 * 64);
-    if (fault.panels >= 0)
+    if (fault.panels >= 0) {
         EXPECT_EQ(static_cast<int>(form->unitPanels().size()), fault.panels);
+    }
 
     // One more LED poll of every panel, and a write through the window's binding.
     for (TUnitPanelForm* panel : form->unitPanels()) {
@@ -401,8 +402,9 @@ TEST_P(MainWindowFaultTest, WindowSurvivesTheAgent)
         status.texts << e.what();
     }
     status.take();
-    if (*fault.status)
+    if (*fault.status) {
         EXPECT_TRUE(status.saw(fault.status)) << status.texts.join("\n").toStdString();
+    }
 
     // Still usable: a menu opens, Exit closes the window.
     form->Configuration1->popup(form->mapToGlobal(QPoint(0, 0)));

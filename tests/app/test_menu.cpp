@@ -37,7 +37,7 @@
 #include "bind/SNMPEditorPanel.h"
 #include "bind/SNMPListViewPanel.h"
 #include "catalogue/NvViewCatalogue.h"
-#include "editors/EditorRegistry.h"
+#include "editors/common/EditorRegistry.h"
 #include "panels/PortButton.h"
 #include "panels/PortButtonList.h"
 #include "platform/HelpViewer.h"
@@ -68,17 +68,20 @@ TEST(MenuTable, TenMenusAndEveryEntryInsideItsMenu)
         if (!e.parent && e.kind == Kind::Submenu)
             topLevel.push_back(QString::fromUtf8(e.caption));
         // A parent comes before its entries and is a menu.
-        if (e.parent)
+        if (e.parent) {
             EXPECT_TRUE(menus.count(e.parent)) << "parent " << e.parent;
-        if (e.component)
+        }
+        if (e.component) {
             EXPECT_TRUE(components.insert(e.component).second) << "named twice";
+        }
         if (e.kind == Kind::Submenu || e.kind == Kind::PopupMenu)
             menus.insert(e.component);
         views += e.kind == Kind::View;
         editors += e.kind == Kind::Editor;
         companions += e.kind == Kind::Companion;
-        if (e.kind == Kind::Companion)
+        if (e.kind == Kind::Companion) {
             EXPECT_FALSE(CompanionLauncher::companionName(QString::fromUtf8(e.viewArgument)).isEmpty());
+        }
     }
     EXPECT_EQ(topLevel, (std::vector<QString>{"Basic Configuration", "RMON", "Bridge", "VLAN", "SNMP V3",
                                               "Security Management", "Layer 2 Management", "Layer 3 Management",
@@ -671,8 +674,9 @@ TEST_F(MenuAgainstSimulator, HelpAboutExitEditorsAndTheFindBox)
 
     // An editor entry is enabled exactly when its editor exists.
     for (const TMenuEntry& e : MenuCatalogue::entries())
-        if (e.kind == Kind::Editor)
+        if (e.kind == Kind::Editor) {
             EXPECT_EQ(menu->action(e.component)->isEnabled(), findEditor(e.component) != nullptr) << e.component;
+        }
 
     // Ctrl+K, words, Enter: the view opens as from its menu.
     QStringList offered;

@@ -178,8 +178,9 @@ TEST(MenuAgainstSnmpd, StandardMibViewsShowTheAgentsRows)
                 ++compared;
             }
         }
-        if (table)
+        if (table) {
             EXPECT_GT(shown.lines.size(), 0u);
+        }
     }
     std::printf("standard MIB views opened against snmpd: %d (%s), values compared with snmpwalk: %d\n", opened,
                 names.c_str(), compared);

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "app/CompanionLauncher.h"
-#include "app/MainSettings.h"
 #include "app/MenuCatalogue.h"
 #include "companions/CompanionStart.h"
 #include "companions/CompanionViews.h"
+#include "platform/MainSettings.h"
 
 TEST(CompanionStart, EveryMenuEntryOpensAViewOfItsProgram)
 {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Controls.h"
-#include "editors/EditorRegistry.h"
+#include "editors/common/EditorRegistry.h"
+#include "platform/MainSettings.h"
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SimulatorSuite.h"
 

@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
-#include "editors/AccessEditorRecord.h"
-#include "editors/EditorRegistry.h"
-#include "editors/TAccessEditorForm.h"
-#include "editors/PortGrid.h"
+#include "editors/access/AccessEditorRecord.h"
+#include "editors/access/TAccessEditorForm.h"
+#include "editors/common/EditorRegistry.h"
+#include "editors/common/PortGrid.h"
+#include "platform/MainSettings.h"
 #include "snmp/NvSNMPVarDescriptor.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/EditorAgentTest.h"
@@ -642,8 +642,9 @@ TEST_F(AccessEditors, TypedValuesThatDoNotConvertAreRefusedWithTheFieldNamedAndK
         const QString said = boxes.texts.join('|') + form->statusText();
         EXPECT_TRUE(said.contains(QString::fromLatin1(spec.table[c.column - 1].label))) << said.toStdString();
         EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(c.column))->text(), QString::fromLatin1(c.typed));
-        if (c.column != 1)
+        if (c.column != 1) {
             EXPECT_EQ(qobject_cast<QLineEdit*>(form->control(1))->text(), "9");
+        }
     }
 }
 

@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "editors/EnableMethodFormUnit.h"
-#include "editors/LoginMethodListFormUnit.h"
-#include "editors/ServerInformationFormUnit.h"
-#include "editors/frmACCServerCtrlUnit.h"
+#include "editors/auth/EnableMethodFormUnit.h"
+#include "editors/auth/frmACCServerCtrlUnit.h"
+#include "editors/auth/LoginMethodListFormUnit.h"
+#include "editors/auth/ServerInformationFormUnit.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/ServiceEditorTest.h"
 
@@ -80,8 +80,9 @@ TEST_F(AuthForms, MethodOrderQuestionDecidesWhatAnAddSends)
         MessageBoxCloser answerer(c.answer);
         form.AddButtonClick();
         EXPECT_EQ(answerer.texts.size(), c.asked ? 1 : 0);
-        if (c.asked && !answerer.texts.isEmpty())
+        if (c.asked && !answerer.texts.isEmpty()) {
             EXPECT_EQ(answerer.texts[0].toStdString(), TMethodListForm::kOrderQuestion);
+        }
         const std::vector<std::string> sets = takeSets();
         if (c.sent.empty()) {
             EXPECT_TRUE(sets.empty());

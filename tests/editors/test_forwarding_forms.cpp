@@ -9,16 +9,16 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "editors/CommunityStringTableFormUnit.h"
-#include "editors/EquipmentBasicInfoFormUnit.h"
-#include "editors/Form1Unit.h"
-#include "editors/ForwardUnregisteredInformationFormUnit.h"
-#include "editors/GARPFormUnit.h"
-#include "editors/MulticastForwardingInformationFormUnit.h"
-#include "editors/PortCapabilities8021dFormUnit.h"
-#include "editors/PortGrid.h"
-#include "editors/TpGroupDestinationForwardedFormUnit.h"
-#include "editors/UnicastFilterInformationFormUnit.h"
+#include "editors/common/PortGrid.h"
+#include "editors/forwarding/CommunityStringTableFormUnit.h"
+#include "editors/forwarding/EquipmentBasicInfoFormUnit.h"
+#include "editors/forwarding/Form1Unit.h"
+#include "editors/forwarding/ForwardUnregisteredInformationFormUnit.h"
+#include "editors/forwarding/GARPFormUnit.h"
+#include "editors/forwarding/MulticastForwardingInformationFormUnit.h"
+#include "editors/forwarding/PortCapabilities8021dFormUnit.h"
+#include "editors/forwarding/TpGroupDestinationForwardedFormUnit.h"
+#include "editors/forwarding/UnicastFilterInformationFormUnit.h"
 #include "tests/editors/ServiceEditorTest.h"
 
 namespace {

@@ -10,11 +10,11 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "editors/AggregatorPortTableFormUnit.h"
-#include "editors/PortGrid.h"
-#include "editors/PortMirrorFormUnit.h"
-#include "editors/PortTrunkFormUnit.h"
-#include "editors/TrafficSegmentationFormUnit.h"
+#include "editors/common/PortGrid.h"
+#include "editors/ports/AggregatorPortTableFormUnit.h"
+#include "editors/ports/PortMirrorFormUnit.h"
+#include "editors/ports/PortTrunkFormUnit.h"
+#include "editors/ports/TrafficSegmentationFormUnit.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/EditorAgentTest.h"
 

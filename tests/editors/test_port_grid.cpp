@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
-#include "editors/PortGrid.h"
+#include "editors/common/PortGrid.h"
 #include "panels/StackingPortUitFormUnit.h"
+#include "platform/MainSettings.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPVarList.h"
 
@@ -113,8 +113,9 @@ TEST(PortGrid, PortNumbersSplitIntoUnitAndPort)
         const PortGrid::UnitPort up = PortGrid::splitPortNumber(c.number);
         EXPECT_EQ(up.unit, c.unit);
         EXPECT_EQ(up.port, c.port);
-        if (c.number > 0)
+        if (c.number > 0) {
             EXPECT_EQ(PortGrid::portNumber(c.unit, c.port), c.number);
+        }
     }
 }
 

@@ -10,16 +10,16 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "editors/BOOTCtrlTableFormUnit.h"
-#include "editors/DiagnosticsInformationFormUnit.h"
-#include "editors/MSEditFormUnit.h"
-#include "editors/MSInformationFormUnit.h"
-#include "editors/MacStatisticTableFormUnit.h"
-#include "editors/Md5EditFormUnit.h"
-#include "editors/Md5InformationFormUnit.h"
-#include "editors/NewBootpCtrlFormUnit.h"
-#include "editors/RouteRedistributFormUnit.h"
-#include "editors/SecretColumns.h"
+#include "editors/common/SecretColumns.h"
+#include "editors/tables/BOOTCtrlTableFormUnit.h"
+#include "editors/tables/DiagnosticsInformationFormUnit.h"
+#include "editors/tables/MacStatisticTableFormUnit.h"
+#include "editors/tables/Md5EditFormUnit.h"
+#include "editors/tables/Md5InformationFormUnit.h"
+#include "editors/tables/MSEditFormUnit.h"
+#include "editors/tables/MSInformationFormUnit.h"
+#include "editors/tables/NewBootpCtrlFormUnit.h"
+#include "editors/tables/RouteRedistributFormUnit.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/ServiceEditorTest.h"
 

@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
-#include "editors/SummerTimeConfigFormUnit.h"
+#include "editors/time/SummerTimeConfigFormUnit.h"
 #include "tests/editors/ServiceEditorTest.h"
 
 namespace {

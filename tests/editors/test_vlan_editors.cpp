@@ -9,11 +9,11 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "editors/EditorRegistry.h"
-#include "editors/PortGrid.h"
-#include "editors/ProtocolVlanFormUnit.h"
-#include "editors/VLanCurrentTableFormUnit.h"
-#include "editors/VlanStaticFormUnit.h"
+#include "editors/common/EditorRegistry.h"
+#include "editors/common/PortGrid.h"
+#include "editors/vlan/ProtocolVlanFormUnit.h"
+#include "editors/vlan/VLanCurrentTableFormUnit.h"
+#include "editors/vlan/VlanStaticFormUnit.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/editors/EditorAgentTest.h"
 

@@ -102,8 +102,9 @@ TEST_F(LedBindingAgentTest, ColoursFollowTheServedOctets)
                 ++noData;
             }
         }
-        if (octets.size() < 20)
+        if (octets.size() < 20) {
             EXPECT_GT(noData, 0) << "a short value leaves LEDs without data";
+        }
         EXPECT_NE(status.text().indexOf("Led Status"), -1) << status.text().toStdString();
         panel->FormClose();
     }

@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <exception>
 
-#include "app/MainSettings.h"
 #include "bind/NvSNMPRequest2Edits.h"
 #include "catalogue/NvCatalogueTables.h"
-#include "editors/EditorRegistry.h"
+#include "editors/common/EditorRegistry.h"
+#include "platform/MainSettings.h"
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
 

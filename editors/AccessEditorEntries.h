@@ -1,7 +1,0 @@
-#pragma once
-// The menu entries of the access-profile and access-rule editors.
-#include <span>
-
-#include "editors/EditorRegistry.h"
-
-std::span<const EditorEntry> accessEditorEntries();

@@ -1,8 +1,0 @@
-#include "editors/DiagnosticsInformationFormUnit.h"
-
-#include "catalogue/NvCatalogueTables.h"
-
-TDiagnosticsInformationForm::TDiagnosticsInformationForm(const EditorContext& context, QWidget* owner)
-    : TStatisticsViewForm(context, owner, "Diagnostics Information Form", DiagnosticsInfoVars)
-{
-}

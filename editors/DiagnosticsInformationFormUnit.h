@@ -1,9 +1,0 @@
-#pragma once
-// Read-only view of the 802.1X authenticator diagnostics of each port.
-#include "editors/StatisticsViewFormUnit.h"
-
-class TDiagnosticsInformationForm : public TStatisticsViewForm {
-    Q_OBJECT
-public:
-    explicit TDiagnosticsInformationForm(const EditorContext& context, QWidget* owner = nullptr);
-};

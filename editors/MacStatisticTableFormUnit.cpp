@@ -1,8 +1,0 @@
-#include "editors/MacStatisticTableFormUnit.h"
-
-#include "catalogue/NvCatalogueTables.h"
-
-TMacStatisticTableForm::TMacStatisticTableForm(const EditorContext& context, QWidget* owner)
-    : TStatisticsViewForm(context, owner, "MACStatisticTableForm", MacStatisticVars)
-{
-}

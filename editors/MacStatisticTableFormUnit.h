@@ -1,9 +1,0 @@
-#pragma once
-// Read-only view of the EAPOL frame counters of each port.
-#include "editors/StatisticsViewFormUnit.h"
-
-class TMacStatisticTableForm : public TStatisticsViewForm {
-    Q_OBJECT
-public:
-    explicit TMacStatisticTableForm(const EditorContext& context, QWidget* owner = nullptr);
-};

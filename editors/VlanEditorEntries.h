@@ -1,8 +1,0 @@
-#pragma once
-// The menu entries of the VLAN, trunk, mirror, traffic-segmentation and
-// link-aggregation editors.
-#include <span>
-
-#include "editors/EditorRegistry.h"
-
-std::span<const EditorEntry> vlanEditorEntries();

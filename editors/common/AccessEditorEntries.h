@@ -1,0 +1,7 @@
+#pragma once
+// The menu entries of the access-profile and access-rule editors.
+#include <span>
+
+#include "editors/common/EditorRegistry.h"
+
+std::span<const EditorEntry> accessEditorEntries();
