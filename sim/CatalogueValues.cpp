@@ -49,6 +49,9 @@ struct IntegerRule {
 const IntegerRule kIntegerRules[] = {
     {"in use", From::PortsUp},        {"number of port", From::Ports},  {"total number", From::Ports},
     {"threshold", From::Fixed, 128},
+    // Port access control timers at their standard defaults.
+    {"tx period", From::Fixed, 30},   {"supptimeout", From::Fixed, 30}, {"servertimeout", From::Fixed, 30},
+    {"maxreq", From::Fixed, 2},       {"reauthenticate period", From::Fixed, 3600},
     {"max age", From::Fixed, 2000},   {"hello time", From::Fixed, 200}, {"hellotime", From::Fixed, 200},
     {"forward delay", From::Fixed, 1500}, {"max hops", From::Fixed, 20}, {"tx hold", From::Fixed, 3},
     {"arp aging", From::Fixed, 20},   {"aging time", From::Fixed, 300}, {"telnet tcp port", From::Fixed, 23},

@@ -76,8 +76,9 @@ int main(int argc, char** argv)
         rest.insert(rest.end(), argv + 2, argv + argc);
         return child(static_cast<int>(rest.size()), rest.data(), stay);
     }
-    const int seconds = benchOption(argc, argv, "--seconds", 60, 10);
-    const int runs = benchOption(argc, argv, "--runs", 5, 1);
+    const BenchOptions options(argc, argv, {{"--seconds", 60, 10}, {"--runs", 5, 1}});
+    const int seconds = options["--seconds"];
+    const int runs = options["--runs"];
 
     SimulatorProcess sim;
     if (!sim.start({"--quiet", "--unit", "model=HV-720", "--unit", "model=HV-720"})) {

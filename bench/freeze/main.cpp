@@ -158,8 +158,9 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int runs = benchOption(argc, argv, "--runs", 3, 1);
-    const int delay = benchOption(argc, argv, "--delay", 200, 0);
+    const BenchOptions options(argc, argv, {{"--runs", 3, 1}, {"--delay", 200, 0}});
+    const int runs = options["--runs"];
+    const int delay = options["--delay"];
     SimulatorProcess sim;
     if (!sim.start({"--quiet"}, kStack)) {
         std::fprintf(stderr, "bench-freeze: the simulator does not answer\n%s\n", sim.log().c_str());

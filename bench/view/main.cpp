@@ -180,8 +180,9 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int runs = benchOption(argc, argv, "--runs", 3, 1);
-    const int delay = benchOption(argc, argv, "--delay", 5, 0);
+    const BenchOptions options(argc, argv, {{"--runs", 3, 1}, {"--delay", 5, 0}});
+    const int runs = options["--runs"];
+    const int delay = options["--delay"];
     const NvViewTable* view = nullptr;
     const TMenuEntry* entry = widestPortView(&view);
     if (!entry) {

@@ -202,9 +202,10 @@ double ratio(const Result& a, const Result& b)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int rows = benchOption(argc, argv, "--rows", 1000, 1);
-    const int runs = benchOption(argc, argv, "--runs", 3, 1);
-    const int delay = benchOption(argc, argv, "--delay", 5, 0);
+    const BenchOptions options(argc, argv, {{"--rows", 1000, 1}, {"--runs", 3, 1}, {"--delay", 5, 0}});
+    const int rows = options["--rows"];
+    const int runs = options["--runs"];
+    const int delay = options["--delay"];
 
     SnmpdFixture agent;
     std::string config;
