@@ -283,11 +283,15 @@ TEST_F(BulkWalkTest, SnmpV1AsksSeveralRowsInOneGetNextAndKeepsTheRowsOfGetNext)
         {.name = "a row fails: the rows before it and the failure",
          .faults = {{"3", "o", ports + ".3.70"}, {"4", "i", "5"}}, .bounds = {1, 65, 75, 129}},
         {.name = "dense table", .table = kBigTable, .bounds = {20, 40}, .mostRequests = 8},
+        // 11 instances of 5 columns first; halved to 5, then 2.
+        {.name = "tooBig above 20 varbinds: fewer instances a request",
+         .faults = {{"9", "i", "2"}, {"10", "i", "20"}}, .bounds = {1, 11, 65, 129}, .mostRequests = 60},
         {.name = "string index: one row a request", .table = kCommunityTable, .mostRequests = 3, .ranged = false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         control(c.faults);
+        NvBulkWalk::forgetAgents();
         NvSNMPSecurity.version = 0;
         const Walked reference = getNextWalk(true, c.table);
         EXPECT_GT(reference.rows.size(), 1u);
