@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <exception>
 
 #include "app/MenuDispatcher.h"
@@ -25,6 +26,8 @@
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
 #include "panels/PortButtonList.h"
+#include "panels/StackingPortUitFormUnit.h"
+#include "snmp/NvSegmentedWalk.h"
 #include "platform/Registry.h"
 #include "panels/UnitPanelFormUnit.h"
 
@@ -43,6 +46,37 @@ const QString kNotExist = QStringLiteral("not-exist");
 constexpr int kUnitStatusColumn = 1;
 constexpr int kUnitModuleNameColumn = 8;
 constexpr int kSubUnitModuleNameColumn = 1;
+
+constexpr int kUnitStartPortColumn = 3;
+constexpr int kUnitPortRangeColumn = 4;
+
+// Where the port table's ranges begin: every unit's ports (index (unit − 1) ×
+// 64 + port), from its start port on, in pieces of one row fewer than one
+// request brings, so that the request also sees the row after the piece and
+// the piece ends with it. A piece runs on to the next bound, so gaps and ports
+// beyond the reported range are still read.
+std::vector<uint32_t> portRangeBounds(const QTreeWidget* units, int rowsPerRequest)
+{
+    constexpr int kPorts = TStackingPortUitForm::PortsPerUnit;
+    std::vector<uint32_t> bounds;
+    const int step = std::max(rowsPerRequest - 1, 1);
+    for (int r = 0; r < units->topLevelItemCount(); ++r) {
+        const QTreeWidgetItem* item = units->topLevelItem(r);
+        bool unitRead = false;
+        bool startRead = false;
+        bool rangeRead = false;
+        const int unit = item->text(0).toInt(&unitRead);
+        const int start = item->text(kUnitStartPortColumn).toInt(&startRead);
+        const int range = item->text(kUnitPortRangeColumn).toInt(&rangeRead);
+        if (!unitRead || !startRead || !rangeRead || unit < 1 || unit > TStackingPortUitForm::UnitCount
+            || start < 1 || start > kPorts)
+            continue;
+        const int last = std::clamp(start + range - 1, start, kPorts);
+        for (int port = start; port <= last; port += step)
+            bounds.push_back(static_cast<uint32_t>((unit - 1) * kPorts + port));
+    }
+    return bounds;
+}
 
 QTreeWidget* dataListView(QWidget* parent, const QString& name)
 {
@@ -228,31 +262,46 @@ void TMainForm::identify()
                 noteIdentificationError(binding.statusLine(reply.message));
         };
 
+        // The unit and sub-unit tables are walked at once; the unit table then
+        // splits the port table into ranges that are walked at once too.
+        bool unitsAsked = false;
         try {
             m_unitBinding = tableBinding(MainUnitTableVars, UnitListView);
             m_unitBinding->onGetDone = keepFailure;
             m_unitBinding->get();
-            m_portBinding = tableBinding(PortInfoVars, lvPortIndex);
-            m_portBinding->onGetDone = keepFailure;
-            m_portBinding->get();
-            waitWhileBusy(*m_portBinding, kReadingStack);
-            waitWhileBusy(*m_unitBinding, kReadingStack);
+            unitsAsked = true;
         } catch (const std::exception&) {
             setStatusText("Get Unit Information Failed");
             noteIdentificationError("Get Unit Information Failed");
         }
-
+        bool subUnitsAsked = false;
         try {
-            if (!m_closeRequested) {
-                m_subUnitBinding = tableBinding(SubUnitVars, lvSubUnit);
-                m_subUnitBinding->onGetDone = keepFailure;
-                m_subUnitBinding->get();
-                waitWhileBusy(*m_subUnitBinding, kReadingModules);
-            }
+            m_subUnitBinding = tableBinding(SubUnitVars, lvSubUnit);
+            m_subUnitBinding->onGetDone = keepFailure;
+            m_subUnitBinding->get();
+            subUnitsAsked = true;
         } catch (const std::exception&) {
             setStatusText("Get SubUnit Information Failed");
             noteIdentificationError("Get SubUnit Information Failed");
         }
+
+        if (unitsAsked) {
+            try {
+                waitWhileBusy(*m_unitBinding, kReadingStack);
+                if (!m_closeRequested) {
+                    m_portBinding = tableBinding(PortInfoVars, lvPortIndex);
+                    m_portBinding->onGetDone = keepFailure;
+                    m_portBinding->getRanges(portRangeBounds(
+                        UnitListView, NvSegmentedWalk::rowsPerRequest(m_portBinding->request.varList)));
+                    waitWhileBusy(*m_portBinding, kReadingStack);
+                }
+            } catch (const std::exception&) {
+                setStatusText("Get Unit Information Failed");
+                noteIdentificationError("Get Unit Information Failed");
+            }
+        }
+        if (subUnitsAsked && !m_closeRequested)
+            waitWhileBusy(*m_subUnitBinding, kReadingModules);
         if (m_closeRequested) {
             m_identifying = false;
             shutDown();
@@ -415,7 +464,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
             m_closeRequested = true;
             for (NvSNMPRequest2Edits* b : {m_unitBinding.get(), m_portBinding.get(), m_subUnitBinding.get()})
                 if (b)
-                    b->request.alive = false;
+                    b->shutDown();
             hide();
         }
         event->ignore();

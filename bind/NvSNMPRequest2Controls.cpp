@@ -14,6 +14,7 @@
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvDateTime.h"
 #include "snmp/NvEventWait.h"
+#include "snmp/NvSegmentedWalk.h"
 #include "snmp/NvStrictValue.h"
 #include "snmp/NvValueText.h"
 
@@ -234,6 +235,51 @@ void NvSNMPRequest2Controls::get()
     clearBusyOnThrow([this] { request.getAsync(getHandler(), true); });
 }
 
+void NvSNMPRequest2Controls::getRanges(const std::vector<uint32_t>& bounds)
+{
+    waitForRunningOperation();
+    lastOperation = GetOperation;
+    if (!request.alive)
+        return;
+    busy = true;
+    clearBusyOnThrow([this, &bounds] {
+        m_rangeWalk = std::make_unique<NvSegmentedWalk>(request.varList);
+        std::weak_ptr<int> life = m_life;
+        m_rangeWalk->start(bounds, [this, life](const NvSNMPError& outcome) {
+            if (life.expired())
+                return;
+            ++m_handlerDepth;
+            ++s_handlerDepth;
+            takeRanges(outcome);
+            --s_handlerDepth;
+            if (!life.expired())
+                handlerDone();
+        });
+    });
+}
+
+void NvSNMPRequest2Controls::takeRanges(const NvSNMPError& outcome)
+{
+    beforeGet();
+    rowCount = 0;
+    try {
+        for (const NvSegmentedWalk::Values& values : m_rangeWalk->rows()) {
+            for (int r = 0; r < request.varList.count() && r < static_cast<int>(values.size()); ++r)
+                request.varList.row(r).value = values[static_cast<size_t>(r)];
+            if (request.matchesCondition("")) {
+                rowReceived();
+                ++rowCount;
+            }
+        }
+    } catch (const std::exception& x) {
+        busy = false;
+        lastOperation = GetOperation;
+        reportFailure(x.what());
+        return;
+    }
+    getReply(outcome);
+}
+
 void NvSNMPRequest2Controls::getReply(const NvSNMPError& reply)
 {
     if (reply.code != 0) {
@@ -366,6 +412,8 @@ void NvSNMPRequest2Controls::handlerDone()
 void NvSNMPRequest2Controls::shutDown()
 {
     request.alive = false;
+    if (m_rangeWalk)
+        m_rangeWalk->stop();
 }
 
 void NvSNMPRequest2Controls::closeBinding(std::unique_ptr<NvSNMPRequest2Controls> binding)

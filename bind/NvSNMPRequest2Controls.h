@@ -10,11 +10,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPRequest.h"
 
 
+class NvSegmentedWalk;
 class QPlainTextEdit;
 class QStatusBar;
 class QLabel;
@@ -56,6 +58,11 @@ public:
     // Reads the variable list. Throws NvSNMPException when a blocking request
     // or the sending of an asynchronous one fails.
     void get();
+    // Reads a table with one integer index as several walks in flight, one per
+    // index range (see NvSegmentedWalk for the bounds); the rows come through
+    // the same hooks, in index order, and the outcome through onGetDone, as
+    // from get(). Asynchronous; throws like get().
+    void getRanges(const std::vector<uint32_t>& bounds);
     // Writes the list's writable rows; collectFirst copies the controls into
     // the rows first. columnSelection and valueSource are accepted for callers
     // that pass them and have no further effect. Throws like get().
@@ -105,6 +112,8 @@ protected:
 
 private:
     void getReply(const NvSNMPError& reply);
+    // The ranged walk has ended: its rows, then its outcome, as a walk's replies.
+    void takeRanges(const NvSNMPError& outcome);
     void setReply(const NvSNMPError& reply);
     void finishGet(const NvSNMPError& reply);
     NvSNMPReplyHandler getHandler();
@@ -120,6 +129,7 @@ private:
     // Lets a running asynchronous operation end before the next one starts.
     void waitForRunningOperation();
 
+    std::unique_ptr<NvSegmentedWalk> m_rangeWalk;
     std::shared_ptr<int> m_life = std::make_shared<int>(0);
     int m_handlerDepth = 0;     // reply handlers of this binding running
     bool m_closing = false;     // in the closing list, destroyed once idle

@@ -108,6 +108,9 @@ bool FaultSwitches::servesLongString(const Oid& oid) const
 bool FaultSwitches::countRequest()
 {
     ++m_requests;
+    if (m_store)
+        m_store->put(oidutil::concat(oidutil::concat(controlArc(), 29), 0),
+                     SimValue::integer(static_cast<std::int64_t>(m_requests & 0xFFFFFFFFu), ValueKind::Counter));
     return stopAfter <= 0 || m_requests - m_stopBase <= static_cast<unsigned long>(stopAfter);
 }
 
@@ -196,6 +199,12 @@ void FaultSwitches::registerControls(ObjectStore& store)
         s.access = Access::ReadOnly;
         store.addScalar(s);
     }
+    ColumnSpec requests;
+    requests.oid = oidutil::concat(controlArc(), 29);
+    requests.kind = ValueKind::Counter;
+    requests.access = Access::ReadOnly;
+    requests.defaultText = "0";
+    store.addScalar(requests);
 }
 
 void FaultSwitches::noteContext(const std::string& name, const std::string& engineId)
@@ -213,7 +222,7 @@ void FaultSwitches::noteContext(const std::string& name, const std::string& engi
 // 23 wrong-type subtree, 24 long-string subtree, 25 long-string octets, 26 stop
 // answering after N further requests, 9 GETBULK mode (BulkMode), 10 its
 // repetition limit; read-only: 27 and 28 the context of the last SNMPv3 request
-// that named one.
+// that named one, 29 the requests received that were not control requests.
 void FaultSwitches::syncFromStore(bool leds)
 {
     auto num = [&](std::uint32_t n) {

@@ -58,8 +58,8 @@ public:
     bool servesWrongType(const Oid& oid) const;
     bool servesLongString(const Oid& oid) const;
 
-    // Counts a request that is no control request; false once the agent has
-    // stopped answering (--stop-after).
+    // Counts a request that is no control request (read-only control scalar
+    // 29); false once the agent has stopped answering (--stop-after).
     bool countRequest();
 
     // Keeps the context name and context engine id of an SNMPv3 request that

@@ -423,7 +423,14 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
             hit = hit || (oidutil::startsWith(o, w) && (bulk || o.size() > w.size()));
         }
     }
-    const int bulkMode = bulk ? m_faults.bulkMode : FaultSwitches::BulkNormal;
+    // SNMPv1 has no GETBULK: a get-next of more varbinds than the limit (a
+    // manager asking several rows at once) meets the tooBig fault instead.
+    size_t varbinds = 0;
+    for (auto* vb = pdu->variables; vb; vb = vb->next_variable)
+        ++varbinds;
+    const bool v1TooBig = !bulk && pdu->version == SNMP_VERSION_1 && m_faults.bulkMode == FaultSwitches::BulkTooBig
+                          && varbinds > static_cast<size_t>(m_faults.bulkLimit);
+    const int bulkMode = bulk || v1TooBig ? m_faults.bulkMode : FaultSwitches::BulkNormal;
     // The library cannot hold a GETBULK back (a delegated repetition ends its
     // view), so a delayed GETBULK is answered here too.
     if (!hit && bulkMode == FaultSwitches::BulkNormal && !(bulk && m_faults.delayMs > 0))
@@ -446,7 +453,7 @@ bool SimAgent::answerFaultyWalk(void* s, void* p)
     int status = SNMP_ERR_NOERROR;
     if (bulkMode == FaultSwitches::BulkGenErr)
         status = SNMP_ERR_GENERR;
-    else if (bulkMode == FaultSwitches::BulkTooBig && repetitions > m_faults.bulkLimit)
+    else if (bulkMode == FaultSwitches::BulkTooBig && (v1TooBig || repetitions > m_faults.bulkLimit))
         status = SNMP_ERR_TOOBIG;
     else if (bulkMode == FaultSwitches::BulkShort)
         repetitions = std::min<long>(repetitions, m_faults.bulkLimit);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "snmp/NvSNMPSession.h"
 #include "snmp/NvSNMPVarList.h"
@@ -133,22 +134,115 @@ void NvBulkWalk::start(const NvSNMPSettings& settings, const NvSnmpTarget& targe
     m_agent = agentKey(target);
     const AgentRecord& agent = agents()[m_agent];
     const bool bulkVersion = settings.version == 1 || settings.version == 3;
-    m_active = bulkVersion && list.isTable() && settings.maxRepetitions != 0 && !agent.refused;
+    m_emulated = settings.version == 0 && hasIntegerIndex(list);
+    m_active = (bulkVersion || m_emulated) && list.isTable() && settings.maxRepetitions != 0 && !agent.refused;
     m_automatic = settings.maxRepetitions < 0;
     const int32_t wanted = m_automatic ? repetitionsForDatagram(list, settings)
                                        : std::min(settings.maxRepetitions, kMostRepetitions);
     m_repetitions = std::clamp(wanted, 1, agent.ceiling);
 }
 
+bool NvBulkWalk::hasIntegerIndex(const NvSNMPVarList& list)
+{
+    if (!list.isTable() || list.indexCount != 1 || list.count() < 1)
+        return false;
+    switch (list.row(0).syntax) {
+    case SyntaxInteger:
+    case SyntaxCounter:
+    case SyntaxGauge:
+    case SyntaxUInteger:
+    case SyntaxTimeTicks: return true;
+    default: return false;
+    }
+}
+
 void NvBulkWalk::clear()
 {
     m_answer.clear();
+    m_asked.clear();
     m_kept.clear();
     m_columns = m_count = m_next = 0;
 }
 
+bool NvBulkWalk::emulatedRequest(const NvSnmpPdu& step, const std::vector<Column>& columns, NvSnmpPdu& wire)
+{
+    clear();
+    if (columns.empty() || step.vbs.size() != columns.size())
+        return false;
+    // Where each column stands: at its base (the walk starts there) or at an
+    // instance of one sub-identifier x. No instance beyond the last one is asked.
+    constexpr uint64_t kLastArc = 0xFFFFFFFFu;
+    uint64_t count = static_cast<uint64_t>(std::max(m_repetitions, 1));
+    std::vector<std::optional<uint64_t>> at;
+    std::vector<NvOid> bases(columns.size());
+    for (size_t c = 0; c < columns.size(); ++c) {
+        NvOid last;
+        if (!oidFromText(columns[c].base, bases[c]) || !oidFromText(columns[c].lastOid, last))
+            return false;
+        if (last == bases[c]) {
+            at.emplace_back();
+            continue;
+        }
+        if (last.size() != bases[c].size() + 1 || !std::equal(bases[c].begin(), bases[c].end(), last.begin()))
+            return false;
+        at.emplace_back(last.back());
+        count = std::min(count, kLastArc - last.back() + 1);
+    }
+    wire = step;
+    wire.vbs.clear();
+    wire.vbs.reserve(count * columns.size());
+    m_asked.assign(columns.size(), {});
+    for (uint64_t j = 0; j < count; ++j) {
+        for (size_t c = 0; c < columns.size(); ++c) {
+            NvSnmpVb vb = step.vbs[c];
+            if (j > 0) {
+                // From the base: the base, then instances 1, 2, ... (a first
+                // row 0 only costs a further request).
+                const uint64_t arc = at[c] ? *at[c] + j : j;
+                vb.oid = bases[c];
+                vb.oid.push_back(static_cast<uint32_t>(arc));
+            }
+            m_asked[c].push_back(j == 0 ? columns[c].lastOid : oidToText(vb.oid));
+            wire.vbs.push_back(std::move(vb));
+        }
+    }
+    return true;
+}
+
+bool NvBulkWalk::nextEmulatedStep(const std::vector<Column>& columns, NvSnmpPdu& step)
+{
+    const size_t width = m_asked.size();
+    if (m_answer.empty() || columns.size() != width) {
+        clear();
+        return false;
+    }
+    NvSnmpPdu out;
+    out.vbs.reserve(width);
+    for (size_t c = 0; c < width; ++c) {
+        const std::vector<std::string>& asked = m_asked[c];
+        const auto found = std::find(asked.begin(), asked.end(), columns[c].lastOid);
+        if (found == asked.end()) {
+            clear();
+            return false;
+        }
+        out.vbs.push_back(m_answer[static_cast<size_t>(found - asked.begin()) * width + c]);
+    }
+    step = std::move(out);
+    return true;
+}
+
 bool NvBulkWalk::takeAnswer(const NvSnmpPdu& answer, const std::vector<Column>& columns, NvSnmpPdu& step)
 {
+    if (m_emulated) {
+        // A get-next answer holds every asked varbind, or the request failed.
+        const size_t asked = m_asked.empty() ? 0 : m_asked.size() * m_asked.front().size();
+        if (asked == 0 || answer.vbs.size() != asked) {
+            clear();
+            return false;
+        }
+        m_answer = answer.vbs;
+        return nextEmulatedStep(columns, step);
+    }
     clear();
     m_columns = columns.size();
     if (m_columns == 0)
@@ -176,6 +270,8 @@ bool NvBulkWalk::takeAnswer(const NvSnmpPdu& answer, const std::vector<Column>& 
 
 bool NvBulkWalk::nextStep(const std::vector<Column>& columns, NvSnmpPdu& step)
 {
+    if (m_emulated)
+        return nextEmulatedStep(columns, step);
     if (m_next >= m_count || columns.size() != m_columns)
         return false;
     step = NvSnmpPdu{};
@@ -226,6 +322,10 @@ bool NvBulkWalk::halve()
 
 void NvBulkWalk::refuseAgent()
 {
+    if (m_emulated) {
+        clear();
+        return;
+    }
     agents()[m_agent].refused = true;
     m_active = false;
     clear();

@@ -392,7 +392,18 @@ bool NvSNMPRequest::walkSync(bool first)
                 break;
             }
             reply.maxRepetitions = m_bulk.repetitions();
-            const int status = sendAndWait(*session, NvSnmpAdapter::GetBulk, reply, target);
+            NvSnmpAdapter::Command command = NvSnmpAdapter::GetBulk;
+            if (m_bulk.emulated()) {
+                command = NvSnmpAdapter::GetNext;
+                if (!m_bulk.emulatedRequest(asked, walkColumns(), reply)) {
+                    reply = asked;
+                    const int plain = sendAndWait(*session, NvSnmpAdapter::GetNext, reply, target);
+                    if (plain != 0)
+                        raiseStatus(plain);
+                    break;
+                }
+            }
+            const int status = sendAndWait(*session, command, reply, target);
             NvSnmpPdu step;
             switch (judgeBulkAnswer(status, reply, step)) {
             case BulkOutcome::Step:
@@ -436,6 +447,19 @@ void NvSNMPRequest::walkAsync(NvSNMPReplyHandler handler, bool first)
                  std::move(handler));
 }
 
+void NvSNMPRequest::walkAfterAsync(const std::string& instance, NvSNMPReplyHandler handler)
+{
+    if (!alive)
+        return;
+    if (!varList.isTable())
+        raise(ErrNextOnSingleValue);
+    const NvSnmpTarget target = buildTarget(*this);
+    for (int r = 0; r < varList.count(); ++r)
+        varList.row(r).lastOid = join(baseOid(r), instance);
+    m_bulk.start(*this, target, varList);
+    sendWalkStep(buildPdu(Purpose::NextGet), target, m_bulk.active(), false, std::move(handler));
+}
+
 void NvSNMPRequest::sendWalkStep(const NvSnmpPdu& pdu, const NvSnmpTarget& target, bool bulk, bool fallBack,
                                  NvSNMPReplyHandler handler)
 {
@@ -444,9 +468,17 @@ void NvSNMPRequest::sendWalkStep(const NvSnmpPdu& pdu, const NvSnmpTarget& targe
         raise(ErrNoGlobalSession);
     NvSnmpPdu asked = pdu;
     asked.maxRepetitions = bulk ? m_bulk.repetitions() : 0;
+    NvSnmpAdapter::Command command = bulk ? NvSnmpAdapter::GetBulk : NvSnmpAdapter::GetNext;
+    NvSnmpPdu wire;
+    if (bulk && m_bulk.emulated()) {
+        // SNMPv1: several instances per column in one get-next; a step that
+        // cannot be asked so goes out as it is.
+        command = NvSnmpAdapter::GetNext;
+        bulk = m_bulk.emulatedRequest(pdu, walkColumns(), wire);
+    }
     std::weak_ptr<int> life = m_life;
     const int status = session->sendAsync(
-        bulk ? NvSnmpAdapter::GetBulk : NvSnmpAdapter::GetNext, asked, target,
+        command, bulk && m_bulk.emulated() ? wire : asked, target,
         [this, life, asked, bulk, fallBack, handler = std::move(handler)](int reason, NvSnmpPdu& reply,
                                                                            const NvSnmpTarget& t) {
             if (!life.expired())

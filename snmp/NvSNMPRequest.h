@@ -57,6 +57,10 @@ public:
     // Sends one get (or get-next step); the handler runs later. Throws only when
     // the request cannot be sent.
     void getAsync(NvSNMPReplyHandler handler, bool first);
+    // First step of a walk that starts at the rows after the instance (the
+    // index columns' sub-identifiers, "64"): every column asks get-next from
+    // there. Later steps go on with getAsync(handler, false).
+    void walkAfterAsync(const std::string& instance, NvSNMPReplyHandler handler);
     // One set of the list's writable rows. Throws NvSNMPException.
     void setSync();
     void setAsync(NvSNMPReplyHandler handler);

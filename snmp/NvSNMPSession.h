@@ -36,9 +36,11 @@ extern NvSNMPSecurityRecord NvSNMPSecurity;
 // Request time-out in hundredths of a second; copied by every request.
 extern uint32_t requestTimeout;
 
-// Table walks over SNMPv2c and v3: kAutomaticRepetitions lets the engine choose
-// how many rows one GETBULK answer carries, 0 walks with get-next only, and a
-// positive value is the most rows asked for at once. Copied by every request.
+// Table walks over SNMPv2c and v3 (and SNMPv1 walks of tables with one integer
+// index, where one get-next asks several rows): kAutomaticRepetitions lets the
+// engine choose how many rows one GETBULK answer carries, 0 walks with get-next
+// one row at a time, and a positive value is the most rows asked for at once.
+// Copied by every request.
 inline constexpr int32_t kAutomaticRepetitions = -1;
 extern int32_t walkMaxRepetitions;
 

@@ -5,6 +5,9 @@
 // snmptable (default GETBULK mode) on the same columns, and the module's
 // resident memory with the view open.
 //
+// First it prints the main window's start-up at a 700 ms round trip, SNMPv1
+// beside SNMPv2c.
+//
 //   bench-view [--runs N] [--delay MS]
 #include <QAction>
 #include <QApplication>
@@ -16,7 +19,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "app/MainUnit.h"
 #include "app/MenuCatalogue.h"
@@ -173,6 +178,52 @@ double snmptable(const SimulatorProcess& sim, const QString& dir, int& rows)
     return ms;
 }
 
+// The main window's start-up against the default stack with every answer
+// delayMs late, in SNMPv1 and, for reference, SNMPv2c: the time from the start
+// to the last panel placed, that time in round trips, and the requests the
+// simulator received until the window was ready (LED polls and the RMON read
+// included).
+void printStartUp(int delayMs)
+{
+    SimulatorProcess sim;
+    if (!sim.start({"--quiet", "--led-period", "3600000", "--delay", std::to_string(delayMs)})) {
+        std::fprintf(stderr, "bench-view: the simulator does not start\n%s\n", sim.log().c_str());
+        return;
+    }
+    auto requests = [&sim] {
+        const auto got = sim.get({"1.3.6.1.4.1.497.999.1.29.0"}, {"-Oqv"});
+        return std::strtoull(got.out.c_str(), nullptr, 10);
+    };
+    QTemporaryDir work;
+    const QString registry = writeModuleFiles(work.path(), sim.port(), NV_BIN_DIR);
+    const std::string counterDir = work.path().toStdString();
+    for (const auto& [name, version] : {std::pair{"SNMPv1", "/v0"}, std::pair{"SNMPv2c", "/v1"}}) {
+        const unsigned long long before = requests();
+        QElapsedTimer t;
+        double placedMs = -1;
+        size_t placed = 0;
+        QTimer watch;
+        watch.setInterval(1);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* main = qobject_cast<TMainForm*>(w); main && main->unitPanels().size() > placed) {
+                    placed = main->unitPanels().size();
+                    placedMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
+                }
+        });
+        watch.start();
+        t.start();
+        TMainForm form({"/I127.0.0.1", "/Rquorel", "/Wtessany", version}, Registry(registry),
+                       [counterDir](const std::string&) { startSnmpSession(counterDir); });
+        const double readyMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
+        watch.stop();
+        const unsigned long long asked = requests() - before;
+        std::printf("%s start-up, %d ms round trip, default stack: %zu panels placed after %.0f ms = %.1f round "
+                    "trips; window ready after %.0f ms, %llu requests\n",
+                    name, delayMs, placed, placedMs, delayMs > 0 ? placedMs / delayMs : 0.0, readyMs, asked);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -189,6 +240,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench-view: no port-indexed view in the menu\n");
         return 1;
     }
+    printStartUp(700);
     SimulatorProcess sim;
     const auto dump = sim.run({std::string(NV_BIN_DIR) + "/catalogue-dump"});
     const std::string tsv = sim.writeFile("catalogue.tsv", dump.out);

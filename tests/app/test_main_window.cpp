@@ -226,6 +226,66 @@ TEST_F(MainWindowTest, WindowShowsItselfWhileTheStackIsRead)
     EXPECT_TRUE(form->IdentificationError->isHidden());
 }
 
+// SNMPv1 has no GETBULK: identification asks several rows of every table in one
+// get-next and walks ranges of the port table at once. It reads the rows that
+// SNMPv2c reads, with far fewer requests than rows.
+TEST_F(MainWindowTest, SnmpV1IdentificationReadsTheRowsOfSnmpV2cInFewRequests)
+{
+    ASSERT_TRUE(sim.start({"--led-period", "3600000"})) << sim.log();
+    auto lines = [](const QTreeWidget* view) {
+        std::vector<QStringList> out;
+        for (int r = 0; r < view->topLevelItemCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < view->columnCount(); ++c)
+                cells << view->topLevelItem(r)->text(c);
+            out.push_back(cells);
+        }
+        return out;
+    };
+    auto requests = [this] {
+        const auto got = sim.get({"1.3.6.1.4.1.497.999.1.29.0"}, {"-Oqv"});
+        EXPECT_EQ(got.exitCode, 0) << got.err;
+        return std::stoull("0" + got.out);
+    };
+    struct Read {
+        std::vector<QStringList> units, ports, modules;
+        size_t panels = 0;
+        unsigned long long requests = 0;
+    };
+    auto identify = [&](int version) {
+        Read read;
+        const unsigned long long before = requests();
+        auto form = openModule(dir, {.agentPort = sim.port(), .version = version});
+        // Counted before the LED polls of the panels add theirs.
+        read.requests = requests() - before;
+        if (!form) {
+            ADD_FAILURE() << "no window";
+            return read;
+        }
+        read.units = lines(form->UnitListView);
+        read.ports = lines(form->lvPortIndex);
+        read.modules = lines(form->lvSubUnit);
+        read.panels = form->unitPanels().size();
+        EXPECT_TRUE(form->IdentificationError->isHidden()) << form->IdentificationError->text().toStdString();
+        return read;
+    };
+    const Read v2c = identify(1);
+    const Read v1 = identify(0);
+    ASSERT_EQ(v2c.units.size(), 3u);
+    ASSERT_EQ(v2c.ports.size(), 100u);  // 26 + 50 + 24 of the default stack
+    ASSERT_EQ(v2c.modules.size(), 3u);
+    EXPECT_EQ(v1.units, v2c.units);
+    EXPECT_EQ(v1.ports, v2c.ports);
+    EXPECT_EQ(v1.modules, v2c.modules);
+    EXPECT_EQ(v1.panels, 3u);
+    // Index order, as one walk brings them.
+    for (size_t r = 1; r < v1.ports.size(); ++r)
+        EXPECT_LT(v1.ports[r - 1].value(0).toInt(), v1.ports[r].value(0).toInt());
+    // One get-next per row and table end would be 109 requests; LED polls and
+    // the RMON read are counted too.
+    EXPECT_LE(v1.requests, 30u);
+}
+
 TEST_F(MainWindowTest, RmonEntriesFollowTheAgentsState)
 {
     auto form = open({"--unit", "model=HV-720", "--rmon", "disabled"});

@@ -545,7 +545,7 @@ TEST_F(ConfigFormAgent, EditTakesTheStatusValuesOutAndPutsThemBack)
 
 TEST_F(ConfigFormAgent, RefreshDuringAWalkIsIgnoredTheCountGrowsAndClosingWaits)
 {
-    NvSNMPSecurity.version = 0;  // one get-next per line, so that lines arrive one by one
+    walkMaxRepetitions = 0;  // one get-next per line, so that lines arrive one by one
     open("System Log Host Table", true, kHostStatusRow);
     ASSERT_EQ(sim->set({kDelayControl, "i", "150"}).exitCode, 0);
     int walks = 0;

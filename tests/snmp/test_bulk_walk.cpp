@@ -1,6 +1,8 @@
 // Table walks with GETBULK against the simulator: whatever the agent does to a
 // GETBULK answer (shortens it, refuses it as too big, fails it, drops it, ends a
 // column inside it, goes back inside it), the rows are those of a get-next walk.
+// The same for SNMPv1 walks that ask several rows in one get-next, and for walks
+// split into index ranges walked at once.
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -10,6 +12,8 @@
 #include <vector>
 
 #include "snmp/NvBulkWalk.h"
+#include "snmp/NvEventWait.h"
+#include "snmp/NvSegmentedWalk.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
 #include "tests/common/AgentSession.h"
@@ -38,6 +42,17 @@ const NvSNMPVarDescriptor kCommunityTable[] = {
     {"1.3.6.1.6.3.18.1.1.1.1", "Index", SyntaxDisplayString, AccessIndex | AccessImplied},
     {"1.3.6.1.6.3.18.1.1.1.2", "Name", SyntaxOctets, AccessReadable},
     {"1.3.6.1.6.3.18.1.1.1.8", "Status", SyntaxInteger, AccessReadable},
+    {nullptr},
+};
+
+// The simulator's port table: one integer index, (unit - 1) x 64 + port, so
+// rows are missing between the units of the default stack (1-26, 65-114, 129-152).
+const NvSNMPVarDescriptor kPortTable[] = {
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.1", "Index", SyntaxInteger, AccessReadable},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.2", "Unit Index", SyntaxInteger, AccessReadable},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.3", "Port Type", SyntaxInteger, AccessReadable},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.4", "Link Status", SyntaxInteger, AccessReadable},
+    {"1.3.6.1.4.1.497.11.59.7.2.3.1.1.5", "Nway Status", SyntaxInteger, AccessReadable},
     {nullptr},
 };
 
@@ -84,6 +99,23 @@ Walked walk(bool async, const NvSNMPVarDescriptor* table = kBigTable)
             w.code = e.code();
         }
     }
+    w.requests = NvSnmpAdapter::instance()->sentCount() - before;
+    return w;
+}
+
+// The table walked as index ranges at once (NvSegmentedWalk).
+Walked rangedWalk(const std::vector<uint32_t>& bounds, const NvSNMPVarDescriptor* table)
+{
+    NvSegmentedWalk walk(NvSNMPVarList(table, NvSNMPVarList::Table, 1));
+    Walked w;
+    const uint64_t before = NvSnmpAdapter::instance()->sentCount();
+    bool done = false;
+    walk.start(bounds, [&](const NvSNMPError& e) {
+        w.code = e.code;
+        done = true;
+    });
+    EXPECT_TRUE(waitUntil([&] { return done; }, 60000));
+    w.rows = walk.rows();
     w.requests = NvSnmpAdapter::instance()->sentCount() - before;
     return w;
 }
@@ -206,21 +238,82 @@ TEST_F(BulkWalkTest, AnAgentThatFailsGetBulkIsWalkedWithGetNextFromThenOn)
     }
 }
 
-TEST_F(BulkWalkTest, ZeroInTheDeviceFileAndSnmpV1WalkWithGetNext)
+TEST_F(BulkWalkTest, ZeroInTheDeviceFileWalksWithGetNext)
 {
     for (int version : {0, 1}) {
         SCOPED_TRACE(version);
         NvSNMPSecurity.version = static_cast<int8_t>(version);
-        walkMaxRepetitions = version == 0 ? kAutomaticRepetitions : 0;
+        walkMaxRepetitions = 0;
         const Walked w = walk(true);
         EXPECT_EQ(w.rows.size(), static_cast<size_t>(kRows));
         EXPECT_EQ(w.requests, static_cast<uint64_t>(kRows + 1));
     }
+    NvSNMPSecurity.version = 1;
     // A fixed M asks that many rows per request.
     walkMaxRepetitions = 7;
     const Walked w = walk(false);
     EXPECT_EQ(w.rows.size(), static_cast<size_t>(kRows));
     EXPECT_EQ(w.requests, static_cast<uint64_t>((kRows + 7) / 7));
+}
+
+// SNMPv1: one get-next asks several instances of every column, and ranges of
+// the index are walked at once. Rows missing, columns that repeat or go back,
+// a failing row, bounds in gaps and beyond the table: the rows (and the
+// failure) are those of a get-next walk, row by row.
+TEST_F(BulkWalkTest, SnmpV1AsksSeveralRowsInOneGetNextAndKeepsTheRowsOfGetNext)
+{
+    const std::string ports = "1.3.6.1.4.1.497.11.59.7.2.3.1.1";
+    struct Case {
+        const char* name;
+        const NvSNMPVarDescriptor* table = kPortTable;
+        int32_t repetitions = kAutomaticRepetitions;
+        std::vector<std::vector<std::string>> faults{};
+        std::vector<uint32_t> bounds{};  // of the ranged walk
+        uint64_t mostRequests = 0;       // of the whole walk; 0: no bound
+        bool ranged = true;
+    };
+    const Case cases[] = {
+        {.name = "rows missing between the units", .bounds = {1, 11, 21, 65, 75, 85, 95, 105, 129, 139, 149},
+         .mostRequests = 20},
+        {.name = "three instances a request: steps chain into the next request", .repetitions = 3,
+         .bounds = {5, 26, 27, 64, 66, 200, 5000}, .mostRequests = 60},
+        {.name = "ranges in gaps and beyond the table", .bounds = {30, 40, 115, 153, 4000000000u}},
+        {.name = "a column repeats", .faults = {{"5", "o", ports + ".3"}, {"6", "i", "1"}}, .bounds = {1, 66}},
+        {.name = "a column goes back", .faults = {{"5", "o", ports + ".4"}, {"6", "i", "2"}}, .bounds = {30, 129}},
+        {.name = "a row fails: the rows before it and the failure",
+         .faults = {{"3", "o", ports + ".3.70"}, {"4", "i", "5"}}, .bounds = {1, 65, 75, 129}},
+        {.name = "dense table", .table = kBigTable, .bounds = {20, 40}, .mostRequests = 8},
+        // 11 instances of 5 columns first; halved to 5, then 2.
+        {.name = "tooBig above 20 varbinds: fewer instances a request",
+         .faults = {{"9", "i", "2"}, {"10", "i", "20"}}, .bounds = {1, 11, 65, 129}, .mostRequests = 60},
+        {.name = "string index: one row a request", .table = kCommunityTable, .mostRequests = 3, .ranged = false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        control(c.faults);
+        NvBulkWalk::forgetAgents();
+        NvSNMPSecurity.version = 0;
+        const Walked reference = getNextWalk(true, c.table);
+        EXPECT_GT(reference.rows.size(), 1u);
+        walkMaxRepetitions = c.repetitions;
+        for (bool async : {false, true}) {
+            SCOPED_TRACE(async ? "asynchronous" : "blocking");
+            const Walked w = walk(async, c.table);
+            EXPECT_EQ(w.code, reference.code);
+            EXPECT_EQ(w.rows, reference.rows);
+            if (c.mostRequests)
+                EXPECT_LE(w.requests, c.mostRequests);
+        }
+        if (c.ranged) {
+            SCOPED_TRACE("ranges");
+            const Walked w = rangedWalk(c.bounds, c.table);
+            EXPECT_EQ(w.code, reference.code);
+            EXPECT_EQ(w.rows, reference.rows);
+        }
+        walkMaxRepetitions = kAutomaticRepetitions;
+        TearDown();
+    }
+    NvSNMPSecurity.version = 1;
 }
 
 }  // namespace
