@@ -301,8 +301,9 @@ TEST_F(BulkWalkTest, SnmpV1AsksSeveralRowsInOneGetNextAndKeepsTheRowsOfGetNext)
             const Walked w = walk(async, c.table);
             EXPECT_EQ(w.code, reference.code);
             EXPECT_EQ(w.rows, reference.rows);
-            if (c.mostRequests)
+            if (c.mostRequests) {
                 EXPECT_LE(w.requests, c.mostRequests);
+            }
         }
         if (c.ranged) {
             SCOPED_TRACE("ranges");

@@ -267,8 +267,9 @@ TEST_F(AgentTest, GetBulkWalksGiveTheRowsOfGetNext)
         const uint64_t bulkRequests = adapter->sentCount() - sent;
         EXPECT_EQ(walkAsync(*bulkAsync), reference);
         EXPECT_EQ(getNextRequests, reference.size() + 1);
-        if (reference.size() >= 2)
+        if (reference.size() >= 2) {
             EXPECT_LT(bulkRequests, getNextRequests);
+        }
     }
 }
 
@@ -451,8 +452,9 @@ TEST_F(AgentTest, V3UsersAndWrongPassPhrases)
         EXPECT_EQ(e.code, c.code) << e.message;
         auto s = request(kSystem, NvSNMPVarList::ScalarGroup, 0);
         EXPECT_EQ(codeOf([&] { s->getSync(true); }), c.code);
-        if (c.code == 0)
+        if (c.code == 0) {
             EXPECT_EQ(s->varList.row(3).value, "fixture-location");
+        }
     }
 }
 
