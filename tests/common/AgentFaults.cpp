@@ -33,8 +33,8 @@ const std::vector<AgentFault>& agentFaults()
     // after a few requests, inside the first read or walk.
     static const std::vector<AgentFault> faults = {
         {"silence", {"--drop-every", "1"}, "timed out"},
-        {"late_answers", {"--delay", "1200"}, ""},
-        {"duplicated_late_answers", {"--duplicate", "150"}, ""},
+        {"late_answers", {"--delay", "1200"}, "", true},
+        {"duplicated_late_answers", {"--duplicate", "150"}, "", true},
         {"wrong_request_ids", {"--wrong-id", "1"}, "timed out"},
         {"undecodable_bytes", {"--garbage", "1"}, "timed out"},
         {"wrong_types", {"--wrong-type", "$S"}, ""},

@@ -24,6 +24,7 @@ struct AgentFault {
     const char* name;
     std::vector<std::string> options;  // "$S" stands for the target's subtree, "$C" for its column
     const char* status;                // a text the view's status area must show; empty: any
+    bool answersAll = false;           // every request is answered (late or twice): writes go through
     // The simulator's options for this fault aimed at target.
     std::vector<std::string> optionsFor(const FaultTarget& target) const;
 };
