@@ -13,6 +13,7 @@
 #include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvNumList.h"
 #include "bind/ListColumnFit.h"
+#include "bind/ListFillPaint.h"
 #include "bind/NvEditConstraint.h"
 #include "bind/NvOptionControls.h"
 #include "snmp/NvOptionList.h"
@@ -112,6 +113,8 @@ void NvSNMPRequest2Edits::attachListView(QTreeWidget* view, bool enable)
     QObject::connect(view, &QTreeWidget::itemSelectionChanged, m_constraints.get(), [this] { onSelectionChanged(); });
     if (!m_columnFit || m_columnFit->parent() != view)
         m_columnFit = new ListColumnFit(view);
+    if (!m_fillPaint || m_fillPaint->parent() != view)
+        m_fillPaint = new ListFillPaint(view);
     buildColumns();
     m_lineRows = lineLayout();
 }
@@ -166,6 +169,7 @@ void NvSNMPRequest2Edits::appendLine()
     // Lines go into the list as they come, without running the event loop per
     // line: the view lays out and repaints once when control returns to it.
     m_listView->addTopLevelItem(new QTreeWidgetItem(cells));
+    m_fillPaint->lineAdded();
 }
 
 void NvSNMPRequest2Edits::selectedLineToRows()
@@ -481,6 +485,7 @@ void NvSNMPRequest2Edits::beforeGet()
     m_listView->clear();
     m_lineRows = lineLayout();
     m_columnFit->restart();
+    m_fillPaint->begin();
 }
 
 void NvSNMPRequest2Edits::rowReceived()
@@ -512,6 +517,7 @@ void NvSNMPRequest2Edits::finishLines()
     if (!m_listView)
         return;
     m_columnFit->fit();
+    m_fillPaint->end();
     if (onColumnsFitted)
         onColumnsFitted();
 }

@@ -18,6 +18,7 @@ class QComboBox;
 class QLineEdit;
 class QTreeWidgetItem;
 class ListColumnFit;
+class ListFillPaint;
 class NvEditConstraint;
 
 class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
@@ -91,6 +92,7 @@ private:
 
     QPointer<QTreeWidget> m_listView;
     QPointer<ListColumnFit> m_columnFit;  // owned by the list view
+    QPointer<ListFillPaint> m_fillPaint;  // owned by the list view
     QTreeWidgetItem* m_lastSelected = nullptr;
     // The rows of the current lines' cells, fixed when the lines were cleared:
     // rows hidden or excluded later (by the dialogs and Delete) still get
