@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "companions/CompanionViews.h"
@@ -27,6 +28,11 @@ struct CompanionUnderFault {
 const CompanionUnderFault kCompanions[] = {
     {"MIB_IFCounters", {"1.3.6.1.2.1.2.2", "1.3.6.1.2.1.2.2.1.10"}},
 };
+
+void PrintTo(const CompanionUnderFault& companion, std::ostream* os)
+{
+    *os << companion.argument;
+}
 
 using CompanionFault = std::tuple<CompanionUnderFault, AgentFault>;
 
