@@ -11,6 +11,29 @@
 #include "sim/SpecReader.h"
 #include "sim/StackModel.h"
 
+namespace {
+
+// The device tables read once per process, with no stack yet.
+ObjectStore& loadedStore()
+{
+    static ObjectStore store;
+    static const bool loaded = [] {
+        std::string error;
+        FUZZ_CHECK(SpecReader(store).load(DeviceTables::text(), error), error);
+        return true;
+    }();
+    (void)loaded;
+    return store;
+}
+
+const ObjectStore::Snapshot& freshStore()
+{
+    static const ObjectStore::Snapshot fresh = loadedStore().snapshot();
+    return fresh;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -33,12 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (int index : stack.portIndexes())
         FUZZ_CHECK(index >= 1 && index <= StackModel::MaxUnits * 64, std::to_string(index));
-    // The store as the simulator builds it: the device tables, then the stack.
-    ObjectStore store;
-    store.setStack(stack.portIndexes(), stack.unitIds());
-    SpecReader reader(store);
-    FUZZ_CHECK(reader.load(DeviceTables::text(), error), error);
+    // The store as the simulator builds it: the device tables for this stack
+    // (loaded once and given the stack), then the stack. It is put back
+    // afterwards, so that the next input starts from the store as loaded and
+    // this one frees what it added.
+    ObjectStore& store = loadedStore();
+    store.restack(stack.portIndexes(), stack.unitIds());
     stack.populate(store);
     stack.tick(store);
+    store.restore(freshStore());
     return 0;
 }

@@ -53,6 +53,7 @@ struct TableSpec {
     ColumnSpec* control = nullptr;         // row-creating column, if any
     RowControl rowControl;
     std::set<Oid> rows;                    // instances of the existing rows
+    std::string rowsText;                  // the rows it was loaded with (see ObjectStore::rowsFromText)
 
     // True when the suffix is a complete, well-formed instance of this table.
     bool validInstance(const Oid& instance) const;

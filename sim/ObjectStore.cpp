@@ -11,6 +11,49 @@ void ObjectStore::setStack(std::vector<int> ports, std::vector<int> units)
     m_units = std::move(units);
 }
 
+void ObjectStore::restack(std::vector<int> ports, std::vector<int> units)
+{
+    setStack(std::move(ports), std::move(units));
+    std::vector<TableSpec*> following;
+    for (const auto& table : m_tables) {
+        if (table->rowsText != "ports" && table->rowsText != "units")
+            continue;
+        following.push_back(table.get());
+        for (const Oid& row : std::set<Oid>(table->rows))
+            removeRow(table.get(), row);
+    }
+    // The port lists of the other rows and scalars: the objects of a column
+    // or scalar follow its identifier in the map.
+    for (const auto& [column, spec] : m_specs) {
+        if (!defaultFollowsStack(*spec))
+            continue;
+        const std::size_t at = column.size();
+        for (auto it = m_map.lower_bound(column);
+             it != m_map.end() && it->first.size() > at && std::equal(column.begin(), column.end(), it->first.begin());
+             ++it) {
+            if (it->second.spec == spec.get())
+                it->second.value = defaultValue(*spec, Oid{it->first[at]});
+        }
+    }
+    for (TableSpec* table : following)
+        addRows(table, rowsFromText(*table, table->rowsText));
+}
+
+ObjectStore::Snapshot ObjectStore::snapshot() const
+{
+    Snapshot taken{m_map, {}};
+    for (const auto& table : m_tables)
+        taken.rows.push_back(table->rows);
+    return taken;
+}
+
+void ObjectStore::restore(const Snapshot& snapshot)
+{
+    m_map = snapshot.objects;  // reuses the nodes the map has
+    for (std::size_t i = 0; i < m_tables.size() && i < snapshot.rows.size(); ++i)
+        m_tables[i]->rows = snapshot.rows[i];
+}
+
 ColumnSpec* ObjectStore::addScalar(const ColumnSpec& spec)
 {
     auto owned = std::make_unique<ColumnSpec>(spec);
@@ -50,6 +93,24 @@ void ObjectStore::addRow(TableSpec* table, const Oid& instance)
         if (c->access == Access::NotAccessible)
             continue;
         m_map[oidutil::concat(c->oid, instance)] = Entry{defaultValue(*c, instance), c};
+    }
+}
+
+void ObjectStore::addRows(TableSpec* table, const std::vector<Oid>& instances)
+{
+    std::vector<const Oid*> added;
+    for (const Oid& instance : instances) {
+        if (table->rows.insert(instance).second)
+            added.push_back(&instance);
+    }
+    for (ColumnSpec* c : table->columns) {
+        if (c->access == Access::NotAccessible)
+            continue;
+        auto next = m_map.end();
+        for (const Oid* instance : added) {
+            next = m_map.insert_or_assign(next, oidutil::concat(c->oid, *instance), Entry{defaultValue(*c, *instance), c});
+            ++next;
+        }
     }
 }
 
@@ -323,12 +384,21 @@ std::string ObjectStore::portBits(bool all, int salt) const
 // port index, %n the last component, %s a string index as text. Words:
 // allports, someports, noports (port lists),
 // mac (a MAC derived from the instance).
+bool ObjectStore::defaultFollowsStack(const ColumnSpec& spec)
+{
+    const std::string& t = spec.defaultText;
+    if (t == "allports" || t == "someports")
+        return true;
+    // Bits without a template that can hold every port: some ports of the stack.
+    return (t.empty() || t == "mac") && spec.kind == ValueKind::Bits && (spec.maxLength < 0 || spec.maxLength >= 96);
+}
+
 SimValue ObjectStore::defaultValue(const ColumnSpec& spec, const Oid& instance) const
 {
     const std::uint32_t first = instance.empty() ? 0 : instance.front();
     const std::uint32_t last = instance.empty() ? 0 : instance.back();
     std::string t = spec.defaultText;
-    if (t == "allports" || t == "someports")
+    if (defaultFollowsStack(spec))
         return SimValue::octets(portBits(t == "allports", static_cast<int>(first)), spec.kind);
     if (t == "noports")
         return SimValue::octets(std::string(96, '\0'), spec.kind);
@@ -363,8 +433,6 @@ SimValue ObjectStore::defaultValue(const ColumnSpec& spec, const Oid& instance) 
         case ValueKind::ObjectId:
             return SimValue::objectId(Oid{0, 0});
         case ValueKind::Bits:
-            if (spec.maxLength < 0 || spec.maxLength >= 96)
-                return SimValue::octets(portBits(false, static_cast<int>(first)), ValueKind::Bits);
             return SimValue::octets(std::string(static_cast<std::size_t>(std::max(spec.minLength, 1)), '\0'), ValueKind::Bits);
         default:
             return SimValue::octets(std::string(static_cast<std::size_t>(spec.minLength), '\0'), spec.kind);

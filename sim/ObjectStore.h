@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,12 @@ public:
         int error = 0;           // filled by validate()
     };
     using Map = std::map<Oid, Entry>;
+    // The values and rows of a store at one moment; its descriptions are not
+    // part of it.
+    struct Snapshot {
+        Map objects;
+        std::vector<std::set<Oid>> rows;  // per table, in the order they were added
+    };
 
     ObjectStore();
     ~ObjectStore();
@@ -44,6 +51,13 @@ public:
     // port-list defaults; unit numbers for rows "units".
     void setStack(std::vector<int> ports, std::vector<int> units);
     const std::vector<int>& ports() const { return m_ports; }
+    // Gives a loaded store, whose values are still their defaults, another
+    // stack: the rows of tables loaded with "ports" or "units" and the port
+    // lists at their default become what a load with that stack makes.
+    void restack(std::vector<int> ports, std::vector<int> units);
+    Snapshot snapshot() const;
+    // Back to the values and rows of a snapshot of this store (the stack stays).
+    void restore(const Snapshot& snapshot);
     const std::vector<int>& units() const { return m_units; }
 
     // Adds a scalar (served at oid.0) with its initial value from the column's template.
@@ -55,6 +69,9 @@ public:
     // Adds a row with every column at its default (the control column at its
     // initial "active" value). An existing row is left as it is.
     void addRow(TableSpec* table, const Oid& instance);
+    // addRow for many rows, a column at a time (each value goes in next to the
+    // one before it: loading a large stack stays linear).
+    void addRows(TableSpec* table, const std::vector<Oid>& instances);
     void removeRow(TableSpec* table, const Oid& instance);
 
     // Rows text: items separated by ';', index components by ','; or one of the words
@@ -90,6 +107,8 @@ public:
     std::string portBits(bool all, int salt) const;
 
 private:
+    // Whether the column's default is a port list made from the stack's ports.
+    static bool defaultFollowsStack(const ColumnSpec& spec);
     int checkValue(const ColumnSpec& spec, const SimValue& v) const;
 
     Map m_map;

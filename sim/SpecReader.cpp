@@ -126,8 +126,8 @@ bool SpecReader::flush(std::string& error)
         }
     }
     TableSpec* t = m_store.addTable(m_table.name, m_table.index, m_table.columns, controlIndex, rc);
-    for (const Oid& row : m_store.rowsFromText(*t, m_table.rows))
-        m_store.addRow(t, row);
+    t->rowsText = m_table.rows;
+    m_store.addRows(t, m_store.rowsFromText(*t, m_table.rows));
     return true;
 }
 

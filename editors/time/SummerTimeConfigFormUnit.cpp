@@ -326,10 +326,12 @@ void TSummerTimeConfigForm::openingSequence()
         m_annual->request.varList = NvSNMPVarList(SummerTimeAnnualVars, NvSNMPVarList::ScalarGroup, 0);
         m_annual->bindEdit(0, "%h", From.annualEdit);
         m_annual->bindEdit(1, "%h", To.annualEdit);
+        m_annual->setStatusTarget(Memo1);  // a failed period read or write is named where the status's is
         m_repeat = std::make_unique<NvSNMPRequest2Edits>(this);
         m_repeat->request.varList = NvSNMPVarList(SummerTimeRepeatVars, NvSNMPVarList::ScalarGroup, 0);
         m_repeat->bindEdit(0, "%h", From.repeatEdit);
         m_repeat->bindEdit(1, "%h", To.repeatEdit);
+        m_repeat->setStatusTarget(Memo1);
     } catch (const std::exception& x) {
         report(x.what());
         return;

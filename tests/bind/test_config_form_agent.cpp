@@ -44,6 +44,7 @@
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPError.h"
 #include "snmp/NvSNMPSession.h"
+#include "tests/common/AgentFaults.h"
 #include "tests/common/AgentSession.h"
 #include "tests/common/MessageBoxCloser.h"
 #include "tests/common/SimulatorProcess.h"
@@ -792,45 +793,19 @@ namespace {
 
 // Faults of an agent met by an open view: a table view walking, adding and
 // deleting, and a scalar view setting.
-struct ViewFault {
-    const char* name;
-    std::vector<std::string> simOptions;
-    const char* status;  // what the form's status area must show; empty: any
-};
+const FaultTarget kHostTableFaults = {"1.3.6.1.4.1.497.12", "1.3.6.1.4.1.497.12.12.2.1.2"};
 
-const std::string kHostTable = "1.3.6.1.4.1.497.12.12.2.1";
-
-const ViewFault kViewFaults[] = {
-    {"silence", {"--drop-every", "1"}, "timed out"},
-    {"late_answers", {"--delay", "1200"}, ""},
-    {"duplicated_late_answers", {"--duplicate", "150"}, ""},
-    {"wrong_request_ids", {"--wrong-id", "1"}, "timed out"},
-    {"undecodable_bytes", {"--garbage", "1"}, "timed out"},
-    {"wrong_types", {"--wrong-type", kHostTable}, ""},
-    {"error_status", {"--error", "1.3.6.1.4.1.497.12=genErr"}, "General Error"},
-    {"walk_goes_back", {"--walk-fault", kHostTable + ".2=back"}, ""},
-    {"walk_repeats", {"--walk-fault", kHostTable + ".1=repeat"}, ""},
-    {"stops_answering_half_way", {"--stop-after", "3"}, ""},
-};
-
-void PrintTo(const ViewFault& fault, std::ostream* os)
-{
-    *os << fault.name;
-}
-
-class OpenViewFaults : public ::testing::TestWithParam<ViewFault> {
+class OpenViewFaults : public ::testing::TestWithParam<AgentFault> {
 protected:
     void SetUp() override
     {
         counterDir = std::make_unique<QTemporaryDir>();
         startSnmpSession(counterDir->path().toStdString());
+        SimulatorProcess& sim = agent.process();
         const auto dump = sim.run({std::string(NV_BIN_DIR) + "/catalogue-dump"});
         ASSERT_EQ(dump.exitCode, 0) << dump.err;
-        std::vector<std::string> options = {"--catalogue", sim.writeFile("catalogue.tsv", dump.out), "--quiet",
-                                            "--set-log", sim.dir() + "/sets.log"};
-        options.insert(options.end(), GetParam().simOptions.begin(), GetParam().simOptions.end());
-        ASSERT_TRUE(sim.start(options)) << sim.log();
-        pointSessionAt(sim.port(), 300);
+        ASSERT_TRUE(agent.start(GetParam(), kHostTableFaults, {"--catalogue", sim.writeFile("catalogue.tsv", dump.out)}))
+            << sim.log();
     }
 
     // Opens a view; its first read ends (with whatever the agent did) within the limit.
@@ -848,25 +823,15 @@ protected:
         return panel;
     }
     std::string memo(TSNMPEditorPanel* panel) { return panel->messages()->memo->toPlainText().toStdString(); }
-    size_t setCount()
-    {
-        std::ifstream in(sim.dir() + "/sets.log");
-        size_t n = 0;
-        for (std::string line; std::getline(in, line);)
-            ++n;
-        return n;
-    }
     // Every "Ok!" of a Set on the status area stands for a set the agent committed.
     void expectNoSetReportedWithoutAWrite(const std::string& memoText, size_t setsBefore)
     {
-        size_t oks = 0;
-        for (size_t at = memoText.find("Set: (NvSNMP++) Ok!"); at != std::string::npos;
-             at = memoText.find("Set: (NvSNMP++) Ok!", at + 1))
-            ++oks;
-        EXPECT_LE(oks, setCount() - setsBefore) << memoText;
+        EXPECT_LE(static_cast<size_t>(setsReportedOk(QString::fromStdString(memoText))),
+                  agent.committedSets() - setsBefore)
+            << memoText;
     }
 
-    SimulatorProcess sim;
+    FaultyAgent agent;
     std::unique_ptr<QTemporaryDir> counterDir;
     std::unique_ptr<TConfigForm> form;
 };
@@ -875,12 +840,12 @@ protected:
 
 TEST_P(OpenViewFaults, ATableViewWalksAddsAndDeletesAndStillCloses)
 {
-    const ViewFault& fault = GetParam();
+    const AgentFault& fault = GetParam();
     TSNMPEditorPanel* panel = open("System Log Host Table", kHostStatusRow);
     auto* table = static_cast<TSNMPListViewPanel*>(panel);
     QTreeWidget* list = table->listPanel->listView;
     EXPECT_LE(list->topLevelItemCount(), 100);  // a walk that repeats or goes back ends
-    const size_t setsBefore = setCount();
+    const size_t setsBefore = agent.committedSets();
 
     // Add: the dialog's Set, then the dialog is closed whatever happened.
     whenModal([&](QWidget* dialog) {
@@ -916,9 +881,9 @@ TEST_P(OpenViewFaults, ATableViewWalksAddsAndDeletesAndStillCloses)
 
 TEST_P(OpenViewFaults, AScalarViewSetsAndStillCloses)
 {
-    const ViewFault& fault = GetParam();
+    const AgentFault& fault = GetParam();
     TSNMPEditorPanel* panel = open("Network Time");
-    const size_t setsBefore = setCount();
+    const size_t setsBefore = agent.committedSets();
     constexpr int kPollRow = 4;
     panel->editsPanel->rows[kPollRow].checkBox->click();
     qobject_cast<QLineEdit*>(panel->editsPanel->rows[kPollRow].control.data())->setText("60");
@@ -932,5 +897,5 @@ TEST_P(OpenViewFaults, AScalarViewSetsAndStillCloses)
     form.reset();
 }
 
-INSTANTIATE_TEST_SUITE_P(AgentFaults, OpenViewFaults, ::testing::ValuesIn(kViewFaults),
-                         [](const ::testing::TestParamInfo<ViewFault>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AgentFaults, OpenViewFaults, ::testing::ValuesIn(agentFaults()),
+                         [](const ::testing::TestParamInfo<AgentFault>& info) { return std::string(info.param.name); });
