@@ -377,9 +377,10 @@ TEST_F(ConfigFormAgent, TableViewWalksCountsHintsAndCopies)
     const QFontMetrics metrics(list().font());
     for (int col = 0; col < list().columnCount(); ++col)
         for (int line = 0; line < list().topLevelItemCount(); ++line)
-            if (list().columnWidth(col) > 0)
+            if (list().columnWidth(col) > 0) {
                 EXPECT_GT(list().columnWidth(col), metrics.horizontalAdvance(list().topLevelItem(line)->text(col)))
                     << col << " " << line;
+            }
     // A column the user has resized keeps its width when the list is read again.
     list().header()->resizeSection(1, 37);
     strip().RefreshBtn->click();
@@ -872,8 +873,9 @@ TEST_P(OpenViewFaults, ATableViewWalksAddsAndDeletesAndStillCloses)
 
     const std::string text = memo(panel);
     EXPECT_FALSE(text.empty());
-    if (*fault.status)
+    if (*fault.status) {
         EXPECT_NE(text.find(fault.status), std::string::npos) << text;
+    }
     expectNoSetReportedWithoutAWrite(text, setsBefore);
     form->close();
     form.reset();  // closes without waiting for ever
@@ -891,8 +893,9 @@ TEST_P(OpenViewFaults, AScalarViewSetsAndStillCloses)
     EXPECT_TRUE(waitUntil([&] { return !form->bindings().front()->busy; }, 15000));
     const std::string text = memo(panel);
     EXPECT_FALSE(text.empty());
-    if (*fault.status)
+    if (*fault.status) {
         EXPECT_NE(text.find(fault.status), std::string::npos) << text;
+    }
     expectNoSetReportedWithoutAWrite(text, setsBefore);
     form.reset();
 }

@@ -60,9 +60,10 @@ TEST_P(CompanionUnderFaults, PollsTwiceAndCloses)
         EXPECT_TRUE(waitUntil([&] { return window->samplesTaken() >= poll; }, 60000)) << "the poll never ended";
         for (int s = 0; s < static_cast<int>(view->sections.size()); ++s)
             EXPECT_LE(window->table(s)->topLevelItemCount(), kMostLines);
-        if (*fault.status)
+        if (*fault.status) {
             EXPECT_TRUE(window->statusText().contains(QString::fromLatin1(fault.status)))
                 << window->statusText().toStdString();
+        }
     }
     EXPECT_TRUE(window->close());
     window.reset();

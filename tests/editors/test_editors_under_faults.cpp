@@ -15,15 +15,15 @@
 #include <string>
 #include <tuple>
 
-#include "editors/AccessEditorRecord.h"
-#include "editors/PortGrid.h"
-#include "editors/PortTrunkFormUnit.h"
-#include "editors/RouteRedistributFormUnit.h"
-#include "editors/ServerInformationFormUnit.h"
-#include "editors/SummerTimeConfigFormUnit.h"
-#include "editors/TAccessEditorForm.h"
-#include "editors/UnicastFilterInformationFormUnit.h"
-#include "editors/VlanStaticFormUnit.h"
+#include "editors/access/AccessEditorRecord.h"
+#include "editors/access/TAccessEditorForm.h"
+#include "editors/auth/ServerInformationFormUnit.h"
+#include "editors/common/PortGrid.h"
+#include "editors/forwarding/UnicastFilterInformationFormUnit.h"
+#include "editors/ports/PortTrunkFormUnit.h"
+#include "editors/tables/RouteRedistributFormUnit.h"
+#include "editors/time/SummerTimeConfigFormUnit.h"
+#include "editors/vlan/VlanStaticFormUnit.h"
 #include "snmp/NvSNMPVarDescriptor.h"
 #include "tests/common/AgentFaults.h"
 #include "tests/common/MessageBoxCloser.h"
@@ -221,19 +221,23 @@ TEST_P(EditorsUnderFaults, ReadWriteDeleteAndClose)
         editor.write(*form);
         EXPECT_TRUE(agentQuiet()) << "the write or its re-read never ended";
     }
-    if (QTreeWidget* list = editor.list(*form))
+    if (QTreeWidget* list = editor.list(*form)) {
         EXPECT_LE(list->topLevelItemCount(), kMostLines);
+    }
 
     const QString status = statusAreaText(*form);
     EXPECT_FALSE(status.isEmpty());
-    if (*fault.status)
+    if (*fault.status) {
         EXPECT_TRUE(status.contains(QString::fromLatin1(fault.status))) << status.toStdString();
-    for (const QString& box : boxes.texts) {
-        if (box.contains(QStringLiteral("(SNMP")))  // a request failure belongs in the status area too
-            EXPECT_TRUE(status.contains(box)) << box.toStdString() << " | " << status.toStdString();
     }
-    if (fault.answersAll)
+    for (const QString& box : boxes.texts) {
+        if (box.contains(QStringLiteral("(SNMP"))) {  // a request failure belongs in the status area too
+            EXPECT_TRUE(status.contains(box)) << box.toStdString() << " | " << status.toStdString();
+        }
+    }
+    if (fault.answersAll) {
         EXPECT_GT(agent.committedSets(), setsBefore) << status.toStdString();
+    }
     EXPECT_LE(static_cast<size_t>(setsReportedOk(status)), agent.committedSets() - setsBefore) << status.toStdString();
 
     form->done(QDialog::Rejected);
