@@ -308,10 +308,10 @@ void TMainForm::identify()
             return;
         }
 
-        // Each placed panel grows the window, and a grown window repaints every
-        // panel placed before: the window is painted once, when all are placed.
-        // The event loop runs between panels, so timers and input go on.
-        m_content->setUpdatesEnabled(false);
+        // Panels are placed hidden: each placed panel grows the window, and a
+        // grown window would repaint every panel shown before it. Once the
+        // window has its final size they are shown one at a time, each painting
+        // only its own place. The event loop runs between them throughout.
         try {
             for (int r = 0; r < UnitListView->topLevelItemCount() && !m_closeRequested; ++r) {
                 const QTreeWidgetItem* item = UnitListView->topLevelItem(r);
@@ -325,7 +325,12 @@ void TMainForm::identify()
             setStatusText(e.what());
             noteIdentificationError(e.what());
         }
-        m_content->setUpdatesEnabled(true);
+        for (QWidget* placed : placedPanels()) {
+            if (m_closeRequested)
+                break;
+            placed->show();
+            QCoreApplication::processEvents();
+        }
 
         m_portButtons->makeGroup();
 
@@ -420,10 +425,14 @@ void TMainForm::placePanel(const QString& unitText, const QString& moduleName, i
     const int contentWidth = module ? module->x() + module->width() : panel->x() + panel->width();
     m_content->resize(qMax(m_content->width(), contentWidth), top + h);
 
-    panel->show();
-    if (module)
-        module->show();
     m_lastPanel = panel;
+}
+
+std::vector<QWidget*> TMainForm::placedPanels() const
+{
+    std::vector<QWidget*> placed(m_unitPanels.begin(), m_unitPanels.end());
+    placed.insert(placed.end(), m_modulePanels.begin(), m_modulePanels.end());
+    return placed;
 }
 
 void TMainForm::refreshRmonState()
