@@ -442,8 +442,10 @@ void NvSNMPRequest2Edits::takeValues(int row)
                 break;
             case Kind::ComboBox: {
                 auto* combo = static_cast<QComboBox*>(first);
+                // Nothing chosen (the device's value is none of the choices): the
+                // row is refused by name, never written.
                 if (combo->currentIndex() < 0)
-                    throw NvSNMPException("List index out of bounds (-1)", -1);
+                    throw NvSNMPException(r.label + ": nothing is chosen", -1);
                 part = textToOctets(throughValueOfLabel(r, combo->currentText().toStdString()), r.syntax);
                 break;
             }

@@ -127,6 +127,34 @@ TEST_F(EditsAgent, ScalarGroupReadAndWrittenBackInBothModes)
     }
 }
 
+// A value the device holds that is none of the choices leaves the list with
+// nothing chosen: a set then names the row and writes nothing.
+TEST_F(EditsAgent, AListWithNothingChosenIsRefusedByName)
+{
+    static const NvSNMPVarDescriptor kLearningOnly[] = {
+        {"1.3.6.1.2.1.17.7.1.1.5", "Learning", SyntaxInteger, AccessReadable | AccessWritable, &kLearningList},
+        {nullptr},
+    };
+    ASSERT_EQ(sim->set({"1.3.6.1.2.1.17.7.1.1.5.0", "i", "2"}).exitCode, 0);
+    makeBinding(kLearningOnly, NvSNMPVarList::ScalarGroup, 0);
+    binding->asynchronous = false;
+    QPlainTextEdit memo(form.get());
+    binding->setStatusTarget(&memo);
+    QComboBox learning(form.get());
+    binding->bindComboBox(0, &learning);
+    binding->get();
+    learning.setCurrentIndex(-1);
+    std::string reported;
+    try {
+        binding->set(true, true);
+    } catch (const NvSNMPException& x) {
+        reported = x.what();
+    }
+    reported += memo.toPlainText().toStdString();
+    EXPECT_NE(reported.find("Learning: nothing is chosen"), std::string::npos) << reported;
+    EXPECT_NE(agentValue("1.3.6.1.2.1.17.7.1.1.5.0").find("INTEGER:2"), std::string::npos);
+}
+
 TEST_F(EditsAgent, TableWalkIntoAListViewAndSelectedLineToControls)
 {
     for (NvSNMPVarList::Kind kind : {NvSNMPVarList::Table, NvSNMPVarList::EditableTable}) {
