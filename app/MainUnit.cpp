@@ -325,10 +325,12 @@ void TMainForm::identify()
             setStatusText(e.what());
             noteIdentificationError(e.what());
         }
-        for (QWidget* placed : placedPanels()) {
+        std::vector<QWidget*> placed(m_unitPanels.begin(), m_unitPanels.end());
+        placed.insert(placed.end(), m_modulePanels.begin(), m_modulePanels.end());
+        for (QWidget* panel : placed) {
             if (m_closeRequested)
                 break;
-            placed->show();
+            panel->show();
             QCoreApplication::processEvents();
         }
 
@@ -426,13 +428,6 @@ void TMainForm::placePanel(const QString& unitText, const QString& moduleName, i
     m_content->resize(qMax(m_content->width(), contentWidth), top + h);
 
     m_lastPanel = panel;
-}
-
-std::vector<QWidget*> TMainForm::placedPanels() const
-{
-    std::vector<QWidget*> placed(m_unitPanels.begin(), m_unitPanels.end());
-    placed.insert(placed.end(), m_modulePanels.begin(), m_modulePanels.end());
-    return placed;
 }
 
 void TMainForm::refreshRmonState()

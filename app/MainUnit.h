@@ -107,8 +107,6 @@ private:
     void buildMenus();
     std::unique_ptr<NvSNMPRequest2Edits> tableBinding(const struct NvSNMPVarDescriptor* table, QTreeWidget* view);
     void placePanel(const QString& unitText, const QString& moduleName, int row);
-    // The unit panels, then the module panels, in the order they were placed.
-    std::vector<QWidget*> placedPanels() const;
     // Asks for confirmation; true when the window may close.
     bool confirmClose();
     void shutDown();

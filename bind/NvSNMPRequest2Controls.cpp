@@ -171,34 +171,30 @@ void NvSNMPRequest2Controls::setFailed(const NvSNMPError& reply)
     reportFailure(reply.message);
 }
 
-NvSNMPReplyHandler NvSNMPRequest2Controls::getHandler()
+std::function<void(const NvSNMPError&)> NvSNMPRequest2Controls::asReply(
+    void (NvSNMPRequest2Controls::*work)(const NvSNMPError&))
 {
     std::weak_ptr<int> life = m_life;
-    return [this, life](NvSNMPRequest&, const NvSNMPError& reply) {
+    return [this, life, work](const NvSNMPError& reply) {
         if (life.expired())
             return;
         ++m_handlerDepth;
         ++s_handlerDepth;
-        getReply(reply);
+        (this->*work)(reply);
         --s_handlerDepth;
         if (!life.expired())
             handlerDone();
     };
 }
 
+NvSNMPReplyHandler NvSNMPRequest2Controls::getHandler()
+{
+    return [reply = asReply(&NvSNMPRequest2Controls::getReply)](NvSNMPRequest&, const NvSNMPError& e) { reply(e); };
+}
+
 NvSNMPReplyHandler NvSNMPRequest2Controls::setHandler()
 {
-    std::weak_ptr<int> life = m_life;
-    return [this, life](NvSNMPRequest&, const NvSNMPError& reply) {
-        if (life.expired())
-            return;
-        ++m_handlerDepth;
-        ++s_handlerDepth;
-        setReply(reply);
-        --s_handlerDepth;
-        if (!life.expired())
-            handlerDone();
-    };
+    return [reply = asReply(&NvSNMPRequest2Controls::setReply)](NvSNMPRequest&, const NvSNMPError& e) { reply(e); };
 }
 
 void NvSNMPRequest2Controls::get()
@@ -244,17 +240,7 @@ void NvSNMPRequest2Controls::getRanges(const std::vector<uint32_t>& bounds)
     busy = true;
     clearBusyOnThrow([this, &bounds] {
         m_rangeWalk = std::make_unique<NvSegmentedWalk>(request.varList);
-        std::weak_ptr<int> life = m_life;
-        m_rangeWalk->start(bounds, [this, life](const NvSNMPError& outcome) {
-            if (life.expired())
-                return;
-            ++m_handlerDepth;
-            ++s_handlerDepth;
-            takeRanges(outcome);
-            --s_handlerDepth;
-            if (!life.expired())
-                handlerDone();
-        });
+        m_rangeWalk->start(bounds, asReply(&NvSNMPRequest2Controls::takeRanges));
     });
 }
 

@@ -116,6 +116,10 @@ private:
     void takeRanges(const NvSNMPError& outcome);
     void setReply(const NvSNMPError& reply);
     void finishGet(const NvSNMPError& reply);
+    // Runs work with a reply as this binding's handler: counted while it runs,
+    // so that a close asked from inside it waits for its end; nothing once the
+    // binding is gone.
+    std::function<void(const NvSNMPError&)> asReply(void (NvSNMPRequest2Controls::*work)(const NvSNMPError&));
     NvSNMPReplyHandler getHandler();
     NvSNMPReplyHandler setHandler();
 

@@ -87,13 +87,7 @@ TableSpec* ObjectStore::addTable(const std::string& name, std::vector<IndexKind>
 
 void ObjectStore::addRow(TableSpec* table, const Oid& instance)
 {
-    if (!table->rows.insert(instance).second)
-        return;
-    for (ColumnSpec* c : table->columns) {
-        if (c->access == Access::NotAccessible)
-            continue;
-        m_map[oidutil::concat(c->oid, instance)] = Entry{defaultValue(*c, instance), c};
-    }
+    addRows(table, {instance});
 }
 
 void ObjectStore::addRows(TableSpec* table, const std::vector<Oid>& instances)

@@ -70,28 +70,37 @@ void NvSegmentedWalk::launch(size_t i)
     range.request = std::make_unique<NvSNMPRequest>();
     range.request->varList.assign(m_list);
     ++m_inFlight;
-    std::weak_ptr<int> life = m_life;
-    NvSNMPReplyHandler handler = [this, life, i](NvSNMPRequest& request, const NvSNMPError& reply) {
-        if (!life.expired())
-            onReply(i, request, reply);
-    };
     // A range after the first is sent once the first range's request is out;
     // a failure to send it ends that range only.
     try {
         if (range.from)
-            range.request->walkAfterAsync(std::to_string(*range.from - 1), std::move(handler));
+            range.request->walkAfterAsync(std::to_string(*range.from - 1), replyHandler(i));
         else
-            range.request->getAsync(std::move(handler), true);
+            range.request->getAsync(replyHandler(i), true);
     } catch (const NvSNMPException& x) {
         if (i == 0) {
             --m_inFlight;
             throw;
         }
-        range.failure.code = x.code();
-        range.failure.message = x.what();
-        range.failure.finished = true;
-        endRange(i);
+        failRange(i, x);
     }
+}
+
+NvSNMPReplyHandler NvSegmentedWalk::replyHandler(size_t i)
+{
+    return [this, life = std::weak_ptr<int>(m_life), i](NvSNMPRequest& request, const NvSNMPError& reply) {
+        if (!life.expired())
+            onReply(i, request, reply);
+    };
+}
+
+void NvSegmentedWalk::failRange(size_t i, const NvSNMPException& x)
+{
+    NvSNMPError& failure = m_ranges[i].failure;
+    failure.code = x.code();
+    failure.message = x.what();
+    failure.finished = true;
+    endRange(i);
 }
 
 void NvSegmentedWalk::onReply(size_t i, NvSNMPRequest& request, const NvSNMPError& reply)
@@ -116,10 +125,7 @@ void NvSegmentedWalk::onReply(size_t i, NvSNMPRequest& request, const NvSNMPErro
             throw errorOfCode(ErrBadKeyCount);
         index = (*arcs)[0];
     } catch (const NvSNMPException& x) {
-        range.failure.code = x.code();
-        range.failure.message = x.what();
-        range.failure.finished = true;
-        endRange(i);
+        failRange(i, x);
         return;
     }
     if (range.end && index >= *range.end) {
@@ -136,17 +142,9 @@ void NvSegmentedWalk::onReply(size_t i, NvSNMPRequest& request, const NvSNMPErro
         return;
     }
     try {
-        request.getAsync(
-            [this, life = std::weak_ptr<int>(m_life), i](NvSNMPRequest& next, const NvSNMPError& e) {
-                if (!life.expired())
-                    onReply(i, next, e);
-            },
-            false);
+        request.getAsync(replyHandler(i), false);
     } catch (const NvSNMPException& x) {
-        range.failure.code = x.code();
-        range.failure.message = x.what();
-        range.failure.finished = true;
-        endRange(i);
+        failRange(i, x);
     }
 }
 

@@ -20,9 +20,8 @@
 #include <vector>
 
 #include "snmp/NvSNMPError.h"
+#include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPVarList.h"
-
-class NvSNMPRequest;
 
 class NvSegmentedWalk {
 public:
@@ -66,7 +65,12 @@ private:
     };
 
     void launch(size_t range);
+    // The handler of the range's replies; it does nothing once the walk is gone.
+    NvSNMPReplyHandler replyHandler(size_t range);
     void onReply(size_t range, NvSNMPRequest& request, const NvSNMPError& reply);
+    // The range's request failed (or could not be sent): the failure is kept
+    // and the range ends.
+    void failRange(size_t range, const NvSNMPException& failure);
     // The range has ended: the next waiting range starts; done runs after the last.
     void endRange(size_t range);
     size_t firstFailed() const;

@@ -1,5 +1,6 @@
 #include "tests/editors/EditorAgentTest.h"
 
+#include <QComboBox>
 #include <fstream>
 #include <sstream>
 
@@ -39,6 +40,11 @@ void EditorAgentTest::SetUp()
 bool EditorAgentTest::waitFor(const std::function<bool()>& done, int timeoutMs)
 {
     return waitUntil(done, timeoutMs);
+}
+
+void pick(QComboBox* box, const char* text)
+{
+    box->setCurrentIndex(box->findText(QString::fromLatin1(text)));
 }
 
 bool EditorAgentTest::idle(const NvSNMPRequest2Controls* binding)

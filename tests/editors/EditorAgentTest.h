@@ -17,6 +17,11 @@
 #include "tests/common/SimulatorProcess.h"
 #include "tests/common/SimulatorSuite.h"
 
+class QComboBox;
+
+// Chooses the box's item whose text is text (no item when there is none).
+void pick(QComboBox* box, const char* text);
+
 class EditorAgentTest : public SimulatorSuite {
 protected:
     static void SetUpTestSuite();

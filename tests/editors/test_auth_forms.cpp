@@ -24,11 +24,6 @@ const std::string kServer = "1.3.6.1.4.1.497.12.5.10.1.";
 const std::string kMember = "1.3.6.1.4.1.497.12.5.12.1.";
 const std::string kOps = ".3.111.112.115";  // the list name "ops" as an index
 
-void pick(QComboBox* box, const char* text)
-{
-    box->setCurrentIndex(box->findText(QString::fromLatin1(text)));
-}
-
 void selectLine(QTreeWidget* view, const QString& firstCell)
 {
     for (int i = 0; i < view->topLevelItemCount(); ++i) {

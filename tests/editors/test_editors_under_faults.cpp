@@ -50,11 +50,6 @@ Form& as(QDialog& form)
     return static_cast<Form&>(form);
 }
 
-void pick(QComboBox* box, const char* text)
-{
-    box->setCurrentIndex(box->findText(QString::fromLatin1(text)));
-}
-
 // Selects the first line (when the read brought one) for a delete.
 bool selectFirst(QTreeWidget* list)
 {

@@ -65,7 +65,6 @@ TEST_F(SummerTimeForm, AnUndecodablePeriodIsLeftUnchosenAndNothingUnreadIsWritte
 
     // Once the start is picked the end read from the agent is written back as it was.
     form.ComboBox1->setCurrentIndex(form.ComboBox1->findText("annual"));
-    auto pick = [](QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); };
     pick(form.From.day, "29");
     pick(form.From.month, "3");
     pick(form.From.hour, "2");
@@ -109,7 +108,6 @@ TEST_F(SummerTimeForm, RepeatingValuesAreDecodedWithTheLastWeekRules)
 TEST_F(SummerTimeForm, SetWritesStatusAndOffsetFirstThenTheChosenEncoding)
 {
     TSummerTimeConfigForm form(context);
-    auto pick = [](QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); };
     // First Sunday of March 02:00 to the last Sunday of October 03:00.
     pick(form.From.week, "First");
     pick(form.From.dayOfWeek, "Sunday");
