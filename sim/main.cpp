@@ -113,7 +113,8 @@ int main(int argc, char** argv)
         agent.shutdown();
         return 3;
     }
-    standardMibs.startMoving(kCounterPeriodMs);
+    if (!options.still)
+        standardMibs.startMoving(kCounterPeriodMs);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGINT, onSignal);
     std::signal(SIGHUP, onSignal);
