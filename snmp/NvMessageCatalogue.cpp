@@ -143,6 +143,7 @@ const std::vector<std::string> kLibrary = {
     "(NvSNMP++) Log database field not found!",
     "(NvSNMP++) Bad syntax for the history chart of log!",
     "(NvSNMP++) Unknown error code!",
+    "(NvSNMP++) The agent's answers went back or repeated during the walk!",
 };
 
 const std::vector<std::string> kMessages = {
@@ -218,7 +219,7 @@ int lineOfCode(int code, NvCatalogueKind& kind)
         return -code - 401;
     }
     kind = NvCatalogueKind::Library;
-    if (code <= ErrVarFileRead && code >= ErrUnknownCode)
+    if (code <= ErrVarFileRead && code >= ErrWalkNotAdvancing)
         return -code - 500;
     return 28;
 }

@@ -3,7 +3,7 @@
 //
 // Code ranges: 0 success; -1..-18 common (line = -code); -101..-118 agent error
 // status (line = status - 1); -201..-217 SNMPv3 message processing; -301..-314 USM;
-// -401..-423 SNMP class statuses; -501..-528 the library itself (line = -code - 500).
+// -401..-423 SNMP class statuses; -501..-529 the library itself (line = -code - 500).
 #include <string>
 
 #include <cstdint>
@@ -41,6 +41,7 @@ enum NvLibraryError : int32_t {
     ErrLogFieldMissing = -526,
     ErrBadLogChartSyntax = -527,
     ErrUnknownCode = -528,
+    ErrWalkNotAdvancing = -529,       // a walk's answer went back or repeated in its column
 };
 
 enum class NvCatalogueKind {

@@ -180,6 +180,7 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
         NvSnmpVb vb;
         switch (purpose) {
         case Purpose::FirstGet:
+            m_walkWentBack = false;
             if (!varList.isReadable(r))
                 continue;
             row.lastOid.clear();
@@ -456,6 +457,7 @@ void NvSNMPRequest::walkAfterAsync(const std::string& instance, NvSNMPReplyHandl
     const NvSnmpTarget target = buildTarget(*this);
     for (int r = 0; r < varList.count(); ++r)
         varList.row(r).lastOid = join(baseOid(r), instance);
+    m_walkWentBack = false;
     m_bulk.start(*this, target, varList);
     sendWalkStep(buildPdu(Purpose::NextGet), target, m_bulk.active(), false, std::move(handler));
 }
@@ -563,6 +565,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
             if (row.lastOid == received) {
                 e.code = 0;
                 e.message = textOfCode(0);
+                reportNotAdvancing(e);
             }
             e.finished = true;
             return e;
@@ -581,6 +584,11 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
         }
         if (isEndOfColumn(base, row.lastOid, received) || (table && exception)) {
             ++ended;
+            // An identifier still inside the column ends it only when it does
+            // not come after the last one: the agent went back or repeated.
+            if (!exception && received.size() > base.size() + 1 && received.compare(0, base.size(), base) == 0
+                && received[base.size()] == '.')
+                m_walkWentBack = true;
             // The next step asks again from the last identifier received in
             // this column. (An instance rebuilt from the index values could
             // restart the walk: an index column that ended is no value.)
@@ -604,6 +612,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
     }
     if (processed == ended) {
         e.finished = true;
+        reportNotAdvancing(e);
     } else if (table) {
         parseInstance(suffix);
     } else {
@@ -612,6 +621,15 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
     for (int r = 0; r < varList.count(); ++r)
         computeValue(r, false);
     return e;
+}
+
+void NvSNMPRequest::reportNotAdvancing(NvSNMPError& e) const
+{
+    // The rows before the fault stay; the walk is not reported as complete.
+    if (m_walkWentBack && e.code == 0) {
+        e.code = ErrWalkNotAdvancing;
+        e.message = textOfCode(ErrWalkNotAdvancing);
+    }
 }
 
 bool NvSNMPRequest::isEndOfColumn(const std::string& base, const std::string& lastOid, const std::string& received)

@@ -121,8 +121,13 @@ private:
     BulkOutcome judgeBulkAnswer(int status, const NvSnmpPdu& reply, NvSnmpPdu& step);
     // The asked columns as the walk stands.
     std::vector<NvBulkWalk::Column> walkColumns() const;
+    // A walk that ends with code 0 after the agent went back or repeated in a
+    // column ends with ErrWalkNotAdvancing instead.
+    void reportNotAdvancing(NvSNMPError& e) const;
 
     int m_pending = 0;
+    // Set when an answer inside a column did not come after the column's last one.
+    bool m_walkWentBack = false;
     NvBulkWalk m_bulk;
     std::shared_ptr<int> m_life = std::make_shared<int>(0);
 };

@@ -357,6 +357,7 @@ const char* const kPortTable = "1.3.6.1.4.1.497.11.59.7.2.3.1.1";
 const char* const kLedColumn = "1.3.6.1.4.1.497.12.11.1.9.4.1.6";
 const char* const kTimedOut = "SNMP request timed out";
 const char* const kGenErr = "General Error";
+const char* const kWentBack = "went back or repeated during the walk";
 
 std::string with(const char* oid, const char* tail)
 {
@@ -381,11 +382,11 @@ const AgentFault kAgentFaults[] = {
     {"led_octets_too_long", {"--short-leds", "0=1400"}, "", 3},
     {"overlong_strings", {"--long-strings", with(kUnitTable, "=3000")}, "", -1},
     {"overlong_led_octets_and_names", {"--long-strings", "1.3.6.1.4.1.497=1200"}, "", -1},
-    {"unit_walk_goes_back", {"--walk-fault", with(kUnitTable, ".2=back")}, "", -1},
-    {"port_walk_goes_back", {"--walk-fault", with(kPortTable, ".3=back")}, "", -1},
-    {"first_port_column_repeats", {"--walk-fault", with(kPortTable, ".1=repeat")}, "", -1},
-    {"middle_port_column_repeats", {"--walk-fault", with(kPortTable, ".4=repeat")}, "", -1},
-    {"unit_column_repeats", {"--walk-fault", with(kUnitTable, ".10=repeat")}, "", -1},
+    {"unit_walk_goes_back", {"--walk-fault", with(kUnitTable, ".2=back")}, kWentBack, -1},
+    {"port_walk_goes_back", {"--walk-fault", with(kPortTable, ".3=back")}, kWentBack, -1},
+    {"first_port_column_repeats", {"--walk-fault", with(kPortTable, ".1=repeat")}, kWentBack, -1},
+    {"middle_port_column_repeats", {"--walk-fault", with(kPortTable, ".4=repeat")}, kWentBack, -1},
+    {"unit_column_repeats", {"--walk-fault", with(kUnitTable, ".10=repeat")}, kWentBack, -1},
     {"error_on_get_next", {"--error", with(kUnitTable, "=genErr")}, kGenErr, 0},
     {"error_on_get_and_set", {"--error", std::string(kRmonStateOid) + "=genErr"}, kGenErr, 3},
     {"no_such_instance_in_the_led_column", {"--error", with(kLedColumn, "=noSuchInstance")}, "", 3},

@@ -39,8 +39,8 @@ const std::vector<AgentFault>& agentFaults()
         {"undecodable_bytes", {"--garbage", "1"}, "timed out"},
         {"wrong_types", {"--wrong-type", "$S"}, ""},
         {"error_status", {"--error", "$S=genErr"}, "General Error"},
-        {"walk_goes_back", {"--walk-fault", "$C=back"}, ""},
-        {"walk_repeats", {"--walk-fault", "$C=repeat"}, ""},
+        {"walk_goes_back", {"--walk-fault", "$C=back"}, "went back or repeated during the walk", false, true},
+        {"walk_repeats", {"--walk-fault", "$C=repeat"}, "went back or repeated during the walk", false, true},
         {"stops_answering_half_way", {"--stop-after", "3"}, ""},
     };
     return faults;

@@ -25,6 +25,7 @@ struct AgentFault {
     std::vector<std::string> options;  // "$S" stands for the target's subtree, "$C" for its column
     const char* status;                // a text the view's status area must show; empty: any
     bool answersAll = false;           // every request is answered (late or twice): writes go through
+    bool walksOnly = false;            // met only by a walk (a view that only gets and sets never sees it)
     // The simulator's options for this fault aimed at target.
     std::vector<std::string> optionsFor(const FaultTarget& target) const;
 };

@@ -9,11 +9,13 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "editors/access/AccessEditorRecord.h"
 #include "editors/access/TAccessEditorForm.h"
@@ -42,6 +44,8 @@ struct EditorUnderFault {
     std::function<std::unique_ptr<QDialog>(const EditorContext&)> open;
     std::function<void(QDialog&)> write;  // a write the editor accepts, and a delete where it has one
     std::function<QTreeWidget*(QDialog&)> list;
+    // Walk faults this editor never meets, so its reads end well.
+    std::vector<std::string> unmet{};
 };
 
 template <class Form>
@@ -144,7 +148,8 @@ const std::vector<EditorUnderFault>& editorsUnderFault()
              pick(form.OffSetTimeComboBox, "90");
              form.SetBtnClick();
          },
-         [](QDialog&) -> QTreeWidget* { return nullptr; }},
+         [](QDialog&) -> QTreeWidget* { return nullptr; },
+         {"walk_goes_back", "walk_repeats"}},  // scalars: read with get, never walked
         {"auth_servers",
          {"1.3.6.1.4.1.497.12.5.10", "1.3.6.1.4.1.497.12.5.10.1.3"},
          [](const EditorContext& c) { return std::make_unique<TServerInformationForm>(c); },
@@ -168,7 +173,8 @@ const std::vector<EditorUnderFault>& editorsUnderFault()
              if (selectFirst(form.listView()))
                  form.DeleteClick();
          },
-         [](QDialog& d) { return as<TUnicastFilterInformationForm>(d).listView(); }},
+         [](QDialog& d) { return as<TUnicastFilterInformationForm>(d).listView(); },
+         {"walk_goes_back"}},  // one row: there is nothing before it to go back to
         {"table_route_redistribution",
          {"1.3.6.1.4.1.497.11.59.7.3.5", "1.3.6.1.4.1.497.11.59.7.3.5.1.4"},
          [](const EditorContext& c) { return std::make_unique<TRouteRedistributForm>(c); },
@@ -222,7 +228,8 @@ TEST_P(EditorsUnderFaults, ReadWriteDeleteAndClose)
 
     const QString status = statusAreaText(*form);
     EXPECT_FALSE(status.isEmpty());
-    if (*fault.status) {
+    const bool met = std::find(editor.unmet.begin(), editor.unmet.end(), fault.name) == editor.unmet.end();
+    if (*fault.status && met) {
         EXPECT_TRUE(status.contains(QString::fromLatin1(fault.status))) << status.toStdString();
     }
     for (const QString& box : boxes.texts) {

@@ -67,6 +67,8 @@ TEST_F(CatalogueTest, CodeGivesItsCatalogueText)
         {-501, "(NvSNMP++) Fail to read SNMP variables from file([FILENAME])!"},
         {-509, "(NvSNMP++) Invalid IP Address or DNS name!"},
         {-528, "(NvSNMP++) Unknown error code!"},
+        {-529, "(NvSNMP++) The agent's answers went back or repeated during the walk!"},
+        {-530, "(NvSNMP++) Unknown error code!"},
         {-19, "(NvSNMP++) Unknown error code!"},
         {-600, "(NvSNMP++) Unknown error code!"},
         {5, "(NvSNMP++) Unknown error code!"},

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvOptionList.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
@@ -277,7 +278,9 @@ TEST_F(ReplyTest, ColumnTenIsNotPartOfColumnOne)
     EXPECT_TRUE(step({at("1.3.6.1.4.1.9.9.1.10.1", 1)}).finished);
 }
 
-TEST_F(ReplyTest, IdentifierThatDoesNotGrowEndsTheColumn)
+// The column ends (the walk cannot run for ever) and the walk ends as a
+// failure that names the agent's fault, not as a complete table.
+TEST_F(ReplyTest, IdentifierThatDoesNotGrowEndsTheColumnAndTheWalkSaysSo)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"1.3.6.1.4.1.9.9.1.2.5", "1.3.6.1.4.1.9.9.1.2.5"},  // repeated
@@ -288,7 +291,10 @@ TEST_F(ReplyTest, IdentifierThatDoesNotGrowEndsTheColumn)
         r.varList.row(2).access = AccessExcluded;
         r.varList.row(1).lastOid.clear();  // a new walk
         EXPECT_FALSE(step({at(first, 1)}).finished) << first;
-        EXPECT_TRUE(step({at(second, 1)}).finished) << second;
+        const NvSNMPError e = step({at(second, 1)});
+        EXPECT_TRUE(e.finished) << second;
+        EXPECT_EQ(e.code, ErrWalkNotAdvancing) << second;
+        EXPECT_EQ(e.message, "(NvSNMP++) The agent's answers went back or repeated during the walk!");
     }
 }
 

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "snmp/NvMessageCatalogue.h"
 #include "snmp/NvSNMPRequest.h"
 #include "snmp/NvSNMPSession.h"
 #include "tests/common/AgentSession.h"
@@ -137,7 +138,7 @@ const NvSNMPVarDescriptor kColumn[] = {
 struct Case {
     const char* name;
     std::vector<int> instances;  // what the agent answers, request by request (the last repeats)
-    size_t rows;                 // rows the walk reports before it ends
+    size_t rows;                 // rows the walk reports before it ends, naming the fault
 };
 
 const Case kCases[] = {
@@ -168,9 +169,15 @@ TEST_F(StubbornAgentTest, BlockingWalkEnds)
         NvSNMPRequest r;
         r.varList.assign(NvSNMPVarList(kColumn, NvSNMPVarList::Table, 1));
         size_t rows = 0;
-        for (bool more = r.getSync(true); more && rows < 50; more = r.getSync(false))
-            ++rows;
+        int code = 0;
+        try {
+            for (bool more = r.getSync(true); more && rows < 50; more = r.getSync(false))
+                ++rows;
+        } catch (const NvSNMPException& e) {
+            code = e.code();
+        }
         EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(code, ErrWalkNotAdvancing);
     }
 }
 
@@ -196,13 +203,14 @@ TEST_F(StubbornAgentTest, WalkThroughThePumpEnds)
         r.getAsync(handler, true);
         loop.exec();
         EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(last.code, 0);
+        EXPECT_EQ(last.code, ErrWalkNotAdvancing);
     }
 }
 
 // The simulator's unit table with a readable index column: only the index
 // column repeats its identifier, the status column goes on. The walk must end
-// with the rows the status column has, not start over from the first row.
+// with the rows the status column has, not start over from the first row, and
+// end as a failure that names the agent's fault.
 TEST(StubbornSimulator, WalkWhoseReadableIndexColumnRepeatsEnds)
 {
     const char* const indexColumn = "1.3.6.1.4.1.497.12.11.1.9.4.1.1";
@@ -221,9 +229,15 @@ TEST(StubbornSimulator, WalkWhoseReadableIndexColumnRepeatsEnds)
     NvSNMPRequest r;
     r.varList.assign(NvSNMPVarList(units, NvSNMPVarList::Table, 1));
     size_t rows = 0;
-    for (bool more = r.getSync(true); more && rows < 50; more = r.getSync(false))
-        ++rows;
+    int code = 0;
+    try {
+        for (bool more = r.getSync(true); more && rows < 50; more = r.getSync(false))
+            ++rows;
+    } catch (const NvSNMPException& e) {
+        code = e.code();
+    }
     EXPECT_EQ(rows, 3u);  // one per unit
+    EXPECT_EQ(code, ErrWalkNotAdvancing);
 }
 
 }  // namespace
