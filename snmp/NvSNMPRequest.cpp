@@ -142,6 +142,14 @@ std::string dottedQuad(const std::string& octets)
     return s;
 }
 
+// The identifier is inside the column: the base followed by "." and an
+// instance. (A bare text prefix would let column 1 run on into column 10.)
+bool insideColumn(const std::string& base, const std::string& received)
+{
+    return received.size() > base.size() + 1 && received.compare(0, base.size(), base) == 0
+           && received[base.size()] == '.';
+}
+
 }  // namespace
 
 NvSNMPRequest::NvSNMPRequest() : NvSNMPSettings(currentSnmpSettings())
@@ -171,6 +179,8 @@ std::string NvSNMPRequest::baseOid(int r) const
 
 NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
 {
+    if (purpose == Purpose::FirstGet)
+        m_walkWentBack = false;  // a new walk
     NvSnmpPdu pdu;
     scopePdu(pdu, *this);
     const NvSNMPVarList::Kind kind = varList.listKind;
@@ -180,7 +190,6 @@ NvSnmpPdu NvSNMPRequest::buildPdu(Purpose purpose)
         NvSnmpVb vb;
         switch (purpose) {
         case Purpose::FirstGet:
-            m_walkWentBack = false;
             if (!varList.isReadable(r))
                 continue;
             row.lastOid.clear();
@@ -586,8 +595,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
             ++ended;
             // An identifier still inside the column ends it only when it does
             // not come after the last one: the agent went back or repeated.
-            if (!exception && received.size() > base.size() + 1 && received.compare(0, base.size(), base) == 0
-                && received[base.size()] == '.')
+            if (!exception && insideColumn(base, received))
                 m_walkWentBack = true;
             // The next step asks again from the last identifier received in
             // this column. (An instance rebuilt from the index values could
@@ -604,8 +612,7 @@ NvSNMPError NvSNMPRequest::processReply(const NvSnmpPdu& reply, int status, cons
         }
         storeValue(r, vb);
         row.lastOid = received;
-        if (!haveSuffix && received.size() > base.size() + 1 && received.compare(0, base.size(), base) == 0
-            && received[base.size()] == '.') {
+        if (!haveSuffix && insideColumn(base, received)) {
             suffix = received.substr(base.size() + 1);
             haveSuffix = true;
         }
@@ -636,10 +643,7 @@ bool NvSNMPRequest::isEndOfColumn(const std::string& base, const std::string& la
 {
     if (!varList.isTable())
         return false;
-    // Still inside the column: the base followed by "." and an instance. (A bare
-    // text prefix would let column 1 run on into column 10.)
-    if (received.size() <= base.size() + 1 || received.compare(0, base.size(), base) != 0
-        || received[base.size()] != '.')
+    if (!insideColumn(base, received))
         return true;
     if (lastOid.empty())
         return false;

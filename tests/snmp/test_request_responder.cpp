@@ -147,6 +147,25 @@ const Case kCases[] = {
     {"cycles between two rows", {5, 7, 5, 7}, 2},
 };
 
+// A blocking walk of at most 50 rows: the rows it reported and the code it
+// ended with.
+struct BlockingWalk {
+    size_t rows = 0;
+    int code = 0;
+};
+
+BlockingWalk walkBlocking(NvSNMPRequest& r)
+{
+    BlockingWalk w;
+    try {
+        for (bool more = r.getSync(true); more && w.rows < 50; more = r.getSync(false))
+            ++w.rows;
+    } catch (const NvSNMPException& e) {
+        w.code = e.code();
+    }
+    return w;
+}
+
 class StubbornAgentTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -168,16 +187,9 @@ TEST_F(StubbornAgentTest, BlockingWalkEnds)
         NvSNMPDevice.port = agent.port();
         NvSNMPRequest r;
         r.varList.assign(NvSNMPVarList(kColumn, NvSNMPVarList::Table, 1));
-        size_t rows = 0;
-        int code = 0;
-        try {
-            for (bool more = r.getSync(true); more && rows < 50; more = r.getSync(false))
-                ++rows;
-        } catch (const NvSNMPException& e) {
-            code = e.code();
-        }
-        EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(code, ErrWalkNotAdvancing);
+        const BlockingWalk w = walkBlocking(r);
+        EXPECT_EQ(w.rows, c.rows);
+        EXPECT_EQ(w.code, ErrWalkNotAdvancing);
     }
 }
 
@@ -228,16 +240,9 @@ TEST(StubbornSimulator, WalkWhoseReadableIndexColumnRepeatsEnds)
     pointSessionAt(sim.port(), 100);
     NvSNMPRequest r;
     r.varList.assign(NvSNMPVarList(units, NvSNMPVarList::Table, 1));
-    size_t rows = 0;
-    int code = 0;
-    try {
-        for (bool more = r.getSync(true); more && rows < 50; more = r.getSync(false))
-            ++rows;
-    } catch (const NvSNMPException& e) {
-        code = e.code();
-    }
-    EXPECT_EQ(rows, 3u);  // one per unit
-    EXPECT_EQ(code, ErrWalkNotAdvancing);
+    const BlockingWalk w = walkBlocking(r);
+    EXPECT_EQ(w.rows, 3u);  // one per unit
+    EXPECT_EQ(w.code, ErrWalkNotAdvancing);
 }
 
 }  // namespace
