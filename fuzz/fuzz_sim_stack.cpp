@@ -32,11 +32,11 @@ const ObjectStore::Snapshot& freshStore()
     return fresh;
 }
 
-// Whether the store has not yet been built for these units in this process.
-// The store is built from the units alone, the same way every time, and the
-// build is most of an input's time (a 12-unit stack adds tens of thousands of
-// objects), while most inputs the fuzzer makes give a stack it has built
-// already. Past the bound every stack is built again.
+// Whether the store has not yet been built for these units (every field of
+// each) in this process. The store is built from the units alone, the same
+// way every time, and the build is most of an input's time (a 12-unit stack
+// adds tens of thousands of objects), while most inputs the fuzzer makes give
+// a stack it has built already. Past the bound every stack is built again.
 bool firstBuild(const std::vector<UnitConfig>& units)
 {
     static std::set<std::string> built;
